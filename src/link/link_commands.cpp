@@ -1,0 +1,125 @@
+#include <algorithm>
+
+#include "link/link_state.h"
+
+namespace tarvex {
+
+namespace {
+
+void ensure_open(LinkState& link) {
+    if (link.PortOpen == 0) {
+        open_port(link);
+        link.PortOpen = 1;
+    }
+}
+
+// Sends a read command and reads its n-byte reply. A reply with a good
+// envelope is copied into frame; a bad checksum closes the port.
+template <std::size_t N>
+void read_frame(LinkState& link, int command, std::array<std::uint8_t, N>& frame) {
+    ensure_open(link);
+    link.port->purge_transmit();
+    const auto cmd = command_frame(command, command);
+    link.port->write(cmd);
+    std::array<std::uint8_t, N> buf{};
+    const std::size_t got = link.port->read(buf);
+    if (got < N)
+        link.port->purge_receive();
+    if (buf[0] != kFrameMark)
+        return;
+    if (checksum(buf.data(), N - 1) == buf[N - 1]) {
+        frame = buf;
+    } else {
+        close_port(link);
+    }
+}
+
+}  // namespace
+
+std::array<std::uint8_t, 4> command_frame(int code, int value) {
+    std::array<std::uint8_t, 4> f{kFrameMark, static_cast<std::uint8_t>(code & 0xFF),
+                                  static_cast<std::uint8_t>(value & 0xFF), 0};
+    f[3] = checksum(f.data(), 3);
+    return f;
+}
+
+void open_port(LinkState& link) {
+    if (link.port)
+        link.port->open(device_for(link.devices, link.port_name));
+}
+
+void close_port(LinkState& link) {
+    if (link.PortOpen) {
+        if (link.port)
+            link.port->close();
+        link.PortOpen = 0;
+    }
+}
+
+void poll_status(LinkState& link, ControllerImage& image) {
+    ensure_open(link);
+    link.port->purge_transmit();
+    link.port->purge_receive();
+    const auto cmd = command_frame(1, 1);
+    link.port->write(cmd);
+    std::array<std::uint8_t, kStatusLen> buf{};
+    const std::size_t got = link.port->read(buf);
+    if (got < buf.size())
+        link.port->purge_receive();
+
+    if (buf[0] == kFrameMark) {
+        if (checksum(buf.data(), 3) == buf[3]) {
+            link.NoConnection = 0;
+            link.FailedPolls = 0;
+            link.PollPeriod = kPollPeriodConnected;
+            image.StatusFrame = buf;
+        } else {
+            link.port->purge_receive();
+            close_port(link);
+        }
+        return;
+    }
+
+    link.FailedPolls += 1;
+    if (link.FailedPolls >= kFailedPollsForLoss) {
+        link.port->purge_receive();
+        link.port->purge_transmit();
+        close_port(link);
+        link.NoConnection = 1;
+        link.FailedPolls -= 1;  // stays at 2: every further failure repeats the loss
+        link.PollPeriod = kPollPeriodLost;
+        clear_on_link_loss(image);
+    }
+}
+
+void read_live(LinkState& link, ControllerImage& image) {
+    read_frame(link, 2, image.LiveFrame);
+}
+
+void read_settings1(LinkState& link, ControllerImage& image) {
+    read_frame(link, 3, image.SettingsBlock1);
+}
+
+void read_settings2(LinkState& link, ControllerImage& image) {
+    read_frame(link, 4, image.SettingsBlock2);
+}
+
+int write_setting(LinkState& link, ControllerImage& image, int code, int value) {
+    if (controller_generation(image) != 2)
+        return 0;
+    const auto frame = command_frame(code, value);
+    ensure_open(link);
+    link.port->purge_receive();
+    link.port->purge_transmit();
+    link.port->write(frame);
+    if (link.WriteDelay > 0)
+        link.port->sleep_ms(link.WriteDelay);
+    // Bytes that do not arrive keep their previous values in WriteAck.
+    std::array<std::uint8_t, kAckLen> buf{};
+    const std::size_t got = link.port->read(buf);
+    std::copy_n(buf.begin(), got, image.WriteAck.begin());
+    link.port->purge_receive();
+    return static_cast<int>(got);
+}
+
+}  // namespace tarvex

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+
+#include "link/controller_image.h"
+#include "link/port_names.h"
+#include "link/serial_port.h"
+
+namespace tarvex {
+
+constexpr int kPollPeriodConnected = 50;
+constexpr int kPollPeriodLost = 500;
+constexpr int kFailedPollsForLoss = 3;
+
+// The serial link and its connection state. One instance in the program.
+struct LinkState {
+    std::string port_name = "COM1:";  // "COM1:".."COM4:"
+    SerialPort* port = nullptr;       // the port handle; not owned
+    PortMap devices;                  // device of each port name
+    int PortOpen = 0;                 // 1 after every open attempt, 0 once closed
+    int NoConnection = 1;             // 1 until a good status reply, again after the link is lost
+    int FailedPolls = 0;              // consecutive status polls without a frame mark
+    int PollPeriod = kPollPeriodConnected;  // ms
+    int WriteDelay = 0;                     // ms between a write and reading its acknowledgement
+};
+
+// Opens the port named in the link. Its result is not inspected: a port that
+// failed to open moves no bytes, which the state machine treats as silence.
+void open_port(LinkState& link);
+// Closes the port if it is open and clears PortOpen.
+void close_port(LinkState& link);
+
+// Command 1: status. Fills StatusFrame and runs the connection state machine.
+void poll_status(LinkState& link, ControllerImage& image);
+// Commands 2, 3, 4: live readings, settings block 1, settings block 2.
+void read_live(LinkState& link, ControllerImage& image);
+void read_settings1(LinkState& link, ControllerImage& image);
+void read_settings2(LinkState& link, ControllerImage& image);
+
+// Sends one write frame (low 8 bits of code and value) and reads the 3-byte
+// acknowledgement into WriteAck. Returns the bytes of acknowledgement read; 0
+// and nothing sent unless the controller reports generation 2.
+int write_setting(LinkState& link, ControllerImage& image, int code, int value);
+
+// The 4-byte command frame.
+std::array<std::uint8_t, 4> command_frame(int code, int value);
+
+}  // namespace tarvex

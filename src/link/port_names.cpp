@@ -1,0 +1,78 @@
+#include "link/port_names.h"
+
+#include <fstream>
+#include <istream>
+
+namespace tarvex {
+
+namespace {
+
+std::string trim(const std::string& s) {
+    const char* ws = " \t\r\n";
+    auto b = s.find_first_not_of(ws);
+    if (b == std::string::npos)
+        return {};
+    auto e = s.find_last_not_of(ws);
+    return s.substr(b, e - b + 1);
+}
+
+}  // namespace
+
+int port_number_of(const std::string& port_name) {
+    if (port_name.size() == 5 && port_name.compare(0, 3, "COM") == 0 && port_name[4] == ':' &&
+        port_name[3] >= '1' && port_name[3] <= '4')
+        return port_name[3] - '0';
+    return 0;
+}
+
+std::string port_name_of(int number) {
+    if (number < 1 || number > 4)
+        number = 1;
+    return "COM" + std::to_string(number) + ":";
+}
+
+const std::string& device_for(const PortMap& map, const std::string& port_name) {
+    int n = port_number_of(port_name);
+    return map.device[static_cast<std::size_t>(n >= 1 ? n - 1 : 0)];
+}
+
+void parse_port_map(std::istream& in, PortMap& map, std::vector<std::string>* problems) {
+    std::string line;
+    int line_no = 0;
+    // A port file is a handful of lines; anything longer than this is not one.
+    constexpr std::size_t kMaxLine = 4096;
+    while (std::getline(in, line)) {
+        ++line_no;
+        if (line.size() > kMaxLine) {
+            if (problems)
+                problems->push_back("line " + std::to_string(line_no) + ": too long");
+            continue;
+        }
+        std::string t = trim(line);
+        if (t.empty() || t[0] == '#')
+            continue;
+        auto eq = t.find('=');
+        std::string key = eq == std::string::npos ? t : trim(t.substr(0, eq));
+        std::string path = eq == std::string::npos ? "" : trim(t.substr(eq + 1));
+        int n = 0;
+        if (key.size() == 4 && (key.compare(0, 3, "COM") == 0 || key.compare(0, 3, "com") == 0) &&
+            key[3] >= '1' && key[3] <= '4')
+            n = key[3] - '0';
+        if (n == 0 || path.empty() || path.find('\0') != std::string::npos) {
+            if (problems)
+                problems->push_back("line " + std::to_string(line_no) + ": expected COMn=device");
+            continue;
+        }
+        map.device[static_cast<std::size_t>(n - 1)] = path;
+    }
+}
+
+bool load_port_map(const std::string& path, PortMap& map, std::vector<std::string>* problems) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    parse_port_map(in, map, problems);
+    return true;
+}
+
+}  // namespace tarvex

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tarvex {
+
+// Which device each of the ports "COM1:" to "COM4:" stands for. By default the
+// first four on-board serial ports; the file "Tarvex.ports" in the start
+// directory may name others, one line each, as "COM1=/dev/ttyUSB0".
+struct PortMap {
+    std::array<std::string, 4> device{"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS3"};
+};
+
+inline constexpr const char* kPortsFileName = "Tarvex.ports";
+
+// Port number 1..4 of "COM1:".."COM4:"; 0 for any other name.
+int port_number_of(const std::string& port_name);
+// "COM1:".."COM4:" for 1..4, "COM1:" for anything else.
+std::string port_name_of(int number);
+
+// The device of a port name; the device of COM1 for an unknown name.
+const std::string& device_for(const PortMap& map, const std::string& port_name);
+
+// Reads port lines into map. Blank lines and lines starting with '#' are
+// ignored; a line that is not "COMn=path" with n 1..4 and a non-empty path is
+// skipped and described in problems (with its line number). Never fails.
+void parse_port_map(std::istream& in, PortMap& map, std::vector<std::string>* problems = nullptr);
+// Same for a file; a missing file leaves the map as it is. True when the file existed.
+bool load_port_map(const std::string& path, PortMap& map,
+                   std::vector<std::string>* problems = nullptr);
+
+}  // namespace tarvex

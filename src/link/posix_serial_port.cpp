@@ -1,0 +1,157 @@
+#include "link/posix_serial_port.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
+namespace tarvex {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int ms_until(Clock::time_point deadline) {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    // Round up so that a poll never wakes just before the deadline and spins.
+    if (deadline > Clock::now() && left.count() == 0)
+        return 1;
+    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+}
+
+bool configure(int fd) {
+    termios tio{};
+    if (tcgetattr(fd, &tio) != 0)
+        return false;
+    cfmakeraw(&tio);
+    tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK | ISTRIP | PARMRK | IGNBRK |
+                                          BRKINT | IGNPAR);
+    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS | HUPCL);
+    tio.c_cflag |= CS8 | CREAD | CLOCAL;
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    cfsetispeed(&tio, B9600);
+    cfsetospeed(&tio, B9600);
+    if (tcsetattr(fd, TCSANOW, &tio) != 0)
+        return false;
+    // Neither DTR nor RTS asserted. Pseudo-terminals have no modem lines.
+    int lines = TIOCM_DTR | TIOCM_RTS;
+    (void)ioctl(fd, TIOCMBIC, &lines);
+    return true;
+}
+
+}  // namespace
+
+PosixSerialPort::~PosixSerialPort() {
+    close();
+}
+
+bool PosixSerialPort::open(const std::string& device) {
+    close();
+    int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        last_open_error_ = errno;
+        return false;
+    }
+    if (!isatty(fd) || ioctl(fd, TIOCEXCL) != 0 || !configure(fd)) {
+        last_open_error_ = errno ? errno : ENOTTY;
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    last_open_error_ = 0;
+    return true;
+}
+
+void PosixSerialPort::close() {
+    if (fd_ >= 0) {
+        (void)ioctl(fd_, TIOCNXCL);
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+void PosixSerialPort::purge_receive() {
+    if (fd_ >= 0)
+        tcflush(fd_, TCIFLUSH);
+}
+
+void PosixSerialPort::purge_transmit() {
+    if (fd_ >= 0)
+        tcflush(fd_, TCOFLUSH);
+}
+
+std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
+    if (fd_ < 0)
+        return 0;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(total_timeout_ms(bytes.size()));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN)
+            break;
+        int wait = ms_until(deadline);
+        if (wait == 0)
+            break;
+        pollfd p{fd_, POLLOUT, 0};
+        int rc = ::poll(&p, 1, wait);
+        if (rc < 0 && errno == EINTR)
+            continue;
+        if (rc <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
+            break;
+    }
+    return done;
+}
+
+std::size_t PosixSerialPort::read(std::span<std::uint8_t> into) {
+    if (fd_ < 0 || into.empty())
+        return 0;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(total_timeout_ms(into.size()));
+    std::size_t got = 0;
+    while (got < into.size()) {
+        int wait = ms_until(deadline);
+        if (wait == 0)
+            break;
+        if (got > 0 && wait > kInterByteTimeoutMs)
+            wait = kInterByteTimeoutMs;
+        pollfd p{fd_, POLLIN, 0};
+        int rc = ::poll(&p, 1, wait);
+        if (rc < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        if (rc == 0)
+            break;  // total or inter-byte timeout
+        if (p.revents & POLLIN) {
+            ssize_t n = ::read(fd_, into.data() + got, into.size() - got);
+            if (n > 0) {
+                got += static_cast<std::size_t>(n);
+                continue;
+            }
+            if (n < 0 && (errno == EINTR || errno == EAGAIN))
+                continue;
+            break;  // end of file or error: the device went away
+        }
+        break;  // POLLHUP, POLLERR or POLLNVAL without data
+    }
+    return got;
+}
+
+void PosixSerialPort::sleep_ms(int ms) {
+    if (ms > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+}  // namespace tarvex

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "link/serial_port.h"
+
+namespace tarvex {
+
+// A serial device through POSIX termios: exclusive, raw 9600 8N1, no flow
+// control, DTR and RTS cleared. Reads and writes wait with poll(), never with
+// fixed sleeps.
+class PosixSerialPort final : public SerialPort {
+  public:
+    PosixSerialPort() = default;
+    ~PosixSerialPort() override;
+    PosixSerialPort(const PosixSerialPort&) = delete;
+    PosixSerialPort& operator=(const PosixSerialPort&) = delete;
+
+    bool open(const std::string& device) override;
+    void close() override;
+    void purge_receive() override;
+    void purge_transmit() override;
+    std::size_t write(std::span<const std::uint8_t> bytes) override;
+    std::size_t read(std::span<std::uint8_t> into) override;
+    void sleep_ms(int ms) override;
+
+    bool is_open() const { return fd_ >= 0; }
+    // errno of the last failed open, 0 after a successful one.
+    int last_open_error() const { return last_open_error_; }
+
+  private:
+    int fd_ = -1;
+    int last_open_error_ = 0;
+};
+
+}  // namespace tarvex

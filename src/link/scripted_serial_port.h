@@ -1,0 +1,56 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "link/serial_port.h"
+
+namespace tarvex {
+
+// A serial port for tests. It logs every call and answers reads from a queue of
+// scripted replies, or else from a responder that plays the controller.
+class ScriptedSerialPort final : public SerialPort {
+  public:
+    enum class Op { Open, Close, PurgeReceive, PurgeTransmit, Write, Read, Sleep };
+    struct Event {
+        Op op;
+        std::vector<std::uint8_t> bytes;  // Write: bytes sent; Read: bytes returned
+        std::size_t asked = 0;            // Read: bytes asked for
+        int ms = 0;                       // Sleep
+        std::string device;               // Open
+    };
+    // Computes the reply to the frame last written.
+    using Responder = std::function<std::vector<std::uint8_t>(const std::vector<std::uint8_t>&)>;
+
+    bool open(const std::string& device) override;
+    void close() override;
+    void purge_receive() override;
+    void purge_transmit() override;
+    std::size_t write(std::span<const std::uint8_t> bytes) override;
+    std::size_t read(std::span<std::uint8_t> into) override;
+    void sleep_ms(int ms) override;
+
+    // Each read takes the next queued reply, cut to the size asked for.
+    void queue_reply(std::vector<std::uint8_t> reply) { replies_.push_back(std::move(reply)); }
+    void set_responder(Responder r) { responder_ = std::move(r); }
+    void set_open_result(bool ok) { open_ok_ = ok; }
+
+    const std::vector<Event>& events() const { return events_; }
+    void clear_events() { events_.clear(); }
+    // The frames written, in order.
+    std::vector<std::vector<std::uint8_t>> writes() const;
+    bool is_open() const { return open_; }
+    std::size_t pending_replies() const { return replies_.size(); }
+
+  private:
+    std::vector<Event> events_;
+    std::deque<std::vector<std::uint8_t>> replies_;
+    std::vector<std::uint8_t> last_written_;
+    Responder responder_;
+    bool open_ok_ = true;
+    bool open_ = false;
+};
+
+}  // namespace tarvex

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace tarvex {
+
+// The byte pipe to the controller. Implementations honour the link's timeouts:
+// a read of n bytes gives up 100 + 10 n ms after it started, or 50 ms after the
+// last byte once one has arrived, and returns as soon as all n bytes are there.
+class SerialPort {
+  public:
+    virtual ~SerialPort() = default;
+
+    // Opens and configures the device (9600 8N1, raw). False when that failed;
+    // transfers then move no bytes until the next open.
+    virtual bool open(const std::string& device) = 0;
+    virtual void close() = 0;
+    virtual void purge_receive() = 0;
+    virtual void purge_transmit() = 0;
+    virtual std::size_t write(std::span<const std::uint8_t> bytes) = 0;
+    virtual std::size_t read(std::span<std::uint8_t> into) = 0;
+    virtual void sleep_ms(int ms) = 0;
+};
+
+// Timeouts of the link, in milliseconds.
+constexpr int kInterByteTimeoutMs = 50;
+constexpr int total_timeout_ms(std::size_t n) {
+    return 100 + 10 * static_cast<int>(n);
+}
+
+}  // namespace tarvex

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tarvex::testing {
+
+// tarvex-sim as a child process, serving on a pseudo-terminal behind a link.
+class SimProcess {
+  public:
+    // Starts the simulator with --link at a fresh path and the extra options,
+    // and waits until the link exists (ready() tells whether it did).
+    explicit SimProcess(std::vector<std::string> extra_args = {}, std::string link = {});
+    ~SimProcess();
+    SimProcess(const SimProcess&) = delete;
+    SimProcess& operator=(const SimProcess&) = delete;
+
+    const std::string& link() const { return link_; }
+    bool ready() const { return ready_; }
+    bool running() const { return pid_ > 0; }
+    void signal(int sig);
+    // SIGTERM and wait; true when it exited with code 0.
+    bool stop();
+    // SIGKILL and wait: the device vanishes without the link being removed.
+    // The link stays until remove_link().
+    void kill_hard();
+
+    void remove_link();
+    static std::string sim_path();
+    static std::string fresh_link_path();
+    // Runs the simulator with args to completion; returns its exit code and
+    // collects its standard output and error.
+    static int run_to_end(const std::vector<std::string>& args, std::string* output);
+
+  private:
+    int pid_ = -1;
+    bool ready_ = false;
+    std::string link_;
+};
+
+}  // namespace tarvex::testing

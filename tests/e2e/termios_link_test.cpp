@@ -1,0 +1,253 @@
+// The real termios port against tarvex-sim on a pseudo-terminal.
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "e2e/sim_process.h"
+#include "link/link_state.h"
+#include "link/posix_serial_port.h"
+
+using namespace tarvex;
+using tarvex::testing::SimProcess;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+struct Link {
+    PosixSerialPort port;
+    LinkState state;
+    ControllerImage image;
+    explicit Link(const std::string& device) {
+        state.port = &port;
+        state.devices.device[0] = device;
+    }
+    // One poll of a polling view: status, then the reads when connected.
+    void poll_all() {
+        poll_status(state, image);
+        if (state.NoConnection == 0 && controller_generation(image) == 2) {
+            read_live(state, image);
+            read_settings1(state, image);
+            read_settings2(state, image);
+        }
+    }
+};
+
+double ms_since(Clock::time_point t0) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+}
+
+}  // namespace
+
+TEST(TermiosLink, FourReadsFillTheImageAndAWriteShowsUpInTheNextRead) {
+    SimProcess sim({"--no-pacing"});
+    ASSERT_TRUE(sim.ready());
+    Link link(sim.link());
+    link.poll_all();
+    EXPECT_EQ(link.state.NoConnection, 0);
+    EXPECT_EQ(link.state.PortOpen, 1);
+    EXPECT_EQ(link.image.ControllerGeneration, 2);
+    EXPECT_EQ(link.image.ControllerMinor, 6);
+    EXPECT_EQ(link.image.LiveFrame[0], 0x65);
+    EXPECT_EQ(link.image.SettingsBlock1[0], 0x65);
+    EXPECT_EQ(link.image.SettingsBlock2[0], 0x65);
+    EXPECT_EQ(link.image.LambdaPoint(), 23);
+    EXPECT_EQ(link.image.AttInit(), 120);
+
+    EXPECT_EQ(write_setting(link.state, link.image, 7, 27), 3);
+    EXPECT_EQ(link.image.WriteAck[1], 27);
+    EXPECT_EQ(write_setting(link.state, link.image, 18, 130), 3);
+    link.poll_all();
+    EXPECT_EQ(link.image.LambdaPoint(), 27);
+    EXPECT_EQ(link.image.AttInit(), 130);
+
+    // Factory reset, as the Reset view does it.
+    link.state.WriteDelay = 250;
+    link.image.WriteAck[1] = 0;
+    const auto t0 = Clock::now();
+    EXPECT_EQ(write_setting(link.state, link.image, 30, 51), 3);
+    EXPECT_GE(ms_since(t0), 250.0);
+    EXPECT_EQ(link.image.WriteAck[1], 0x33);
+    link.state.WriteDelay = 0;
+    link.poll_all();
+    EXPECT_EQ(link.image.LambdaPoint(), 23);
+}
+
+TEST(TermiosLink, SilentSimulatorLosesTheLinkAndOneGoodReplyRecovers) {
+    SimProcess sim({"--no-pacing"});
+    ASSERT_TRUE(sim.ready());
+    Link link(sim.link());
+    link.poll_all();
+    ASSERT_EQ(link.state.NoConnection, 0);
+    sim.signal(SIGUSR1);  // silent
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    for (int i = 1; i <= 3; ++i) {
+        const auto t0 = Clock::now();
+        poll_status(link.state, link.image);
+        // A silent controller costs the status read's whole timeout, no more.
+        EXPECT_LT(ms_since(t0), 140.0 + 100.0);
+        EXPECT_EQ(link.state.NoConnection, i < 3 ? 0 : 1) << i;
+    }
+    EXPECT_EQ(link.state.PollPeriod, 500);
+    EXPECT_EQ(link.state.PortOpen, 0);
+    EXPECT_EQ(link.image.LiveFrame[0], 0);
+    EXPECT_EQ(link.image.StatusFrame[0], 0x65);
+
+    sim.signal(SIGUSR1);  // answering again
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    link.poll_all();
+    EXPECT_EQ(link.state.NoConnection, 0);
+    EXPECT_EQ(link.state.FailedPolls, 0);
+    EXPECT_EQ(link.state.PollPeriod, 50);
+    EXPECT_EQ(link.image.LiveFrame[0], 0x65);
+}
+
+TEST(TermiosLink, StoppedSimulatorIsLostAndARestartIsPickedUp) {
+    const std::string path = SimProcess::fresh_link_path();
+    auto sim = std::make_unique<SimProcess>(std::vector<std::string>{"--no-pacing"}, path);
+    ASSERT_TRUE(sim->ready());
+    Link link(path);
+    link.poll_all();
+    ASSERT_EQ(link.state.NoConnection, 0);
+    EXPECT_TRUE(sim->stop());
+    struct stat st {};
+    EXPECT_NE(lstat(path.c_str(), &st), 0) << "the link should be removed on SIGTERM";
+    for (int i = 0; i < 3; ++i)
+        link.poll_all();
+    EXPECT_EQ(link.state.NoConnection, 1);
+    EXPECT_EQ(link.state.PollPeriod, 500);
+
+    sim = std::make_unique<SimProcess>(std::vector<std::string>{"--no-pacing"}, path);
+    ASSERT_TRUE(sim->ready());
+    link.poll_all();
+    EXPECT_EQ(link.state.NoConnection, 0);
+    EXPECT_EQ(link.state.PollPeriod, 50);
+    EXPECT_EQ(link.image.SettingsBlock2[0], 0x65);
+}
+
+TEST(TermiosLink, DeviceVanishingMidSessionNeverHangs) {
+    SimProcess sim({"--no-pacing"});
+    ASSERT_TRUE(sim.ready());
+    Link link(sim.link());
+    link.poll_all();
+    ASSERT_EQ(link.state.NoConnection, 0);
+    sim.kill_hard();  // the pseudo-terminal disappears under the open port
+    struct Cleanup {
+        SimProcess& s;
+        ~Cleanup() { s.remove_link(); }
+    } cleanup{sim};
+    for (int i = 0; i < 5; ++i) {
+        const auto t0 = Clock::now();
+        link.poll_all();
+        EXPECT_LT(ms_since(t0), 400.0);
+    }
+    EXPECT_EQ(link.state.NoConnection, 1);
+    EXPECT_EQ(link.state.PollPeriod, 500);
+}
+
+TEST(TermiosLink, PortsThatCannotBeOpenedBehaveLikeSilence) {
+    const std::string file = SimProcess::fresh_link_path() + ".txt";
+    std::ofstream(file) << "not a terminal\n";
+    const std::string cases[] = {"/nonexistent/ttyUSB9", file, "/tmp"};
+    for (const auto& dev : cases) {
+        Link link(dev);
+        const auto t0 = Clock::now();
+        for (int i = 0; i < 4; ++i)
+            link.poll_all();
+        EXPECT_LT(ms_since(t0), 200.0) << dev;  // fails at once, no timeouts
+        EXPECT_EQ(link.state.NoConnection, 1) << dev;
+        EXPECT_EQ(link.state.PollPeriod, 500) << dev;
+        EXPECT_NE(link.port.last_open_error(), 0) << dev;
+    }
+    ::unlink(file.c_str());
+}
+
+TEST(TermiosLink, FaultySimulatorsFollowTheStateMachine) {
+    {
+        SimProcess sim({"--no-pacing", "--garbage", "1"});
+        ASSERT_TRUE(sim.ready());
+        Link link(sim.link());
+        for (int i = 0; i < 3; ++i)
+            link.poll_all();
+        EXPECT_EQ(link.state.NoConnection, 1);
+        EXPECT_EQ(link.state.PollPeriod, 500);
+    }
+    {
+        SimProcess sim({"--no-pacing", "--bad-checksum", "1"});
+        ASSERT_TRUE(sim.ready());
+        Link link(sim.link());
+        for (int i = 0; i < 5; ++i) {
+            link.poll_all();
+            EXPECT_EQ(link.state.PortOpen, 0);
+        }
+        EXPECT_EQ(link.state.FailedPolls, 0);
+        EXPECT_EQ(link.state.PollPeriod, 50);
+        EXPECT_EQ(link.image.StatusFrame[0], 0);
+    }
+    {
+        SimProcess sim({"--no-pacing", "--generation", "3"});
+        ASSERT_TRUE(sim.ready());
+        Link link(sim.link());
+        link.poll_all();
+        EXPECT_EQ(link.state.NoConnection, 0);
+        EXPECT_EQ(link.image.ControllerGeneration, 3);
+        EXPECT_EQ(link.image.LiveFrame[0], 0);  // no reads for generation 3
+        EXPECT_EQ(write_setting(link.state, link.image, 7, 27), 0);
+    }
+    {
+        SimProcess sim({"--no-pacing", "--no-ack", "1"});
+        ASSERT_TRUE(sim.ready());
+        Link link(sim.link());
+        link.poll_all();
+        EXPECT_EQ(write_setting(link.state, link.image, 7, 27), 0);
+        link.poll_all();
+        EXPECT_EQ(link.image.LambdaPoint(), 27);
+    }
+}
+
+TEST(TermiosLink, PacedReadsCompleteInWireTimeNotAtTheirTimeout) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.ready());  // paced at 9600 baud
+    Link link(sim.link());
+    poll_status(link.state, link.image);
+    ASSERT_EQ(link.state.NoConnection, 0);
+    for (int i = 0; i < 5; ++i) {
+        auto t0 = Clock::now();
+        poll_status(link.state, link.image);
+        EXPECT_LT(ms_since(t0), 140.0);
+        t0 = Clock::now();
+        read_live(link.state, link.image);
+        EXPECT_LT(ms_since(t0), 210.0);
+        EXPECT_EQ(link.image.LiveFrame[0], 0x65);
+        EXPECT_EQ(link.state.PortOpen, 1);
+    }
+}
+
+TEST(TermiosLink, SimulatorCommandLine) {
+    std::string out;
+    EXPECT_EQ(SimProcess::run_to_end({"--help"}, &out), 0);
+    EXPECT_NE(out.find("--bad-checksum RATE"), std::string::npos);
+    out.clear();
+    EXPECT_EQ(SimProcess::run_to_end({"--link", "/tmp/x", "--bogus"}, &out), 2);
+    EXPECT_NE(out.find("unknown option '--bogus'"), std::string::npos);
+    out.clear();
+    EXPECT_EQ(SimProcess::run_to_end({}, &out), 2);
+    EXPECT_NE(out.find("--link PATH is required"), std::string::npos);
+
+    // --ports-file maps the chosen port to the link.
+    const std::string ports = SimProcess::fresh_link_path() + ".ports";
+    {
+        SimProcess sim({"--no-pacing", "--ports-file", ports, "--com", "2"});
+        ASSERT_TRUE(sim.ready());
+        std::ifstream in(ports);
+        std::string line;
+        std::getline(in, line);
+        EXPECT_EQ(line, "COM2=" + sim.link());
+    }
+    ::unlink(ports.c_str());
+}

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <set>
+
+#include "gfx/palette.h"
+#include "gfx/qpainter_canvas.h"
+#include "gfx/recording_canvas.h"
+#include "gfx/text_codec.h"
+
+using namespace tarvex;
+namespace pal = tarvex::palette;
+
+namespace {
+
+QImage blank(int w, int h, Rgb c = pal::kGrey) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(QColor(c.r, c.g, c.b));
+    return img;
+}
+
+Rgb at(const QImage& img, int x, int y) {
+    QRgb p = img.pixel(x, y);
+    return {static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)),
+            static_cast<std::uint8_t>(qBlue(p))};
+}
+
+std::set<QRgb> colours(const QImage& img) {
+    std::set<QRgb> s;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            s.insert(img.pixel(x, y) & 0xFFFFFF);
+    return s;
+}
+
+QRgb rgb(Rgb c) {
+    return (c.r << 16) | (c.g << 8) | c.b;
+}
+
+}  // namespace
+
+TEST(QPainterCanvas, RectangleCoversLeftToRightMinusOne) {
+    QImage img = blank(40, 30);
+    {
+        QPainterCanvas c(img);
+        c.rectangle({5, 4, 15, 12}, pal::kPenBlack, pal::kBrushYellow);
+        // Edges given the wrong way round draw the same shape.
+        c.rectangle({35, 20, 25, 14}, pal::kPenRed, pal::kBrushCyan);
+    }
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const bool in1 = x >= 5 && x <= 14 && y >= 4 && y <= 11;
+            const bool edge1 = in1 && (x == 5 || x == 14 || y == 4 || y == 11);
+            const bool in2 = x >= 25 && x <= 34 && y >= 14 && y <= 19;
+            const bool edge2 = in2 && (x == 25 || x == 34 || y == 14 || y == 19);
+            Rgb want = edge1   ? pal::kBlack
+                       : in1   ? pal::kYellow
+                       : edge2 ? pal::kRed
+                       : in2   ? pal::kCyan
+                               : pal::kGrey;
+            ASSERT_EQ(at(img, x, y), want) << x << "," << y;
+        }
+}
+
+TEST(QPainterCanvas, OpaqueTextFillsItsCellsWithTheBackground) {
+    QImage img = blank(200, 60);
+    const FontSpec font{18, 8, 300, Charset::CentralEuropean};
+    {
+        QPainterCanvas c(img);
+        c.text({10, 20}, "0.45", font, pal::kBlack, pal::kWhite);
+    }
+    // The cell row is exactly the font height: white from y 20 to 37, grey outside.
+    int white_top = -1, white_bottom = -1, right = -1;
+    for (int y = 0; y < 60; ++y)
+        if (at(img, 11, y) == pal::kWhite || at(img, 12, y) == pal::kWhite) {
+            if (white_top < 0)
+                white_top = y;
+            white_bottom = y;
+        }
+    for (int x = 0; x < 200; ++x)
+        if (at(img, x, 21) == pal::kWhite)
+            right = x;
+    EXPECT_EQ(white_top, 20);
+    EXPECT_EQ(white_bottom, 37);
+    EXPECT_EQ(at(img, 9, 25), pal::kGrey);
+    // Four characters of about 8 pixels each.
+    EXPECT_GT(right, 10 + 20);
+    EXPECT_LT(right, 10 + 45);
+    // Some ink was drawn, and only in the two colours asked for.
+    const auto used = colours(img.copy(10, 20, right - 9, 18));
+    EXPECT_EQ(used, (std::set<QRgb>{rgb(pal::kBlack), rgb(pal::kWhite)}));
+}
+
+TEST(QPainterCanvas, NothingIsAntialiased) {
+    QImage img = blank(300, 200);
+    {
+        QPainterCanvas c(img);
+        c.ellipse({10, 10, 60, 50}, pal::kPenBlack, pal::kBrushRed);
+        c.round_rect({70, 10, 200, 90}, 20, 20, pal::kPenBlack, pal::kBrushSilver);
+        c.line({10, 120}, {290, 190}, pal::kPenRed4);
+        c.line({10, 190}, {290, 100}, pal::kPenNavy);
+        const Point pts[] = {{20, 100}, {60, 140}, {100, 110}, {140, 170}};
+        c.polyline(pts, pal::kPenGreen2);
+        c.text({210, 20}, "LPG ON", {36, 14, 600, Charset::CentralEuropean}, pal::kDarkGreen,
+               pal::kSilver);
+    }
+    const std::set<QRgb> allowed{rgb(pal::kGrey),     rgb(pal::kBlack), rgb(pal::kRed),
+                                 rgb(pal::kSilver),   rgb(pal::kNavy),  rgb(pal::kGreen),
+                                 rgb(pal::kDarkGreen)};
+    for (QRgb c : colours(img))
+        EXPECT_TRUE(allowed.count(c)) << std::hex << c;
+    // The ellipse is filled at its centre and leaves its bounding box's corners.
+    EXPECT_EQ(at(img, 35, 30), pal::kRed);
+    EXPECT_EQ(at(img, 11, 11), pal::kGrey);
+}
+
+TEST(QPainterCanvas, OnePixelLinesLeaveOutTheirEndPoint) {
+    QImage img = blank(20, 20);
+    {
+        QPainterCanvas c(img);
+        c.line({2, 5}, {12, 5}, pal::kPenBlack);
+        c.line({4, 8}, {4, 18}, pal::kPenRed);
+    }
+    for (int x = 2; x < 12; ++x)
+        EXPECT_EQ(at(img, x, 5), pal::kBlack) << x;
+    EXPECT_EQ(at(img, 12, 5), pal::kGrey);
+    EXPECT_EQ(at(img, 1, 5), pal::kGrey);
+    for (int y = 8; y < 18; ++y)
+        EXPECT_EQ(at(img, 4, y), pal::kRed) << y;
+    EXPECT_EQ(at(img, 4, 18), pal::kGrey);
+}
+
+TEST(RecordingCanvas, RecordsCallsInOrder) {
+    RecordingCanvas c;
+    c.round_rect({20, 20, 450, 110}, 20, 20, pal::kPenBlack, pal::kBrushSilver);
+    c.text({40, 45}, "0.45", {36, 14, 600, Charset::Cyrillic}, pal::kBlack, pal::kWhite);
+    const Point pts[] = {{1, 2}, {3, 4}, {5, 6}};
+    c.polyline(pts, pal::kPenYellow);
+    ASSERT_EQ(c.calls().size(), 3u);
+    EXPECT_EQ(c.calls()[0].kind, RecordingCanvas::Kind::RoundRect);
+    EXPECT_EQ(c.calls()[0].rect, (Rect{20, 20, 450, 110}));
+    EXPECT_EQ(c.calls()[0].brush, pal::kBrushSilver);
+    const auto* t = c.find_text("0.45");
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->points[0], (Point{40, 45}));
+    EXPECT_EQ(t->font.charset, Charset::Cyrillic);
+    EXPECT_EQ(c.of_kind(RecordingCanvas::Kind::Polyline)[0].points.size(), 3u);
+    EXPECT_EQ(c.find_text("nope"), nullptr);
+}
+
+TEST(TextCodec, DecodesBothCodePages) {
+    // "Język" in windows-1250 and "Язык" in windows-1251.
+    EXPECT_EQ(to_utf8("J\xEAzyk", Charset::CentralEuropean), "J\xC4\x99zyk");
+    EXPECT_EQ(to_utf8("\xDF\xE7\xFB\xEA", Charset::Cyrillic), "\xD0\xAF\xD0\xB7\xD1\x8B\xD0\xBA");
+    EXPECT_EQ(to_utf8("\xB0"
+                      "C",
+                      Charset::CentralEuropean),
+              "\xC2\xB0"
+              "C");
+    EXPECT_EQ(to_utf8("abc", Charset::Cyrillic), "abc");
+}
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

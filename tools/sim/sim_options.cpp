@@ -1,0 +1,203 @@
+#include "sim/sim_options.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace tarvex::sim {
+
+namespace {
+
+bool parse_int(const std::string& s, long lo, long hi, long& out) {
+    if (s.empty())
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    long v = std::strtol(s.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || v < lo || v > hi)
+        return false;
+    out = v;
+    return true;
+}
+
+// A rate as a fraction 0..1 ("0.25") or a percentage ("25%").
+bool parse_rate(std::string s, double& out) {
+    if (s.empty())
+        return false;
+    bool percent = s.back() == '%';
+    if (percent)
+        s.pop_back();
+    if (s.empty())
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    double v = std::strtod(s.c_str(), &end);
+    if (errno != 0 || *end != '\0' || !(v >= 0))
+        return false;
+    if (percent)
+        v /= 100.0;
+    if (v > 1.0)
+        return false;
+    out = v;
+    return true;
+}
+
+}  // namespace
+
+const char* sim_usage() {
+    return R"(Usage: tarvex-sim --link PATH [options]
+
+Plays a generation-2 LPG controller on a pseudo-terminal, so that Tarvex can be
+used and tested without a car. The controller keeps its 28 settings, applies and
+acknowledges writes, runs the learning run (command 30, value 50) and restores
+its factory settings (command 30, value 51). Its live readings come from an
+engine model: a 40-second drive cycle of idle, revving, coast-down with cut-off
+and a hard rev past the switch-back speed, with the reducer warming up and the
+switch to gas once warm.
+
+Runs until SIGINT or SIGTERM, then removes its link. SIGUSR1 toggles silence
+(the controller stops answering, as if unplugged, and starts again).
+
+Options:
+  --link PATH          put a symbolic link to the pseudo-terminal at PATH (required)
+  --ports-file FILE    also write FILE (e.g. Tarvex.ports) mapping a port to PATH
+  --com N              the port that FILE maps, 1 to 4 (default 1)
+  --no-pacing          send replies at once instead of at 9600 baud 8N1
+  --generation N       report controller generation N, 1 to 8 (default 2); other
+                       generations answer only the status command
+  --minor N            report minor version N, 0 to 31 (default 6)
+Faults, each at a RATE given as a fraction (0.1) or a percentage (10%):
+  --silence RATE       no reply
+  --garbage RATE       random bytes that do not start with the frame mark
+  --bad-checksum RATE  a reply with a wrong checksum
+  --short RATE         a reply cut short
+  --late RATE          a reply sent only after the host has given up waiting
+  --late-ms MS         how late a late reply is, 0 to 10000 (default 400)
+  --no-ack RATE        a write applied but not acknowledged
+  --seed N             seed of the fault dice (default 1)
+  --verbose            log every frame to standard error
+  --help               show this text
+)";
+}
+
+bool parse_sim_options(const std::vector<std::string>& args, SimOptions& out, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::string value;
+        bool has_inline = false;
+        if (auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name = name.substr(0, eq);
+            has_inline = true;
+        }
+        auto flag = [&](bool& target) {
+            if (has_inline) {
+                error = "option " + name + " takes no value";
+                return false;
+            }
+            target = true;
+            return true;
+        };
+        auto need = [&]() {
+            if (has_inline)
+                return true;
+            if (i + 1 >= args.size()) {
+                error = "option " + name + " needs a value";
+                return false;
+            }
+            value = args[++i];
+            return true;
+        };
+        auto rate = [&](double& target) {
+            if (!need())
+                return false;
+            if (!parse_rate(value, target)) {
+                error = "bad rate for " + name + ": '" + value + "' (use 0 to 1, or 0% to 100%)";
+                return false;
+            }
+            return true;
+        };
+        auto number = [&](long lo, long hi, long& target) {
+            if (!need())
+                return false;
+            if (!parse_int(value, lo, hi, target)) {
+                error = "bad value for " + name + ": '" + value + "' (use " + std::to_string(lo) +
+                        " to " + std::to_string(hi) + ")";
+                return false;
+            }
+            return true;
+        };
+        long n = 0;
+        bool no_pacing = false;
+        if (name == "--help" || name == "-h") {
+            if (!flag(out.help))
+                return false;
+        } else if (name == "--verbose") {
+            if (!flag(out.verbose))
+                return false;
+        } else if (name == "--no-pacing") {
+            if (!flag(no_pacing))
+                return false;
+            out.pacing = false;
+        } else if (name == "--link") {
+            if (!need())
+                return false;
+            if (value.empty()) {
+                error = "--link needs a path";
+                return false;
+            }
+            out.link = value;
+        } else if (name == "--ports-file") {
+            if (!need())
+                return false;
+            out.ports_file = value;
+        } else if (name == "--com") {
+            if (!number(1, 4, n))
+                return false;
+            out.com = static_cast<int>(n);
+        } else if (name == "--generation") {
+            if (!number(1, 8, n))
+                return false;
+            out.generation = static_cast<int>(n);
+        } else if (name == "--minor") {
+            if (!number(0, 31, n))
+                return false;
+            out.minor = static_cast<int>(n);
+        } else if (name == "--late-ms") {
+            if (!number(0, 10000, n))
+                return false;
+            out.late_ms = static_cast<int>(n);
+        } else if (name == "--seed") {
+            if (!number(0, 2147483647, n))
+                return false;
+            out.seed = static_cast<unsigned>(n);
+        } else if (name == "--silence") {
+            if (!rate(out.faults.silence))
+                return false;
+        } else if (name == "--garbage") {
+            if (!rate(out.faults.garbage))
+                return false;
+        } else if (name == "--bad-checksum") {
+            if (!rate(out.faults.bad_checksum))
+                return false;
+        } else if (name == "--short") {
+            if (!rate(out.faults.short_reply))
+                return false;
+        } else if (name == "--late") {
+            if (!rate(out.faults.late))
+                return false;
+        } else if (name == "--no-ack") {
+            if (!rate(out.faults.no_ack))
+                return false;
+        } else {
+            error = "unknown option '" + args[i] + "'";
+            return false;
+        }
+    }
+    if (!out.help && out.link.empty()) {
+        error = "--link PATH is required";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tarvex::sim

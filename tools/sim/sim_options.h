@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sim/sim_controller.h"
+
+namespace tarvex::sim {
+
+struct SimOptions {
+    std::string link;        // symbolic link to the pseudo-terminal
+    std::string ports_file;  // "Tarvex.ports" to write, or empty
+    int com = 1;             // port the ports file points at the link
+    bool pacing = true;      // 9600-baud wire timing
+    int generation = 2;
+    int minor = 6;
+    FaultRates faults;
+    int late_ms = 400;
+    unsigned seed = 1;
+    bool verbose = false;
+    bool help = false;
+};
+
+// Parses the command line (without the program name). On failure returns false
+// and says why in error.
+bool parse_sim_options(const std::vector<std::string>& args, SimOptions& out, std::string& error);
+
+const char* sim_usage();
+
+}  // namespace tarvex::sim
