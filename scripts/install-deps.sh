@@ -6,7 +6,7 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
-    build-essential cmake pkg-config \
+    build-essential cmake pkg-config python3 \
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev \
     fonts-liberation \
     libgtest-dev libgmock-dev libbenchmark-dev \

@@ -43,6 +43,7 @@ class ScriptedSerialPort final : public SerialPort {
     std::vector<std::vector<std::uint8_t>> writes() const;
     bool is_open() const { return open_; }
     std::size_t pending_replies() const { return replies_.size(); }
+    void clear_replies() { replies_.clear(); }
 
   private:
     std::vector<Event> events_;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "link/link_state.h"
 #include "link/scripted_serial_port.h"
 
@@ -294,4 +296,56 @@ TEST_F(LinkFixture, ClosePortOnlyWhenOpen) {
     close_port(link);
     EXPECT_EQ(port.events().back().op, Op::Close);
     EXPECT_EQ(link.PortOpen, 0);
+}
+
+TEST(LinkRobustness, RepliesOfAnyLengthAndContentKeepTheStateConsistent) {
+    std::mt19937 rng(12345);
+    ScriptedSerialPort port;
+    LinkState link;
+    link.port = &port;
+    ControllerImage image;
+    auto byte = [&] { return static_cast<std::uint8_t>(rng() & 0xFF); };
+    for (int i = 0; i < 5000; ++i) {
+        Bytes reply(rng() % 24);
+        for (auto& b : reply)
+            b = byte();
+        if (!reply.empty() && rng() % 2)
+            reply[0] = 0x65;
+        if (reply.size() > 1 && rng() % 3 == 0)
+            reply.back() = checksum(reply.data(), reply.size() - 1);
+        port.queue_reply(reply);
+        switch (rng() % 5) {
+            case 0:
+                poll_status(link, image);
+                break;
+            case 1:
+                read_live(link, image);
+                break;
+            case 2:
+                read_settings1(link, image);
+                break;
+            case 3:
+                read_settings2(link, image);
+                break;
+            default: {
+                const int n =
+                    write_setting(link, image, static_cast<int>(rng()), static_cast<int>(rng()));
+                ASSERT_GE(n, 0);
+                ASSERT_LE(n, 3);
+            }
+        }
+        port.clear_replies();  // a reply the operation did not read
+        port.clear_events();
+        ASSERT_GE(link.FailedPolls, 0);
+        ASSERT_LE(link.FailedPolls, 2);
+        ASSERT_TRUE(link.NoConnection == 0 || link.NoConnection == 1);
+        ASSERT_TRUE(link.PollPeriod == 50 || link.PollPeriod == 500);
+        ASSERT_TRUE(link.PortOpen == 0 || link.PortOpen == 1);
+        for (const auto* f : {image.StatusFrame.data(), image.LiveFrame.data(),
+                              image.SettingsBlock1.data(), image.SettingsBlock2.data()})
+            ASSERT_TRUE(f[0] == 0 || f[0] == 0x65);
+        if (image.LiveFrame[0] == 0x65) {
+            ASSERT_EQ(checksum(image.LiveFrame.data(), 10), image.LiveFrame[10]);
+        }
+    }
 }
