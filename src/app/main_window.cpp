@@ -1,0 +1,387 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "app/commands.h"
+#include "app/menu_bar.h"
+#include "app/paths.h"
+#include "app/program_settings.h"
+#include "app/template_view.h"
+#include "app/view_widget.h"
+#include "app/views.h"
+#include "gfx/text_codec.h"
+#include "link/port_names.h"
+
+namespace tarvex {
+
+namespace {
+
+// Frame and caption of the original window around its client area.
+constexpr int kFrameWidth = 6;
+constexpr int kCaptionAndFrameHeight = 25;
+constexpr int kMenuBarHeight = 20;
+
+}  // namespace
+
+QSize MainWindow::client_size(int w, int h) {
+    return {w - kFrameWidth, h - kCaptionAndFrameHeight - kMenuBarHeight};
+}
+
+MainWindow::MainWindow(Program& program, DesktopProbe desktop)
+    : program_(program), desktop_(std::move(desktop)) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Tarvex"));
+    setWindowIcon(QIcon(QStringLiteral(":/art/icon_256.png")));
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+
+    auto* exit = new QAction(this);
+    exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    exit->setShortcutContext(Qt::ApplicationShortcut);
+    connect(exit, &QAction::triggered, this, [this] { run_command(cmd::Exit); });
+    addAction(exit);
+    auto* info = new QAction(this);
+    info->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F1));
+    info->setShortcutContext(Qt::ApplicationShortcut);
+    connect(info, &QAction::triggered, this, [this] { run_command(cmd::ProgramInfo); });
+    addAction(info);
+
+    creation_sequence();
+}
+
+MainWindow::~MainWindow() {
+    if (!shut_down_)
+        close_port(program_.link);
+}
+
+QSize MainWindow::desktop_size() const {
+    if (desktop_)
+        return desktop_();
+    const QScreen* s = QGuiApplication::primaryScreen();
+    if (!s)
+        return {800, 600};
+    const QRect g = s->geometry();
+    return {g.x() + g.width(), g.y() + g.height()};
+}
+
+void MainWindow::creation_sequence() {
+    Program& p = program_;
+    attach_menu(148);
+
+    const QSize desk = desktop_size();
+    p.DesktopWidth = desk.width();
+    p.DesktopHeight = desk.height();
+    const int mode = size_mode_for_desktop(desk.width(), desk.height());
+    p.DesktopSizeClass = mode;
+    enable_size_items(p.menu, mode);
+
+    set_size_mode(p.size, mode);
+    select_size_factors();
+    place_window();
+
+    const StartupSettings s = read_or_create_settings(kProgramSettingsFile);
+    p.LanguageCode = s.LanguageCode;
+    p.PortNumber = s.PortNumber;
+    close_port(p.link);
+    p.link.port_name = port_name_of(p.PortNumber);
+    set_port_mark(p.menu, p.PortNumber);
+
+    load_language();
+
+    p.CurrentView = ViewReadings;
+    create_view(ViewReadings);
+    set_up_view(ViewReadings);
+    set_title_slot(view_def(ViewReadings).title_slot);
+
+    attach_menu(menu_for_language(p.LanguageCode));
+    set_language_check(p.menu, language_item_for(p.LanguageCode));
+    enable_size_items(p.menu, p.DesktopSizeClass);
+    set_port_mark(p.menu, p.PortNumber);
+    select_size_factors();
+    highlight_current_view(p.menu, p.CurrentView);
+    apply_menu();
+}
+
+void MainWindow::place_window() {
+    const Program& p = program_;
+    const QSize desk = desktop_size();
+    const Point at =
+        window_position(desk.width(), desk.height(), p.size.WindowWidth, p.size.WindowHeight);
+    client_->setFixedSize(client_size(p.size.WindowWidth, p.size.WindowHeight));
+    if (menu_bar_)
+        menu_bar_->fit_to_width(client_->width());
+    setFixedSize(client_->width(), client_->height() + menuBar()->sizeHint().height());
+    move(at.x, at.y);
+}
+
+void MainWindow::select_size_factors() {
+    tarvex::select_size_factors(program_.size);
+    set_size_check(program_.menu, program_.size.SizeMode);
+}
+
+void MainWindow::choose_fonts() {
+    program_.fonts = tarvex::choose_fonts(program_.size.SizeMode, program_.LanguageCode);
+}
+
+void MainWindow::load_language() {
+    const std::string path = language_file_path(program_.StartDirectory, program_.LanguageCode,
+                                                program_.ProgramDirectory);
+    load_language_file(path, program_.texts);
+}
+
+void MainWindow::save_program_settings() {
+    save_settings(kProgramSettingsFile, program_.PortNumber, program_.LanguageCode);
+}
+
+void MainWindow::set_title_slot(int slot) {
+    setWindowTitle(
+        QString::fromUtf8(to_utf8(program_.texts[slot], charset_for(program_.LanguageCode))));
+}
+
+void MainWindow::attach_menu(int menu_id) {
+    auto* bar = new TarvexMenuBar(menu_id, this);
+    bar->set_port_devices(program_.link.devices.device);
+    connect(bar, &TarvexMenuBar::command, this, &MainWindow::run_command);
+    setMenuBar(bar);  // deletes the previous bar
+    menu_bar_ = bar;
+    bar->fit_to_width(client_size(program_.size.WindowWidth, program_.size.WindowHeight).width());
+    program_.menu.menu_id = menu_id;
+    bar->installEventFilter(this);
+    apply_menu();
+}
+
+void MainWindow::apply_menu() {
+    if (menu_bar_)
+        menu_bar_->apply(program_.menu);
+}
+
+void MainWindow::create_view(int view) {
+    const int templ = template_for(view, program_.size.SizeMode);
+    auto* w = new TemplateView(program_, view, templ, client_);
+    view_ = w;
+    const QSize c = client_->size();
+    if (view == ViewReadings)
+        w->place(-5, -10, program_.size.WindowWidth, program_.size.WindowHeight);
+    else
+        w->place(0, 0, c.width(), c.height());
+    w->show();
+}
+
+void MainWindow::destroy_view() {
+    if (view_)
+        delete view_.data();
+    view_ = nullptr;
+}
+
+void MainWindow::set_up_view(int view) {
+    // Each view's module draws its content and fills its controls here.
+    emit view_created(view);
+}
+
+void MainWindow::switch_to_view(int view) {
+    Program& p = program_;
+    if (p.CurrentView == view) {
+        highlight_current_view(p.menu, p.CurrentView);
+        apply_menu();
+        return;
+    }
+    if (view == ViewReadings)
+        p.CurrentView = view;
+    destroy_view();
+    create_view(view);
+    if (view != ViewSchema)
+        set_up_view(view);
+    p.CurrentView = view;
+    set_title_slot(view_def(view).title_slot);
+    if (view == ViewSchema)
+        apply_size(p.size.SizeMode);
+    highlight_current_view(p.menu, p.CurrentView);
+    apply_menu();
+}
+
+void MainWindow::apply_size(int mode) {
+    Program& p = program_;
+    set_size_mode(p.size, mode);
+    select_size_factors();
+    place_window();
+    choose_fonts();
+    switch (p.CurrentView) {
+        case ViewReset:
+            break;  // the next paint places its controls
+        default:
+            destroy_view();
+            create_view(p.CurrentView);
+            set_up_view(p.CurrentView);
+            break;
+    }
+    apply_menu();
+    paint_sequence();
+}
+
+void MainWindow::language_command(const std::string& code) {
+    Program& p = program_;
+    p.LanguageCode = code;
+    save_program_settings();
+    load_language();
+    refresh_view_texts();
+    const LanguageDef* l = language_for_code(code);
+    attach_menu(l ? l->menu_id : 148);
+    set_language_check(p.menu, l ? l->command : cmd::LangPolish);
+    enable_size_items(p.menu, p.DesktopSizeClass);
+    set_port_mark(p.menu, p.PortNumber);
+    select_size_factors();
+    highlight_current_view(p.menu, p.CurrentView);
+    apply_menu();
+}
+
+void MainWindow::refresh_view_texts() {
+    Program& p = program_;
+    const int view = p.CurrentView;
+    if (view == ViewReset) {
+        // The Reset view is kept; only its texts change.
+        if (auto* v = qobject_cast<TemplateView*>(view_.data())) {
+            const Charset cs = charset_for(p.LanguageCode);
+            auto text = [&](int slot) { return QString::fromUtf8(to_utf8(p.texts[slot], cs)); };
+            if (auto* l = qobject_cast<QLabel*>(v->control(1104)))
+                l->setText(text(134));
+            if (auto* l = qobject_cast<QLabel*>(v->control(1105)))
+                l->setText(text(135));
+            if (auto* b = qobject_cast<QPushButton*>(v->control(126)))
+                b->setText(text(136));
+        }
+        set_title_slot(view_def(view).title_slot);
+        return;
+    }
+    destroy_view();
+    create_view(view);
+    if (view != ViewSchema)
+        set_up_view(view);
+    set_title_slot(view_def(view).title_slot);
+    if (view == ViewSchema)
+        apply_size(p.size.SizeMode);
+}
+
+void MainWindow::port_command(int port) {
+    Program& p = program_;
+    close_port(p.link);
+    p.link.port_name = port_name_of(port);
+    set_port_mark(p.menu, port);
+    p.PortNumber = port;
+    apply_menu();
+    save_program_settings();
+}
+
+void MainWindow::show_program_information() {
+    Program& p = program_;
+    p.InfoDialogOpen = 1;
+    QDialog dlg(this);
+    const Charset cs = charset_for(p.LanguageCode);
+    auto text = [&](int slot) { return QString::fromUtf8(to_utf8(p.texts[slot], cs)); };
+    dlg.setWindowTitle(text(157));
+    auto* layout = new QVBoxLayout(&dlg);
+    for (int slot : {156, 158, 159})
+        layout->addWidget(new QLabel(text(slot), &dlg));
+    auto* ok = new QPushButton(text(160), &dlg);
+    connect(ok, &QPushButton::clicked, &dlg, &QDialog::accept);
+    layout->addWidget(ok);
+    dlg.exec();
+    p.InfoDialogOpen = 0;
+}
+
+void MainWindow::run_command(int id) {
+    if (const int view = view_for_command(id)) {
+        switch_to_view(view);
+        return;
+    }
+    if (const LanguageDef* l = language_for_command(id)) {
+        language_command(l->code);
+        return;
+    }
+    if (const int mode = size_mode_for_command(id)) {
+        apply_size(mode);
+        return;
+    }
+    for (int n = 1; n <= 4; ++n)
+        if (id == kPortCommands[static_cast<std::size_t>(n - 1)]) {
+            port_command(n);
+            return;
+        }
+    switch (id) {
+        case cmd::Exit:
+            close();
+            break;
+        case cmd::ProgramInfo:
+            show_program_information();
+            break;
+        default:
+            break;  // Open and Save As come with the settings-file module
+    }
+}
+
+void MainWindow::paint_sequence() {
+    Program& p = program_;
+    choose_fonts();
+    switch (p.CurrentView) {
+        case ViewReadings:
+            highlight_current_view(p.menu, p.CurrentView);
+            apply_menu();
+            break;
+        case ViewReset:
+            if (view_)
+                view_->place(0, 0, p.size.WindowWidth, p.size.WindowHeight);
+            break;
+        default:
+            break;
+    }
+    const QSize desk = desktop_size();
+    if (desk.width() != p.DesktopWidth || desk.height() != p.DesktopHeight) {
+        p.DesktopWidth = desk.width();
+        p.DesktopHeight = desk.height();
+        p.DesktopSizeClass = size_mode_for_desktop(desk.width(), desk.height());
+        enable_size_items(p.menu, p.DesktopSizeClass);
+        apply_menu();
+    }
+    // Place the learning button and draw it again on top of the dashboard.
+    if (auto* v = qobject_cast<TemplateView*>(view_.data()))
+        if (QWidget* b = v->control(1005)) {
+            const ButtonPlace& at = p.fonts.learn_button;
+            b->setGeometry(at.x, at.y, at.width, at.height);
+            b->setEnabled(false);
+            b->setEnabled(true);
+            b->raise();
+        }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (QWindow* w = windowHandle())
+        w->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed())
+        paint_sequence();
+    // A menu loop has ended: show the current view's command highlighted again.
+    if (watched == menu_bar_ &&
+        (event->type() == QEvent::Leave || event->type() == QEvent::FocusOut))
+        menu_bar_->update();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    destroy_view();
+    close_port(program_.link);
+    shut_down_ = true;
+    event->accept();
+}
+
+}  // namespace tarvex

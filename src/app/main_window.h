@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+
+#include "app/program.h"
+#include "app/view_widget.h"
+
+namespace tarvex {
+
+class TarvexMenuBar;
+
+// The single top-level window: the menu bar and the one view shown in its
+// client area. It runs the start-up sequence, the commands, the view
+// switching, the size and language changes and the shutdown.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+  public:
+    // The desktop size in pixels; the primary screen unless a test says otherwise.
+    using DesktopProbe = std::function<QSize()>;
+
+    explicit MainWindow(Program& program, DesktopProbe desktop = {});
+    ~MainWindow() override;
+
+    // The client area below the menu bar for a window of outer size w x h.
+    static QSize client_size(int w, int h);
+
+    void run_command(int id);
+    // What the window does on every paint from the window system.
+    void paint_sequence();
+
+    Program& program() { return program_; }
+    TarvexMenuBar* tarvex_menu_bar() const { return menu_bar_; }
+    ViewWidget* current_view() const { return view_; }
+    QWidget* client() const { return client_; }
+
+  signals:
+    // After a view was created and set up (tests and later modules hook in here).
+    void view_created(int view);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void creation_sequence();
+    QSize desktop_size() const;
+    void place_window();
+    void switch_to_view(int view);
+    void create_view(int view);
+    void destroy_view();
+    void set_up_view(int view);
+    void apply_size(int mode);
+    void select_size_factors();
+    void choose_fonts();
+    void language_command(const std::string& code);
+    void refresh_view_texts();
+    void port_command(int port);
+    void attach_menu(int menu_id);
+    void apply_menu();
+    void set_title_slot(int slot);
+    void show_program_information();
+    void save_program_settings();
+    void load_language();
+
+    Program& program_;
+    DesktopProbe desktop_;
+    TarvexMenuBar* menu_bar_ = nullptr;
+    QWidget* client_ = nullptr;
+    QPointer<ViewWidget> view_;
+    bool shut_down_ = false;
+};
+
+}  // namespace tarvex

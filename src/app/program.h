@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "app/menu_model.h"
+#include "app/size_modes.h"
+#include "app/ui_texts.h"
+#include "link/controller_image.h"
+#include "link/link_state.h"
+
+namespace tarvex {
+
+// The program-wide state of the running program: one instance, owned by
+// main(), reached by reference from the main window and the views.
+struct Program {
+    // Controller link.
+    LinkState link;
+    ControllerImage image;
+
+    // Shell.
+    std::string StartDirectory;
+    std::string ProgramDirectory;
+    int CurrentView = 1;
+    int DesktopWidth = 0, DesktopHeight = 0;  // the desktop size last seen
+    int DesktopSizeClass = 1;
+    SizeState size;
+    FontChoice fonts;
+    std::string LanguageCode = "pol";
+    int PortNumber = 1;
+    int InfoDialogOpen = 0;
+    MenuState menu;
+    UiTexts texts;
+
+    // Shared by the polling views.
+    int ListPaused = 0;
+    int ArmedPollPeriod = 0;
+    unsigned PollTick = 0;
+};
+
+}  // namespace tarvex

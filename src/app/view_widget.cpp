@@ -1,0 +1,43 @@
+#include "app/view_widget.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace tarvex {
+
+ViewWidget::ViewWidget(Program& program, int view, int template_id, QWidget* parent)
+    : QWidget(parent), program_(program), view_(view), template_id_(template_id) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+}
+
+void ViewWidget::present() {
+    presenting_ = true;
+    update();
+}
+
+void ViewWidget::place(int x, int y, int w, int h) {
+    move(x, y);
+    resize(w, h);
+}
+
+void ViewWidget::resizeEvent(QResizeEvent* event) {
+    if (surface_.size() != event->size()) {
+        QImage next(event->size(), QImage::Format_RGB32);
+        next.fill(palette().color(QPalette::Window));
+        QPainter p(&next);
+        p.drawImage(0, 0, surface_);
+        surface_ = std::move(next);
+    }
+    QWidget::resizeEvent(event);
+}
+
+void ViewWidget::paintEvent(QPaintEvent* event) {
+    if (!presenting_)
+        window_paint();
+    presenting_ = false;
+    QPainter p(this);
+    p.drawImage(event->rect(), surface_, event->rect());
+}
+
+}  // namespace tarvex

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/program_settings.h"
+
+using namespace tarvex;
+
+namespace {
+
+std::string read_all(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace
+
+TEST(ProgramSettings, ScansByOrderNotByKey) {
+    struct Case {
+        std::string text;
+        int port;
+        std::string code;
+    } cases[] = {
+        {"[Ustawienia]\nCommPort= 2\nLanguage= rus\n", 2, "rus"},
+        {"[Ustawienia]\r\nCommPort= 3\r\nLanguage= lit\r\n", 3, "lit"},
+        {"x\ny 3\nz lit\n", 3, "lit"},
+        {"[Ustawienia]\n", 0, "[Ustawienia]"},
+        {"[Ustawienia]\nCommPort= 7\nLanguage= ang\n", 7, "ang"},
+        {"[Ustawienia]\nCommPort= abc\nLanguage= ang\n", 0, "Language="},
+        {"[Ustawienia]\nCommPort=\nLanguage= ita\n", 0, "ita"},
+        {"", 0, "pol"},
+        {"a b -4 c d", -4, "d"},
+        {"a b 99999999999999 c d", 2147483647, "d"},
+        {"a b 1 " + std::string(40, 'q'), 1, std::string(31, 'q')},
+    };
+    for (const auto& c : cases) {
+        const ProgramSettings s = parse_program_settings(c.text);
+        EXPECT_EQ(s.port_number, c.port) << c.text;
+        EXPECT_EQ(s.LanguageCode, c.code) << c.text;
+    }
+}
+
+TEST(ProgramSettings, FileLifecycle) {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("tarvex-ini-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "Tarvex.ini").string();
+
+    // Missing: created with the defaults.
+    StartupSettings s = read_or_create_settings(path);
+    EXPECT_TRUE(s.created);
+    EXPECT_EQ(s.PortNumber, 1);
+    EXPECT_EQ(s.LanguageCode, "pol");
+    EXPECT_EQ(read_all(path), "[Ustawienia]\nCommPort= 1\nLanguage= pol\n");
+
+    // Port 7 selects COM 1.
+    std::ofstream(path) << "[Ustawienia]\nCommPort= 7\nLanguage= ang\n";
+    s = read_or_create_settings(path);
+    EXPECT_FALSE(s.created);
+    EXPECT_EQ(s.PortNumber, 1);
+    EXPECT_EQ(s.LanguageCode, "ang");
+
+    // Rewrites keep the other value.
+    EXPECT_TRUE(save_settings(path, 2, "rus"));
+    EXPECT_EQ(read_all(path), "[Ustawienia]\nCommPort= 2\nLanguage= rus\n");
+    s = read_or_create_settings(path);
+    EXPECT_EQ(s.PortNumber, 2);
+    EXPECT_EQ(s.LanguageCode, "rus");
+
+    // A folder that cannot be written: reported by the result, nothing thrown.
+    EXPECT_FALSE(save_settings((dir / "missing" / "Tarvex.ini").string(), 1, "pol"));
+    std::filesystem::remove_all(dir);
+}

@@ -1,0 +1,77 @@
+// tarvex-shots: renders the main window with each view, at each size and in
+// each language, to PNG files, on whatever Qt platform is in use (offscreen
+// on a machine without a display). For looking at what the program shows.
+#include <QApplication>
+#include <QDir>
+#include <QStyleFactory>
+
+#include <cstdio>
+#include <string>
+
+#include "app/commands.h"
+#include "app/main_window.h"
+#include "app/paths.h"
+#include "app/program_settings.h"
+#include "app/views.h"
+#include "link/scripted_serial_port.h"
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QStringList args = app.arguments();
+    if (args.size() < 2 || args[1] == QLatin1String("--help")) {
+        std::puts(
+            "Usage: tarvex-shots OUTDIR [LANG...] [--sizes 12345] [--views 123456]\n"
+            "Run it in a folder beside the Lang folder (e.g. build/run).");
+        return args.size() < 2 ? 2 : 0;
+    }
+    const QString out = args[1];
+    QDir().mkpath(out);
+    QStringList langs;
+    QString sizes = QStringLiteral("12345"), views = QStringLiteral("123456");
+    for (int i = 2; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--sizes") && i + 1 < args.size())
+            sizes = args[++i];
+        else if (args[i] == QLatin1String("--views") && i + 1 < args.size())
+            views = args[++i];
+        else
+            langs << args[i];
+    }
+    if (langs.isEmpty())
+        langs = {"pol", "ang", "rus", "lit", "ita"};
+    static const QSize desktops[] = {
+        {640, 480}, {800, 600}, {1024, 768}, {1280, 960}, {1280, 1024}};
+    int written = 0;
+    for (const QString& lang : langs) {
+        for (QChar sc : sizes) {
+            const int size = sc.digitValue();
+            if (size < 1 || size > 5)
+                continue;
+            tarvex::save_settings(tarvex::kProgramSettingsFile, 1, lang.toStdString());
+            tarvex::Program program;
+            program.StartDirectory = tarvex::current_directory();
+            program.ProgramDirectory = tarvex::program_directory();
+            tarvex::ScriptedSerialPort port;  // a controller that never answers
+            program.link.port = &port;
+            const QSize desk = desktops[size - 1];
+            tarvex::MainWindow w(program, [desk] { return desk; });
+            w.show();
+            w.paint_sequence();
+            for (QChar vc : views) {
+                const int view = vc.digitValue();
+                if (view < 1 || view > 6)
+                    continue;
+                w.run_command(tarvex::view_def(view).command);
+                app.processEvents();
+                const QString name =
+                    QStringLiteral("%1/%2-size%3-view%4.png").arg(out, lang).arg(size).arg(view);
+                if (w.grab().save(name))
+                    ++written;
+            }
+        }
+    }
+    std::printf("%d pictures written to %s\n", written, qPrintable(out));
+    return 0;
+}
