@@ -1,8 +1,10 @@
 // tarvex-shots: renders the main window with each view, at each size and in
 // each language, to PNG files, on whatever Qt platform is in use (offscreen
 // on a machine without a display). For looking at what the program shows.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -10,6 +12,7 @@
 
 #include "app/commands.h"
 #include "app/main_window.h"
+#include "app/menu_bar.h"
 #include "app/paths.h"
 #include "app/program_settings.h"
 #include "app/views.h"
@@ -69,6 +72,19 @@ int main(int argc, char** argv) {
                     QStringLiteral("%1/%2-size%3-view%4.png").arg(out, lang).arg(size).arg(view);
                 if (w.grab().save(name))
                     ++written;
+            }
+            // The four pop-up menus, as they open.
+            int popup = 0;
+            for (QAction* a : w.tarvex_menu_bar()->actions()) {
+                if (!a->menu())
+                    continue;
+                a->menu()->popup(w.mapToGlobal(QPoint(0, 20)));
+                app.processEvents();
+                const QString name =
+                    QStringLiteral("%1/%2-size%3-menu%4.png").arg(out, lang).arg(size).arg(++popup);
+                if (a->menu()->grab().save(name))
+                    ++written;
+                a->menu()->hide();
             }
         }
     }
