@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     tarvex::load_port_map(program.StartDirectory + "/" + tarvex::kPortsFileName,
                           program.link.devices);
 
+    tarvex::build_dial_tables(program.dial);
     tarvex::MainWindow window(program);
     window.show();
     window.paint_sequence();

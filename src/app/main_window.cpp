@@ -19,6 +19,7 @@
 #include "app/views.h"
 #include "gfx/text_codec.h"
 #include "link/port_names.h"
+#include "readings/readings_view.h"
 
 namespace tarvex {
 
@@ -97,6 +98,7 @@ void MainWindow::creation_sequence() {
 
     load_language();
 
+    choose_fonts();
     p.CurrentView = ViewReadings;
     create_view(ViewReadings);
     set_up_view(ViewReadings);
@@ -166,7 +168,11 @@ void MainWindow::apply_menu() {
 
 void MainWindow::create_view(int view) {
     const int templ = template_for(view, program_.size.SizeMode);
-    auto* w = new TemplateView(program_, view, templ, client_);
+    ViewWidget* w = nullptr;
+    if (view == ViewReadings)
+        w = new ReadingsView(program_, client_);
+    else
+        w = new TemplateView(program_, view, templ, client_);
     view_ = w;
     const QSize c = client_->size();
     if (view == ViewReadings)
@@ -183,7 +189,8 @@ void MainWindow::destroy_view() {
 }
 
 void MainWindow::set_up_view(int view) {
-    // Each view's module draws its content and fills its controls here.
+    if (auto* r = qobject_cast<ReadingsView*>(view_.data()))
+        r->draw_frame();
     emit view_created(view);
 }
 
@@ -282,7 +289,7 @@ void MainWindow::port_command(int port) {
 
 void MainWindow::show_program_information() {
     Program& p = program_;
-    p.InfoDialogOpen = 1;
+    p.poll.InfoDialogOpen = 1;
     QDialog dlg(this);
     const Charset cs = charset_for(p.LanguageCode);
     auto text = [&](int slot) { return QString::fromUtf8(to_utf8(p.texts[slot], cs)); };
@@ -294,7 +301,7 @@ void MainWindow::show_program_information() {
     connect(ok, &QPushButton::clicked, &dlg, &QDialog::accept);
     layout->addWidget(ok);
     dlg.exec();
-    p.InfoDialogOpen = 0;
+    p.poll.InfoDialogOpen = 0;
 }
 
 void MainWindow::run_command(int id) {
@@ -332,6 +339,10 @@ void MainWindow::paint_sequence() {
     choose_fonts();
     switch (p.CurrentView) {
         case ViewReadings:
+            if (auto* r = qobject_cast<ReadingsView*>(view_.data())) {
+                r->draw_frame();
+                r->draw_values();
+            }
             highlight_current_view(p.menu, p.CurrentView);
             apply_menu();
             break;

@@ -3,10 +3,13 @@
 #include <string>
 
 #include "app/menu_model.h"
+#include "app/poll_shared.h"
 #include "app/size_modes.h"
 #include "app/ui_texts.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
+#include "readings/dashboard.h"
+#include "readings/dial_tables.h"
 
 namespace tarvex {
 
@@ -27,14 +30,16 @@ struct Program {
     FontChoice fonts;
     std::string LanguageCode = "pol";
     int PortNumber = 1;
-    int InfoDialogOpen = 0;
     MenuState menu;
     UiTexts texts;
 
     // Shared by the polling views.
-    int ListPaused = 0;
-    int ArmedPollPeriod = 0;
-    unsigned PollTick = 0;
+    PollShared poll;
+
+    // Live readings.
+    DialTables dial;
+    DashboardState dashboard;
+    StatusFlags status;
 };
 
 }  // namespace tarvex

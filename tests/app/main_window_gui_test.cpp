@@ -56,6 +56,7 @@ struct ShellFixture : ::testing::Test {
         fs::current_path(base / "run");
         program.StartDirectory = (base / "run").string();
         program.link.port = &port;
+        build_dial_tables(program.dial);
     }
     void TearDown() override {
         window.reset();

@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
             program.ProgramDirectory = tarvex::program_directory();
             tarvex::ScriptedSerialPort port;  // a controller that never answers
             program.link.port = &port;
+            tarvex::build_dial_tables(program.dial);
             const QSize desk = desktops[size - 1];
             tarvex::MainWindow w(program, [desk] { return desk; });
             w.show();

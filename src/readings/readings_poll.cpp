@@ -1,0 +1,46 @@
+#include "readings/readings_poll.h"
+
+#include "gfx/palette.h"
+#include "link/settings_table.h"
+
+namespace tarvex {
+
+TickOutcome readings_poll(LinkState& link, ControllerImage& image, PollShared& shared) {
+    TickOutcome out;
+    if (shared.InfoDialogOpen || shared.ListPaused)
+        return out;
+    out.result = TickResult::Polled;
+    poll_status(link, image);
+    // The generation is computed on every tick, connected or not.
+    const int generation = controller_generation(image);
+    if (link.NoConnection == 0 && generation == 2) {
+        read_live(link, image);
+        shared.PollTick += 1;
+        if (shared.PollTick > 3) {
+            read_settings1(link, image);
+            read_settings2(link, image);
+            shared.PollTick = 0;
+        }
+    }
+    if (link.PollPeriod != shared.ArmedPollPeriod) {
+        out.rearm_to = link.PollPeriod;
+        shared.ArmedPollPeriod = link.PollPeriod;
+    }
+    return out;
+}
+
+bool learning_request(Canvas& c, Dashboard& d, LinkState& link, ControllerImage& image) {
+    if (link.NoConnection || image.ControllerGeneration != 2 || !d.status.OnGas)
+        return false;
+    if (d.status.LearningActive) {
+        write_status_row(c, d, 5, d.texts[32], palette::kRed);
+        d.status.MessageAge = 0;
+        d.status.LearnRequestPending = 0;
+    } else {
+        d.status.LearnRequestPending = 1;
+    }
+    write_setting(link, image, kCommandCode, kCommandStartLearning);
+    return true;
+}
+
+}  // namespace tarvex

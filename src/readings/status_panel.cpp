@@ -1,0 +1,153 @@
+#include "gfx/palette.h"
+#include "link/conversions.h"
+#include "readings/dashboard.h"
+
+namespace tarvex {
+
+namespace pal = palette;
+
+void write_status_row(Canvas& c, Dashboard& d, int row, const std::string& text, Rgb colour) {
+    const int top = 405 + 20 * (row - 1);
+    c.rectangle(d.scale.rect(40, top, 440, top + 20), pal::kPenWhite, pal::kBrushWhite);
+    c.text(d.scale.pt(40, top), text, d.fonts.SmallFont, colour, pal::kWhite);
+}
+
+namespace {
+
+void fuel_box(Canvas& c, Dashboard& d, bool gas) {
+    c.rectangle(d.scale.rect(490, 465, 615, 505), pal::kPenBlack,
+                gas ? pal::kBrushCyan : pal::kBrushGreen);
+    if (gas)
+        c.text(d.scale.pt(535, 475), d.texts[15], d.fonts.SmallFont, pal::kBlack, pal::kCyan);
+    else
+        c.text(d.scale.pt(515, 475), d.texts[14], d.fonts.SmallFont, pal::kBlack, pal::kGreen);
+}
+
+}  // namespace
+
+void draw_status_panel(Canvas& c, Dashboard& d) {
+    const ControllerImage& img = d.image;
+    StatusFlags& f = d.status;
+    const UiTexts& t = d.texts;
+    const int F = img.LiveFuelBits();
+    auto row = [&](int r, int slot, Rgb colour = pal::kBlack) {
+        write_status_row(c, d, r, t[slot], colour);
+    };
+    auto blank = [&](int r) { write_status_row(c, d, r, " ", pal::kBlack); };
+
+    if (d.link.NoConnection) {
+        row(1, 30, pal::kRed);
+        row(3, 31);
+        blank(2);
+        blank(4);
+        blank(5);
+        fuel_box(c, d, false);
+        f.OnGas = 0;
+    } else if (img.ControllerGeneration != 2) {
+        row(1, 29, pal::kRed);
+        for (int r = 2; r <= 5; ++r)
+            blank(r);
+    } else if (!(img.LiveStateBits() & 0x08)) {
+        row(3, 28, pal::kRed);
+        row(1, 12);
+        blank(2);
+        blank(4);
+        blank(5);
+        fuel_box(c, d, false);
+        f.OnGas = 0;
+    } else if (!(img.EmulType() & 0x80)) {
+        if (F & 0x01) {
+            row(1, 13);
+            for (int r = 2; r <= 5; ++r)
+                blank(r);
+            fuel_box(c, d, true);
+            f.OnGas = 1;
+        } else {
+            row(3, 27, pal::kRed);
+            row(1, 12);
+            blank(2);
+            blank(4);
+            blank(5);
+            fuel_box(c, d, false);
+            f.OnGas = 0;
+        }
+    } else {
+        // Detailed learning states.
+        const bool gas = F & 0x01;
+        row(1, gas ? 13 : 12);
+        f.OnGas = gas ? 1 : 0;
+        fuel_box(c, d, gas);
+        if (F & 0x02) {
+            f.LearningActive = 1;
+            blank(3);
+            if (d.state.UpperLampLit)
+                row(5, 16);
+            else
+                row(5, 17, pal::kRed);
+        } else {
+            f.LearningActive = 0;
+            if (f.LearnRequestPending) {
+                if (!(F & 0x10)) {
+                    row(5, 18, pal::kRed);
+                    f.MessageAge = 0;
+                    f.LearnRequestPending = 0;
+                } else if (F & 0x20) {
+                    row(5, 19, pal::kRed);
+                    f.MessageAge = 0;
+                } else {
+                    row(5, 20, pal::kRed);
+                    f.MessageAge = 0;
+                    f.LearnRequestPending = 0;
+                }
+            }
+            if (F & 0x04) {
+                row(3, 21, pal::kRed);
+                if (F & 0x80)
+                    blank(4);
+                else
+                    row(4, 22, pal::kRed);
+            } else {
+                blank(4);
+                if ((F & 0x80) && (F & 0x40)) {
+                    blank(2);
+                    if (F & 0x08) {
+                        row(5, 23, pal::kRed);
+                    } else {
+                        f.MessageAge += 1;
+                        if (f.MessageAge > 60) {
+                            blank(5);
+                            f.MessageAge -= 1;
+                        }
+                        blank(3);
+                    }
+                } else if (F & 0x80) {
+                    row(3, 24);
+                    int slot = 25;
+                    if (!(img.Options() & 0x10) &&
+                        d.state.CurrentRpm > engine_speed(img.LPGOnRPMHi(), img.LPGOnRPMLo()))
+                        slot = 26;
+                    row(4, slot, pal::kRed);
+                } else {
+                    row(3, 24);
+                    row(4, 22, pal::kRed);
+                }
+            }
+        }
+    }
+
+    // Learning lamp.
+    f.BlinkCount += 1;
+    if (f.BlinkCount > 1) {
+        f.BlinkPhase = !f.BlinkPhase;
+        f.BlinkCount = 0;
+    }
+    bool lit = false;
+    if (f.LearningActive)
+        lit = d.state.UpperLampLit ? f.BlinkPhase != 0 : true;
+    const Point at = d.scale.pt(635, 470);
+    const int size = d.fonts.StatusLampSize;
+    c.ellipse({at.x, at.y, at.x + size, at.y + size}, pal::kPenBlack,
+              lit ? pal::kBrushYellow : pal::kBrushOlive);
+}
+
+}  // namespace tarvex
