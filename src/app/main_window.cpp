@@ -337,6 +337,8 @@ void MainWindow::run_command(int id) {
 void MainWindow::paint_sequence() {
     Program& p = program_;
     choose_fonts();
+    if (view_)
+        view_->window_paint();
     switch (p.CurrentView) {
         case ViewReadings:
             if (auto* r = qobject_cast<ReadingsView*>(view_.data())) {

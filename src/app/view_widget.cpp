@@ -12,8 +12,12 @@ ViewWidget::ViewWidget(Program& program, int view, int template_id, QWidget* par
 }
 
 void ViewWidget::present() {
-    presenting_ = true;
     update();
+}
+
+void ViewWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    window_paint();
 }
 
 void ViewWidget::place(int x, int y, int w, int h) {
@@ -33,9 +37,6 @@ void ViewWidget::resizeEvent(QResizeEvent* event) {
 }
 
 void ViewWidget::paintEvent(QPaintEvent* event) {
-    if (!presenting_)
-        window_paint();
-    presenting_ = false;
     QPainter p(this);
     p.drawImage(event->rect(), surface_, event->rect());
 }

@@ -9,9 +9,9 @@ struct Program;
 
 // A view of the main window: a child widget with a persistent surface image
 // that the drawing code draws into. Painting only copies the surface to the
-// screen. Paints that come from the window system (show, expose, resize)
-// first run window_paint(), the view's own paint handling; repaints that the
-// program asks for with present() do not.
+// screen. The view's own paint handling, window_paint(), answers the window
+// system's paints: its first showing and every expose of the main window
+// (which runs it); repaints the program asks for with present() only copy.
 class ViewWidget : public QWidget {
     Q_OBJECT
   public:
@@ -25,9 +25,12 @@ class ViewWidget : public QWidget {
     // Gives the view its place and size; the surface follows the size.
     void place(int x, int y, int w, int h);
 
-  protected:
+    // The view's answer to a paint from the window system.
     virtual void window_paint() {}
+
+  protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
     Program& program_;
@@ -36,7 +39,6 @@ class ViewWidget : public QWidget {
     int view_;
     int template_id_;
     QImage surface_;
-    bool presenting_ = false;
 };
 
 }  // namespace tarvex

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QStyleFactory>
 
@@ -16,6 +17,7 @@
 #include "app/paths.h"
 #include "app/program_settings.h"
 #include "app/views.h"
+#include "link/posix_serial_port.h"
 #include "link/scripted_serial_port.h"
 
 int main(int argc, char** argv) {
@@ -27,18 +29,26 @@ int main(int argc, char** argv) {
     if (args.size() < 2 || args[1] == QLatin1String("--help")) {
         std::puts(
             "Usage: tarvex-shots OUTDIR [LANG...] [--sizes 12345] [--views 123456]\n"
-            "Run it in a folder beside the Lang folder (e.g. build/run).");
+            "                    [--live DEVICE --seconds N]\n"
+            "Run it in a folder beside the Lang folder (e.g. build/run). With --live the\n"
+            "views poll the controller on DEVICE (COM1) for N seconds before each picture.");
         return args.size() < 2 ? 2 : 0;
     }
     const QString out = args[1];
     QDir().mkpath(out);
     QStringList langs;
     QString sizes = QStringLiteral("12345"), views = QStringLiteral("123456");
+    QString live_device;
+    int live_seconds = 0;
     for (int i = 2; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--sizes") && i + 1 < args.size())
             sizes = args[++i];
         else if (args[i] == QLatin1String("--views") && i + 1 < args.size())
             views = args[++i];
+        else if (args[i] == QLatin1String("--live") && i + 1 < args.size())
+            live_device = args[++i];
+        else if (args[i] == QLatin1String("--seconds") && i + 1 < args.size())
+            live_seconds = args[++i].toInt();
         else
             langs << args[i];
     }
@@ -57,7 +67,12 @@ int main(int argc, char** argv) {
             program.StartDirectory = tarvex::current_directory();
             program.ProgramDirectory = tarvex::program_directory();
             tarvex::ScriptedSerialPort port;  // a controller that never answers
+            tarvex::PosixSerialPort real_port;
             program.link.port = &port;
+            if (!live_device.isEmpty()) {
+                program.link.port = &real_port;
+                program.link.devices.device[0] = live_device.toStdString();
+            }
             tarvex::build_dial_tables(program.dial);
             const QSize desk = desktops[size - 1];
             tarvex::MainWindow w(program, [desk] { return desk; });
@@ -69,6 +84,11 @@ int main(int argc, char** argv) {
                     continue;
                 w.run_command(tarvex::view_def(view).command);
                 app.processEvents();
+                // Let the view poll a live controller for a while.
+                QElapsedTimer t;
+                t.start();
+                while (t.elapsed() < live_seconds * 1000)
+                    app.processEvents(QEventLoop::WaitForMoreEvents, 50);
                 const QString name =
                     QStringLiteral("%1/%2-size%3-view%4.png").arg(out, lang).arg(size).arg(view);
                 if (w.grab().save(name))

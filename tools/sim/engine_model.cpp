@@ -72,7 +72,7 @@ double EngineModel::throttle_at(double t) {
 double EngineModel::reducer_temp_at(double t) {
     if (t < kStartTime)
         return 15.0;
-    return 15.0 + 70.0 * (1.0 - std::exp(-(t - kStartTime) / 40.0));
+    return 15.0 + 70.0 * (1.0 - std::exp(-(t - kStartTime) / 20.0));
 }
 
 bool EngineModel::start_learning(double t) {
