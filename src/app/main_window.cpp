@@ -17,6 +17,8 @@
 #include "app/template_view.h"
 #include "app/view_widget.h"
 #include "app/views.h"
+#include "config/configuration_view.h"
+#include "config/options_view.h"
 #include "gfx/text_codec.h"
 #include "link/port_names.h"
 #include "readings/readings_view.h"
@@ -171,6 +173,10 @@ void MainWindow::create_view(int view) {
     ViewWidget* w = nullptr;
     if (view == ViewReadings)
         w = new ReadingsView(program_, client_);
+    else if (view == ViewConfiguration)
+        w = new ConfigurationView(program_, templ, client_);
+    else if (view == ViewOptions)
+        w = new OptionsView(program_, templ, client_);
     else
         w = new TemplateView(program_, view, templ, client_);
     view_ = w;
@@ -191,6 +197,10 @@ void MainWindow::destroy_view() {
 void MainWindow::set_up_view(int view) {
     if (auto* r = qobject_cast<ReadingsView*>(view_.data()))
         r->draw_frame();
+    if (auto* s = qobject_cast<SettingsView*>(view_.data())) {
+        s->fill_lists();
+        s->set_texts();
+    }
     emit view_created(view);
 }
 

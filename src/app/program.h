@@ -6,6 +6,7 @@
 #include "app/poll_shared.h"
 #include "app/size_modes.h"
 #include "app/ui_texts.h"
+#include "config/configuration_form.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
 #include "readings/dashboard.h"
@@ -35,6 +36,11 @@ struct Program {
 
     // Shared by the polling views.
     PollShared poll;
+
+    // Settings views.
+    struct ConfigShared : ConfigurationState {
+        int OptionsSubDialogOpen = 0;
+    } config;
 
     // Live readings.
     DialTables dial;

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <vector>
+
+#include "gfx/canvas.h"
+
+namespace tarvex {
+
+enum class ControlKind { List, Check, Label, Heading, Rule, Button };
+
+// One control of a dialog template, in dialog units.
+struct ControlDef {
+    int id;  // 0 for rules, which have none
+    ControlKind kind;
+    int x, y, w, h;
+    int text_slot;  // UiTexts slot of its text, or -1
+    bool hidden;    // hidden in the template
+    const char* template_text = "";
+};
+
+// A dialog template: size in dialog units, its font (MS Sans Serif, points)
+// and its controls.
+struct TemplateDef {
+    int id;
+    int width, height;
+    int font_points;
+    std::vector<ControlDef> controls;
+};
+
+// The Configuration templates 106, 157, 145, 151, 150, the Options templates
+// 152, 125, 153, 154, 156 and the EmulDO dialog 170. Null for other ids.
+const TemplateDef* dialog_template(int id);
+
+// Dialog units to pixels for a font's base units (average character width
+// and height), as the platform maps dialog templates.
+struct DialogUnits {
+    int base_x = 6, base_y = 13;
+    Rect map(int x, int y, int w, int h) const {
+        const int l = x * base_x / 4, t = y * base_y / 8;
+        return {l, t, l + w * base_x / 4, t + h * base_y / 8};
+    }
+};
+
+}  // namespace tarvex

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/ui_texts.h"
+#include "link/controller_image.h"
+
+namespace tarvex {
+
+// One write command of a pick: code and value.
+struct Write {
+    int code;
+    int value;
+    friend bool operator==(const Write&, const Write&) = default;
+};
+
+// A drop-down list bound to a setting: its entries, the entry that shows the
+// image's value (an index past the end selects nothing), and the writes that
+// a pick of entry k sends, computed from the image at the moment of the pick.
+struct ListBinding {
+    int id;
+    std::function<std::vector<std::string>(const UiTexts&)> entries;
+    std::function<int(const ControllerImage&)> shown;
+    std::function<std::vector<Write>(const ControllerImage&, int k)> pick;
+};
+
+// A check box bound to a bit: ticked or not from the image, the write after a
+// click from the box's new state. A click may also change the image in place.
+struct CheckBinding {
+    int id;
+    std::function<bool(const ControllerImage&)> ticked;
+    std::function<std::vector<Write>(ControllerImage&, bool ticked)> click;
+};
+
+// A list's selection left as it is.
+constexpr int kKeepSelection = -2;
+
+// What a refresh sets on one control.
+struct ControlState {
+    int id;
+    int selected = kKeepSelection;  // lists: entry index; past the end selects nothing
+    int checked = -1;               // check boxes: 0 or 1; -1 when not a check box
+    bool enabled = true;
+    bool visible = true;
+};
+
+// "(a << 4) | b" style byte helpers.
+inline int low_nibble(int v) {
+    return v & 0x0F;
+}
+inline int high_nibble(int v) {
+    return (v >> 4) & 0x0F;
+}
+// v - 1, or 0 when v is 0: the shown index of a 1-based setting.
+inline int one_based(int v) {
+    return v > 0 ? v - 1 : 0;
+}
+
+}  // namespace tarvex
