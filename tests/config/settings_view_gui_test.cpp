@@ -1,0 +1,187 @@
+// The Configuration and Options views on the offscreen platform against a
+// scripted port that plays the simulated controller.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "app/commands.h"
+#include "app/main_window.h"
+#include "config/configuration_view.h"
+#include "config/options_view.h"
+#include "link/scripted_serial_port.h"
+#include "readings/readings_poll.h"
+#include "sim/sim_controller.h"
+
+using namespace tarvex;
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+struct SettingsFixture : ::testing::Test {
+    fs::path dir, old_cwd;
+    Program program;
+    ScriptedSerialPort port;
+    sim::SimController controller;
+    bool silent = false;
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("tarvex-settings-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        old_cwd = fs::current_path();
+        fs::current_path(dir);
+        program.StartDirectory = dir.string();
+        program.link.port = &port;
+        build_dial_tables(program.dial);
+        port.set_responder([this](const Bytes& cmd) -> Bytes {
+            if (silent || cmd.size() != 4)
+                return {};
+            auto r = controller.handle({cmd[0], cmd[1], cmd[2], cmd[3]}, 10.0);
+            return r ? r->bytes : Bytes{};
+        });
+        window = std::make_unique<MainWindow>(program, [] { return QSize(800, 600); });
+        window->show();
+    }
+    void TearDown() override {
+        window.reset();
+        fs::current_path(old_cwd);
+        fs::remove_all(dir);
+    }
+    SettingsView* view() { return qobject_cast<SettingsView*>(window->current_view()); }
+    QComboBox* list(int id) { return view()->form().list(id); }
+    std::vector<Bytes> writes_since_clear() {
+        std::vector<Bytes> out;
+        for (const auto& w : port.writes())
+            if (w[1] >= 5)
+                out.push_back(w);
+        return out;
+    }
+};
+
+Bytes frame(int code, int value) {
+    Bytes b{0x65, static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(value)};
+    b.push_back(static_cast<std::uint8_t>(b[0] + b[1] + b[2]));
+    return b;
+}
+
+}  // namespace
+
+TEST_F(SettingsFixture, ConfigurationShowsTheControllerAndAPickSendsItsFrames) {
+    window->run_command(cmd::Configuration);
+    ASSERT_NE(view(), nullptr);
+    EXPECT_EQ(view()->template_id(), 157);
+    view()->tick();
+    EXPECT_EQ(list(1003)->currentText(), QStringLiteral("0-1 V"));
+    EXPECT_EQ(list(1013)->currentText(), QStringLiteral("0,46"));
+    EXPECT_EQ(list(1022)->currentText(), QStringLiteral("2000"));
+    EXPECT_EQ(list(1017)->count(), 255);
+
+    port.clear_events();
+    emit list(1003)->activated(5);  // "0,8-1,6 V"
+    EXPECT_EQ(writes_since_clear(), (std::vector<Bytes>{frame(6, 0x50), frame(7, 60)}));
+    view()->tick();
+    EXPECT_EQ(list(1003)->currentText(), QStringLiteral("0,8-1,6 V"));
+    EXPECT_EQ(list(1013)->count(), 16);
+    EXPECT_EQ(list(1013)->currentText(), QStringLiteral("1,20"));
+
+    port.clear_events();
+    emit list(1022)->activated(20);  // 3500 rpm
+    EXPECT_EQ(writes_since_clear(), (std::vector<Bytes>{frame(21, 189), frame(22, 16)}));
+    port.clear_events();
+    auto* gas = qobject_cast<QCheckBox*>(view()->form().control(1074));
+    gas->click();
+    EXPECT_EQ(writes_since_clear(), (std::vector<Bytes>{frame(9, 0x89)}));
+    view()->tick();
+    EXPECT_FALSE(list(1027)->isHidden());
+}
+
+TEST_F(SettingsFixture, AnOpenListStopsEveryViewPolling) {
+    window->run_command(cmd::Options);
+    view()->tick();
+    list(1046)->showPopup();
+    EXPECT_EQ(program.poll.ListPaused, 1);
+    port.clear_events();
+    view()->tick();
+    EXPECT_TRUE(port.events().empty());
+    // The Readings view's tick skips as well.
+    EXPECT_EQ(readings_poll(program.link, program.image, program.poll).result, TickResult::Skipped);
+    list(1046)->hidePopup();
+    EXPECT_EQ(program.poll.ListPaused, 0);
+    view()->tick();
+    EXPECT_FALSE(port.events().empty());
+}
+
+TEST_F(SettingsFixture, LostLinkShowsFirstEntries) {
+    window->run_command(cmd::Configuration);
+    view()->tick();
+    silent = true;
+    for (int i = 0; i < 3; ++i)
+        view()->tick();
+    ASSERT_EQ(program.link.NoConnection, 1);
+    for (int id : {1003, 1013, 1017, 1018, 1019, 1020, 1021, 1022, 1023, 1024, 1025, 1026})
+        EXPECT_EQ(list(id)->currentIndex(), 0) << id;
+    for (int id : {1019, 1020, 1025})
+        EXPECT_TRUE(list(id)->isEnabled()) << id;
+    EXPECT_TRUE(list(1027)->isHidden());
+
+    window->run_command(cmd::Options);
+    view()->tick();
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(view()->form().control(1034))->isChecked());
+    EXPECT_FALSE(list(1003)->isHidden());
+    EXPECT_EQ(list(1003)->currentIndex(), 0);
+    for (int id : {1046, 1048, 1050, 1051})
+        EXPECT_TRUE(list(id)->isHidden()) << id;
+}
+
+TEST_F(SettingsFixture, EmulDODialogPollsAndWritesItsNibbles) {
+    window->run_command(cmd::Options);
+    view()->tick();
+    EmulDODialog dialog(program, view());
+    dialog.tick();
+    // Factory 0x55 / 0x55: every field 5, shown as entry 10.
+    for (int id : {1003, 1013, 1122, 1123})
+        EXPECT_EQ(dialog.form().list(id)->currentIndex(), 10) << id;
+    port.clear_events();
+    emit dialog.form().list(1003)->activated(15);
+    EXPECT_EQ(writes_since_clear(), (std::vector<Bytes>{frame(12, 0x50)}));
+    dialog.tick();
+    EXPECT_EQ(dialog.form().list(1003)->currentText(), QStringLiteral("+18"));
+    // Its timer polls only the status and settings block 1.
+    port.clear_events();
+    dialog.tick();
+    std::vector<int> commands;
+    for (const auto& w : port.writes())
+        commands.push_back(w[1]);
+    EXPECT_EQ(commands, (std::vector<int>{1, 3}));
+}
+
+TEST_F(SettingsFixture, EveryTemplateFitsTheWindowAtEverySize) {
+    for (int command : {cmd::Configuration, cmd::Options}) {
+        window->run_command(command);
+        for (int size : {cmd::Size640, cmd::Size800}) {
+            window->run_command(size);
+            const QSize client = window->client()->size();
+            for (QWidget* w : view()->findChildren<QWidget*>()) {
+                if (w->parentWidget() != view())
+                    continue;
+                EXPECT_LE(w->geometry().right(), client.width()) << w->objectName().toStdString();
+                EXPECT_LE(w->geometry().bottom(), client.height()) << w->objectName().toStdString();
+            }
+        }
+    }
+}
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
