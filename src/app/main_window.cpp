@@ -14,11 +14,16 @@
 #include "app/menu_bar.h"
 #include "app/paths.h"
 #include "app/program_settings.h"
+#include "app/resources.h"
 #include "app/template_view.h"
+#include "app/user_dialogs.h"
 #include "app/view_widget.h"
 #include "app/views.h"
 #include "config/configuration_view.h"
+#include "config/file_commands.h"
+#include "config/info_dialog.h"
 #include "config/options_view.h"
+#include "config/reset_view.h"
 #include "gfx/text_codec.h"
 #include "link/port_names.h"
 #include "readings/readings_view.h"
@@ -40,6 +45,11 @@ QSize MainWindow::client_size(int w, int h) {
 
 MainWindow::MainWindow(Program& program, DesktopProbe desktop)
     : program_(program), desktop_(std::move(desktop)) {
+    init_resources();
+    if (!program_.dialogs) {
+        own_dialogs_ = std::make_unique<QtUserDialogs>();
+        program_.dialogs = own_dialogs_.get();
+    }
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tarvex"));
@@ -177,6 +187,8 @@ void MainWindow::create_view(int view) {
         w = new ConfigurationView(program_, templ, client_);
     else if (view == ViewOptions)
         w = new OptionsView(program_, templ, client_);
+    else if (view == ViewReset)
+        w = new ResetView(program_, client_);
     else
         w = new TemplateView(program_, view, templ, client_);
     view_ = w;
@@ -298,20 +310,10 @@ void MainWindow::port_command(int port) {
 }
 
 void MainWindow::show_program_information() {
-    Program& p = program_;
-    p.poll.InfoDialogOpen = 1;
-    QDialog dlg(this);
-    const Charset cs = charset_for(p.LanguageCode);
-    auto text = [&](int slot) { return QString::fromUtf8(to_utf8(p.texts[slot], cs)); };
-    dlg.setWindowTitle(text(157));
-    auto* layout = new QVBoxLayout(&dlg);
-    for (int slot : {156, 158, 159})
-        layout->addWidget(new QLabel(text(slot), &dlg));
-    auto* ok = new QPushButton(text(160), &dlg);
-    connect(ok, &QPushButton::clicked, &dlg, &QDialog::accept);
-    layout->addWidget(ok);
-    dlg.exec();
-    p.poll.InfoDialogOpen = 0;
+    program_.poll.InfoDialogOpen = 1;
+    InfoDialog dialog(program_, this);
+    dialog.exec();
+    program_.poll.InfoDialogOpen = 0;
 }
 
 void MainWindow::run_command(int id) {
@@ -338,6 +340,12 @@ void MainWindow::run_command(int id) {
             break;
         case cmd::ProgramInfo:
             show_program_information();
+            break;
+        case cmd::Open:
+            load_controller_settings(program_, *program_.dialogs, view_.data());
+            break;
+        case cmd::SaveAs:
+            save_controller_settings(program_, *program_.dialogs, view_.data());
             break;
         default:
             break;  // Open and Save As come with the settings-file module

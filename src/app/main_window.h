@@ -4,11 +4,14 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 #include "app/program.h"
 #include "app/view_widget.h"
 
 namespace tarvex {
+
+class UserDialogs;
 
 class TarvexMenuBar;
 
@@ -72,6 +75,7 @@ class MainWindow final : public QMainWindow {
     QWidget* client_ = nullptr;
     QPointer<ViewWidget> view_;
     bool shut_down_ = false;
+    std::unique_ptr<UserDialogs> own_dialogs_;
 };
 
 }  // namespace tarvex

@@ -16,7 +16,12 @@ namespace tarvex {
 
 // The program-wide state of the running program: one instance, owned by
 // main(), reached by reference from the main window and the views.
+class UserDialogs;
+
 struct Program {
+    // File dialogs and message boxes (the real ones, or a test's).
+    UserDialogs* dialogs = nullptr;
+
     // Controller link.
     LinkState link;
     ControllerImage image;

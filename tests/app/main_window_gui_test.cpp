@@ -210,11 +210,3 @@ TEST_F(ShellFixture, UnknownPortAndLanguageFallBack) {
     EXPECT_TRUE(bar()->action(cmd::Size1280x1024)->isEnabled());
     EXPECT_EQ(program.size.SizeMode, 1);
 }
-
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

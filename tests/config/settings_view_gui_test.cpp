@@ -177,11 +177,3 @@ TEST_F(SettingsFixture, EveryTemplateFitsTheWindowAtEverySize) {
         }
     }
 }
-
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

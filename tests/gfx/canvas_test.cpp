@@ -161,11 +161,3 @@ TEST(TextCodec, DecodesBothCodePages) {
               "C");
     EXPECT_EQ(to_utf8("abc", Charset::Cyrillic), "abc");
 }
-
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -17,6 +17,7 @@
 #include "app/paths.h"
 #include "app/program_settings.h"
 #include "app/views.h"
+#include "config/info_dialog.h"
 #include "link/posix_serial_port.h"
 #include "link/scripted_serial_port.h"
 
@@ -92,6 +93,17 @@ int main(int argc, char** argv) {
                 const QString name =
                     QStringLiteral("%1/%2-size%3-view%4.png").arg(out, lang).arg(size).arg(view);
                 if (w.grab().save(name))
+                    ++written;
+            }
+            // The program-information dialog after one tick.
+            {
+                tarvex::InfoDialog info(program, &w);
+                info.show();
+                info.tick();
+                app.processEvents();
+                const QString name =
+                    QStringLiteral("%1/%2-size%3-info.png").arg(out, lang).arg(size);
+                if (info.grab().save(name))
                     ++written;
             }
             // The four pop-up menus, as they open.

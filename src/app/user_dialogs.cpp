@@ -1,0 +1,53 @@
+#include "app/user_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tarvex {
+
+namespace {
+
+QString settings_filter() {
+    return QStringLiteral("Tarvex settings (*.tvs)");
+}
+
+QString run_file_dialog(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode,
+                        const QString& initial) {
+    QFileDialog dlg(owner, title, QString(), settings_filter());
+    dlg.setAcceptMode(mode);
+    dlg.setDefaultSuffix(QStringLiteral("tvs"));
+    dlg.setFileMode(QFileDialog::AnyFile);
+    // The program asks about overwriting itself; nothing else is checked here.
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!initial.isEmpty())
+        dlg.selectFile(initial);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return dlg.selectedFiles().front();
+}
+
+}  // namespace
+
+QString QtUserDialogs::save_file_name(QWidget* owner, const QString& title,
+                                      const QString& initial) {
+    return run_file_dialog(owner, title, QFileDialog::AcceptSave, initial);
+}
+
+QString QtUserDialogs::open_file_name(QWidget* owner, const QString& title) {
+    return run_file_dialog(owner, title, QFileDialog::AcceptOpen, QString());
+}
+
+bool QtUserDialogs::ask_yes_no(QWidget* owner, const QString& caption, const QString& text) {
+    return QMessageBox::information(owner, caption, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+void QtUserDialogs::message(QWidget* owner, Icon icon, const QString& caption,
+                            const QString& text) {
+    if (icon == Icon::Information)
+        QMessageBox::information(owner, caption, text);
+    else
+        QMessageBox::warning(owner, caption, text);
+}
+
+}  // namespace tarvex

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tarvex {
+
+// The file dialogs and message boxes the program shows, behind one small
+// interface so that tests can answer them.
+class UserDialogs {
+  public:
+    enum class Icon { Information, Warning };
+    virtual ~UserDialogs() = default;
+    // A file name chosen in the save or open dialog ("*.tvs" filter, default
+    // suffix "tvs"), or empty when cancelled.
+    virtual QString save_file_name(QWidget* owner, const QString& title,
+                                   const QString& initial) = 0;
+    virtual QString open_file_name(QWidget* owner, const QString& title) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool ask_yes_no(QWidget* owner, const QString& caption, const QString& text) = 0;
+    virtual void message(QWidget* owner, Icon icon, const QString& caption,
+                         const QString& text) = 0;
+};
+
+// The real dialogs.
+class QtUserDialogs final : public UserDialogs {
+  public:
+    QString save_file_name(QWidget* owner, const QString& title, const QString& initial) override;
+    QString open_file_name(QWidget* owner, const QString& title) override;
+    bool ask_yes_no(QWidget* owner, const QString& caption, const QString& text) override;
+    void message(QWidget* owner, Icon icon, const QString& caption, const QString& text) override;
+};
+
+}  // namespace tarvex

@@ -1,0 +1,30 @@
+#include "config/controller_commands.h"
+
+#include <cstdio>
+
+#include "link/settings_table.h"
+
+namespace tarvex {
+
+bool factory_reset(LinkState& link, ControllerImage& image) {
+    image.WriteAck[1] = 0;
+    link.WriteDelay = 250;
+    write_setting(link, image, kCommandCode, kCommandFactoryReset);
+    link.WriteDelay = 0;
+    return image.WriteAck[1] == kCommandFactoryReset;
+}
+
+std::string poll_version_text(LinkState& link, ControllerImage& image, const UiTexts& texts) {
+    poll_status(link, image);
+    controller_generation(image);
+    if (link.NoConnection)
+        return texts[161];
+    if (image.ControllerGeneration != 2)
+        return texts[162];
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2f",
+                  (image.ControllerGeneration * 100 + image.ControllerMinor) / 100.0);
+    return buf;
+}
+
+}  // namespace tarvex

@@ -1,0 +1,110 @@
+#include "config/info_dialog.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/program.h"
+#include "config/controller_commands.h"
+#include "config/dialog_templates.h"
+#include "gfx/text_codec.h"
+
+namespace tarvex {
+
+InfoDialog::InfoDialog(Program& program, QWidget* parent) : QDialog(parent), program_(program) {
+    // Template 103: 219 x 169 dialog units in MS Sans Serif 10 point.
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(13);
+    setFont(f);
+    const QFontMetrics fm(f);
+    const int letters = fm.horizontalAdvance(
+        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    const DialogUnits du{(letters / 26 + 1) / 2, fm.height()};
+    auto place = [&du](QWidget* w, int x, int y, int width, int height) {
+        const Rect r = du.map(x, y, width, height);
+        w->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    };
+    const Rect whole = du.map(0, 0, 219, 169);
+    setFixedSize(whole.right, whole.bottom);
+
+    auto frame = [&](int x, int y, int w, int h) {
+        auto* fr = new QFrame(this);
+        fr->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        place(fr, x, y, w, h);
+    };
+    frame(7, 0, 205, 162);
+    frame(14, 7, 191, 83);
+
+    auto* logo = new QLabel(this);
+    logo->setPixmap(QPixmap(QStringLiteral(":/art/logo.png")));
+    logo->setAlignment(Qt::AlignCenter);
+    place(logo, 50, 22, 119, 31);
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QPixmap(QStringLiteral(":/art/icon_32.png")));
+    icon->setAlignment(Qt::AlignCenter);
+    place(icon, 85, 67, 20, 20);
+
+    name_ = new QLabel(this);
+    place(name_, 109, 73, 38, 8);
+    program_label_ = new QLabel(this);
+    program_label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(program_label_, 40, 99, 90, 8);
+    auto* own = new QLabel(QString::fromLatin1(kProgramVersion), this);
+    place(own, 137, 99, 20, 8);
+    controller_label_ = new QLabel(this);
+    controller_label_->setAlignment(Qt::AlignCenter);
+    place(controller_label_, 30, 110, 159, 8);
+    version_ = new QLabel(this);
+    version_->setObjectName(QStringLiteral("control1125"));
+    version_->setAlignment(Qt::AlignCenter);
+    version_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    place(version_, 24, 121, 170, 16);
+    close_ = new QPushButton(this);
+    close_->setDefault(true);
+    place(close_, 85, 142, 50, 14);
+    connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+    set_texts();
+
+    // Centred on the screen, not on the main window.
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect g = s->geometry();
+        move((g.width() - width()) / 2, (g.height() - height()) / 2);
+    }
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &InfoDialog::tick);
+    timer_.start(program_.link.PollPeriod);
+}
+
+void InfoDialog::set_texts() {
+    const Charset cs = charset_for(program_.LanguageCode);
+    auto text = [&](int slot) { return QString::fromUtf8(to_utf8(program_.texts[slot], cs)); };
+    name_->setText(text(156));
+    setWindowTitle(text(157));
+    program_label_->setText(text(158));
+    controller_label_->setText(text(159));
+    close_->setText(text(160));
+}
+
+void InfoDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    set_texts();
+}
+
+void InfoDialog::tick() {
+    const std::string t = poll_version_text(program_.link, program_.image, program_.texts);
+    version_->setText(QString::fromUtf8(to_utf8(t, charset_for(program_.LanguageCode))));
+}
+
+QString InfoDialog::version_text() const {
+    return version_->text();
+}
+
+void InfoDialog::done(int result) {
+    timer_.stop();
+    program_.poll.InfoDialogOpen = 0;
+    QDialog::done(result);
+}
+
+}  // namespace tarvex

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "link/controller_image.h"
+#include "link/link_state.h"
+
+namespace tarvex {
+
+// The 31 expected tokens of a controller settings file: three header lines
+// and the 28 keys with their "=", in file order.
+const std::array<std::string, 31>& settings_file_tokens();
+
+// The file's text for what the image holds: 31 lines ending in CR LF.
+std::string settings_file_text(const ControllerImage& image);
+
+// A file read and checked: the 28 values (low 8 bits) when every token
+// matched, in file order.
+struct ParsedSettings {
+    bool ok = false;
+    std::array<std::uint8_t, 28> values{};
+};
+// Reads 3 tokens, then 28 pairs of a token and a decimal integer, whitespace
+// between them; compares the 31 tokens exactly. A token longer than 29
+// characters, a missing token or a missing or non-numeric value is a
+// mismatch. Anything after the 28th value is ignored.
+ParsedSettings parse_settings_file(std::string_view text);
+
+// Sends the 28 values with their write codes in file order. Returns 28 when
+// all were acknowledged with 3 bytes, else the index of the write that was
+// not (the writes before it stay sent).
+int send_settings(LinkState& link, ControllerImage& image, const ParsedSettings& settings);
+
+// Writes a file so that the old one survives any failure: the text goes to a
+// temporary file in the same folder, is flushed to the disk and only then
+// renamed over the target. On failure the temporary file is removed and
+// error says why.
+struct FileWriter {
+    // Writes n bytes to fd; returns what ::write returns. Tests replace it to
+    // simulate a full disk.
+    std::function<long(int fd, const char* data, std::size_t n)> write;
+};
+bool write_file_atomically(const std::string& path, std::string_view bytes, std::string& error,
+                           const FileWriter& writer = {});
+
+bool read_whole_file(const std::string& path, std::string& bytes, std::size_t max_bytes = 1 << 20);
+
+}  // namespace tarvex

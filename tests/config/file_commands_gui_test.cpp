@@ -1,0 +1,248 @@
+// File > Save As and Open, the Reset view and the program-information dialog,
+// with answered dialogs, against a scripted port playing the controller.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include <unistd.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/commands.h"
+#include "app/main_window.h"
+#include "app/user_dialogs.h"
+#include "config/info_dialog.h"
+#include "config/reset_view.h"
+#include "link/scripted_serial_port.h"
+#include "sim/sim_controller.h"
+
+using namespace tarvex;
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+// Dialogs answered from a script, recording what they were shown.
+struct ScriptedDialogs final : UserDialogs {
+    std::deque<QString> file_names;
+    std::deque<bool> answers;
+    std::vector<QString> initial_names;
+    std::vector<QString> titles;
+    struct Message {
+        Icon icon;
+        QString caption, text;
+    };
+    std::vector<Message> messages;
+    int questions = 0;
+
+    QString save_file_name(QWidget*, const QString& title, const QString& initial) override {
+        titles.push_back(title);
+        initial_names.push_back(initial);
+        return next();
+    }
+    QString open_file_name(QWidget*, const QString& title) override {
+        titles.push_back(title);
+        return next();
+    }
+    bool ask_yes_no(QWidget*, const QString&, const QString&) override {
+        ++questions;
+        bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void message(QWidget*, Icon icon, const QString& caption, const QString& text) override {
+        messages.push_back({icon, caption, text});
+    }
+    QString next() {
+        if (file_names.empty())
+            return {};
+        QString n = file_names.front();
+        file_names.pop_front();
+        return n;
+    }
+};
+
+std::string read_all(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct FileFixture : ::testing::Test {
+    fs::path dir, old_cwd;
+    Program program;
+    ScriptedSerialPort port;
+    sim::SimController controller;
+    ScriptedDialogs dialogs;
+    bool silent = false;
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("tarvex-files-" + std::to_string(::getpid()));
+        fs::create_directories(dir / "run");
+        fs::create_directories(dir / "Lang");
+        std::ofstream f(dir / "Lang" / "Tarvex_lang.pol", std::ios::binary);
+        for (int k = 0; k < 181; ++k)
+            f << "T" << k << "=S" << k << "\r\n";
+        f.close();
+        old_cwd = fs::current_path();
+        fs::current_path(dir / "run");
+        program.StartDirectory = (dir / "run").string();
+        program.link.port = &port;
+        program.dialogs = &dialogs;
+        build_dial_tables(program.dial);
+        port.set_responder([this](const Bytes& c) -> Bytes {
+            if (silent)
+                return {};
+            auto r = controller.handle({c[0], c[1], c[2], c[3]}, 1.0);
+            return r ? r->bytes : Bytes{};
+        });
+        window = std::make_unique<MainWindow>(program, [] { return QSize(800, 600); });
+        window->show();
+    }
+    void TearDown() override {
+        window.reset();
+        fs::current_path(old_cwd);
+        fs::remove_all(dir);
+    }
+    void poll_all() {
+        poll_status(program.link, program.image);
+        read_live(program.link, program.image);
+        read_settings1(program.link, program.image);
+        read_settings2(program.link, program.image);
+    }
+    QString path(const char* name) { return QString::fromStdString((dir / name).string()); }
+};
+
+}  // namespace
+
+TEST_F(FileFixture, SaveAsksBeforeReplacingAndShowsTheDialogAgainOnNo) {
+    poll_all();
+    std::ofstream(dir / "old.tvs") << "keep me";
+    dialogs.file_names = {path("old.tvs"), path("old.tvs"), path("new.tvs")};
+    dialogs.answers = {false, false};
+    window->run_command(cmd::SaveAs);
+    EXPECT_EQ(dialogs.questions, 2);
+    EXPECT_EQ(dialogs.initial_names,
+              (std::vector<QString>{QString(), path("old.tvs"), path("old.tvs")}));
+    EXPECT_EQ(dialogs.titles.front(), QStringLiteral("S166"));
+    EXPECT_EQ(read_all(dir / "old.tvs"), "keep me");
+    EXPECT_NE(read_all(dir / "new.tvs").find("LambdaPoint= 23\r\n"), std::string::npos);
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    dialogs.file_names = {path("old.tvs")};
+    dialogs.answers = {true};
+    window->run_command(cmd::SaveAs);
+    EXPECT_EQ(read_all(dir / "old.tvs"), read_all(dir / "new.tvs"));
+
+    // A save into a folder that does not exist says so.
+    dialogs.file_names = {path("missing/x.tvs")};
+    window->run_command(cmd::SaveAs);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("I/O Error"));
+    EXPECT_EQ(dialogs.messages[0].icon, UserDialogs::Icon::Warning);
+}
+
+TEST_F(FileFixture, OpenChecksThenSendsAndReportsEachFailure) {
+    poll_all();
+    dialogs.file_names = {path("a.tvs")};
+    window->run_command(cmd::SaveAs);
+    std::string text = read_all(dir / "a.tvs");
+    const auto at = text.find("LambdaPoint= 23");
+    text.replace(at, 15, "LambdaPoint= 27");
+    std::ofstream(dir / "b.tvs", std::ios::binary) << text;
+    std::ofstream(dir / "bad.tvs", std::ios::binary) << "[Tarv_ex]\r\nVersion=1.3\r\n";
+
+    struct Case {
+        const char* file;
+        const char* caption;
+        const char* message;
+        std::size_t writes;
+    } cases[] = {{"nothing-here.tvs", "I/O Error", "S167", 0},
+                 {"bad.tvs", "S169", "S168", 0},
+                 {"b.tvs", nullptr, nullptr, 28}};
+    for (const auto& c : cases) {
+        dialogs.messages.clear();
+        port.clear_events();
+        dialogs.file_names = {path(c.file)};
+        window->run_command(cmd::Open);
+        EXPECT_EQ(dialogs.titles.back(), QStringLiteral("S165"));
+        std::size_t writes = 0;
+        for (const auto& w : port.writes())
+            writes += w[1] >= 5;
+        EXPECT_EQ(writes, c.writes) << c.file;
+        if (c.caption) {
+            ASSERT_EQ(dialogs.messages.size(), 1u) << c.file;
+            EXPECT_EQ(dialogs.messages[0].caption, QString::fromLatin1(c.caption));
+            EXPECT_EQ(dialogs.messages[0].text, QString::fromLatin1(c.message));
+        } else {
+            EXPECT_TRUE(dialogs.messages.empty());
+        }
+    }
+    EXPECT_EQ(controller.setting(7), 27);
+
+    // The controller stops answering: the first write fails with the message.
+    silent = true;
+    dialogs.messages.clear();
+    dialogs.file_names = {path("a.tvs")};
+    window->run_command(cmd::Open);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("S170"));
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("S171"));
+}
+
+TEST_F(FileFixture, ResetViewPlacesItsControlsAndReportsTheOutcome) {
+    poll_all();
+    window->run_command(cmd::Reset);
+    auto* view = qobject_cast<ResetView*>(window->current_view());
+    ASSERT_NE(view, nullptr);
+    window->paint_sequence();
+    EXPECT_EQ(view->geometry(), QRect(0, 0, 800, 570));
+    EXPECT_EQ(view->control(126)->geometry(), QRect(120, 250, 550, 55));
+    EXPECT_EQ(qobject_cast<QPushButton*>(view->control(126))->text(), QStringLiteral("S136"));
+    EXPECT_EQ(qobject_cast<QLabel*>(view->control(1104))->text(), QStringLiteral("S134"));
+    window->run_command(cmd::Size640);
+    window->paint_sequence();
+    EXPECT_EQ(view->control(1105)->geometry(), QRect(65, 130, 800, 40));
+
+    qobject_cast<QPushButton*>(view->control(126))->click();
+    qobject_cast<QPushButton*>(view->control(126))->click();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].icon, UserDialogs::Icon::Information);
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("S137"));
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("S138"));
+    silent = true;
+    qobject_cast<QPushButton*>(view->control(126))->click();
+    EXPECT_EQ(dialogs.messages.back().icon, UserDialogs::Icon::Warning);
+    EXPECT_EQ(dialogs.messages.back().text, QStringLiteral("S139"));
+}
+
+TEST_F(FileFixture, ProgramInformationShowsBothVersions) {
+    program.poll.InfoDialogOpen = 1;
+    InfoDialog dialog(program, window.get());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("S157"));
+    EXPECT_EQ(dialog.timer().interval(), 50);
+    EXPECT_TRUE(dialog.version_text().isEmpty());
+    dialog.tick();
+    EXPECT_EQ(dialog.version_text(), QStringLiteral("2.06"));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(dialog.pos(), QPoint((screen.width() - dialog.width()) / 2,
+                                   (screen.height() - dialog.height()) / 2));
+    bool has_program_version = false;
+    for (QLabel* l : dialog.findChildren<QLabel*>())
+        has_program_version |= l->text() == "2.06";
+    EXPECT_TRUE(has_program_version);
+    silent = true;
+    for (int i = 0; i < 3; ++i)
+        dialog.tick();
+    EXPECT_EQ(dialog.version_text(), QStringLiteral("S161"));
+    dialog.reject();
+    EXPECT_EQ(program.poll.InfoDialogOpen, 0);
+}
