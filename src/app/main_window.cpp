@@ -27,6 +27,7 @@
 #include "gfx/text_codec.h"
 #include "link/port_names.h"
 #include "readings/readings_view.h"
+#include "scope/schema_view.h"
 
 namespace tarvex {
 
@@ -189,6 +190,8 @@ void MainWindow::create_view(int view) {
         w = new OptionsView(program_, templ, client_);
     else if (view == ViewReset)
         w = new ResetView(program_, client_);
+    else if (view == ViewSchema)
+        w = new SchemaView(program_, client_);
     else
         w = new TemplateView(program_, view, templ, client_);
     view_ = w;
@@ -209,6 +212,8 @@ void MainWindow::destroy_view() {
 void MainWindow::set_up_view(int view) {
     if (auto* r = qobject_cast<ReadingsView*>(view_.data()))
         r->draw_frame();
+    if (auto* sv = qobject_cast<SchemaView*>(view_.data()))
+        sv->set_up(client_->size());
     if (auto* s = qobject_cast<SettingsView*>(view_.data())) {
         s->fill_lists();
         s->set_texts();
@@ -366,9 +371,9 @@ void MainWindow::paint_sequence() {
             highlight_current_view(p.menu, p.CurrentView);
             apply_menu();
             break;
-        case ViewReset:
-            if (view_)
-                view_->place(0, 0, p.size.WindowWidth, p.size.WindowHeight);
+        case ViewSchema:
+            if (auto* sv = qobject_cast<SchemaView*>(view_.data()))
+                sv->copy_picture();
             break;
         default:
             break;

@@ -1,0 +1,112 @@
+#include "scope/schema_view.h"
+
+#include <QPainter>
+#include <QScrollBar>
+
+#include "app/program.h"
+
+namespace tarvex {
+
+namespace {
+
+// A scroll bar's action as the scroll code it stands for.
+int code_of(int action) {
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+            return 0;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return 1;
+        case QAbstractSlider::SliderPageStepSub:
+            return 2;
+        case QAbstractSlider::SliderPageStepAdd:
+            return 3;
+        case QAbstractSlider::SliderMove:
+            return 5;
+        default:
+            return -1;
+    }
+}
+
+}  // namespace
+
+SchemaView::SchemaView(Program& program, QWidget* parent) : TemplateView(program, 4, 132, parent) {
+    surface().fill(palette().color(QPalette::Window));
+    for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
+        QScrollBar* b = bar(o);
+        connect(b, &QScrollBar::actionTriggered, this, [this, o, b](int action) {
+            const int code = code_of(action);
+            scroll(o, code, b->sliderPosition());
+        });
+    }
+}
+
+QScrollBar* SchemaView::bar(Qt::Orientation o) const {
+    return qobject_cast<QScrollBar*>(control(o == Qt::Horizontal ? 1120 : 1121));
+}
+
+void SchemaView::set_up(QSize client) {
+    Program& p = program_;
+    layout_ = schema_setup(p.size.SizeMode, client.width(), client.height());
+    QScrollBar* h = bar(Qt::Horizontal);
+    QScrollBar* v = bar(Qt::Vertical);
+    if (layout_.bars) {
+        const Rect& hr = layout_.hbar;
+        const Rect& vr = layout_.vbar;
+        h->setGeometry(hr.left, hr.top, hr.right - hr.left, hr.bottom - hr.top);
+        v->setGeometry(vr.left, vr.top, vr.right - vr.left, vr.bottom - vr.top);
+        h->setRange(1, layout_.max_x);
+        v->setRange(1, layout_.max_y);
+        h->setPageStep(50);
+        v->setPageStep(50);
+        h->setSingleStep(10);
+        v->setSingleStep(10);
+        // The thumbs go to the offsets (0): the bars show that as their start.
+        h->setValue(layout_.DiagramScroll.x);
+        v->setValue(layout_.DiagramScroll.y);
+        h->show();
+        v->show();
+    } else {
+        h->hide();
+        v->hide();
+    }
+    DiagramImage = QImage(QString::fromLatin1(diagram_picture_for(p.LanguageCode)))
+                       .convertToFormat(QImage::Format_RGB32);
+    copy_picture();
+}
+
+void SchemaView::copy_picture() {
+    if (DiagramImage.isNull())
+        return;
+    {
+        QPainter painter(&surface());
+        const QRect source(layout_.DiagramScroll.x, layout_.DiagramScroll.y, layout_.viewport_w,
+                           layout_.viewport_h);
+        // Only the part that lies inside the picture is copied.
+        const QRect inside = source.intersected(DiagramImage.rect());
+        const QPoint to(layout_.DiagramOrigin.x + inside.x() - source.x(),
+                        layout_.DiagramOrigin.y + inside.y() - source.y());
+        painter.drawImage(to, DiagramImage, inside);
+    }
+    present();
+}
+
+void SchemaView::scroll(Qt::Orientation o, int code, int thumb) {
+    if (o == Qt::Horizontal)
+        layout_.DiagramScroll.x =
+            scroll_offset(layout_.DiagramScroll.x, code, thumb, layout_.max_x);
+    else
+        layout_.DiagramScroll.y =
+            scroll_offset(layout_.DiagramScroll.y, code, thumb, layout_.max_y);
+    QScrollBar* b = bar(o);
+    const QSignalBlocker block(b);
+    b->setValue(o == Qt::Horizontal ? layout_.DiagramScroll.x : layout_.DiagramScroll.y);
+    copy_picture();
+}
+
+void SchemaView::window_paint() {
+    const Program& p = program_;
+    if (geometry() != QRect(0, 0, p.size.WindowWidth, p.size.WindowHeight))
+        place(0, 0, p.size.WindowWidth, p.size.WindowHeight);
+}
+
+}  // namespace tarvex

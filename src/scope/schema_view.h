@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+
+#include "app/template_view.h"
+#include "scope/schema.h"
+
+class QScrollBar;
+
+namespace tarvex {
+
+// The Schema view: the wiring diagram of the interface language, scrollable
+// in the two smallest sizes. It does not talk to the controller.
+class SchemaView final : public TemplateView {
+    Q_OBJECT
+  public:
+    SchemaView(Program& program, QWidget* parent);
+    // Viewport, scroll bars and picture for the current size and language.
+    void set_up(QSize client);
+    // Copies the shown part of the picture into the view.
+    void copy_picture();
+    void scroll(Qt::Orientation o, int code, int thumb);
+    void window_paint() override;
+    const SchemaLayout& layout() const { return layout_; }
+    const QImage& picture() const { return DiagramImage; }
+    QScrollBar* bar(Qt::Orientation o) const;
+
+  private:
+    SchemaLayout layout_;
+    QImage DiagramImage;
+};
+
+}  // namespace tarvex

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "app/commands.h"
+#include "app/main_window.h"
+#include "link/scripted_serial_port.h"
+#include "scope/schema_view.h"
+
+using namespace tarvex;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct SchemaFixture : ::testing::Test {
+    fs::path dir, old_cwd;
+    Program program;
+    ScriptedSerialPort port;
+    QSize desktop{800, 600};
+    std::unique_ptr<MainWindow> window;
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("tarvex-schema-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        old_cwd = fs::current_path();
+        fs::current_path(dir);
+        program.StartDirectory = dir.string();
+        program.link.port = &port;
+        build_dial_tables(program.dial);
+        window = std::make_unique<MainWindow>(program, [this] { return desktop; });
+        window->show();
+    }
+    void TearDown() override {
+        window.reset();
+        fs::current_path(old_cwd);
+        fs::remove_all(dir);
+    }
+    SchemaView* view() { return qobject_cast<SchemaView*>(window->current_view()); }
+};
+
+}  // namespace
+
+TEST_F(SchemaFixture, PicturesAndScrollingAtSmallSizes) {
+    window->run_command(cmd::Schema);
+    ASSERT_NE(view(), nullptr);
+    EXPECT_EQ(view()->picture().size(), QSize(961, 636));
+    QScrollBar* h = view()->bar(Qt::Horizontal);
+    EXPECT_TRUE(h->isVisible());
+    EXPECT_EQ(h->minimum(), 1);
+    EXPECT_EQ(h->maximum(), 211);
+    EXPECT_EQ(view()->bar(Qt::Vertical)->maximum(), 151);
+    // The first copy shows the picture's top-left pixel at the origin.
+    EXPECT_EQ(view()->surface().pixel(10, 10), view()->picture().pixel(0, 0));
+
+    h->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(view()->layout().DiagramScroll.x, 50);
+    EXPECT_EQ(view()->surface().pixel(10, 10), view()->picture().pixel(50, 0));
+    h->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    h->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(view()->layout().DiagramScroll.x, 1);
+    view()->scroll(Qt::Vertical, 5, 120);
+    EXPECT_EQ(view()->layout().DiagramScroll.y, 120);
+    EXPECT_EQ(view()->bar(Qt::Vertical)->value(), 120);
+    EXPECT_EQ(view()->surface().pixel(10, 10), view()->picture().pixel(1, 120));
+
+    // Each language its picture; a size change starts again at (0, 0).
+    window->run_command(cmd::LangRussian);
+    ASSERT_NE(view(), nullptr);
+    EXPECT_EQ(view()->layout().DiagramScroll, (Point{0, 0}));
+    window->run_command(cmd::Size640);
+    EXPECT_EQ(view()->bar(Qt::Horizontal)->maximum(), 361);
+    EXPECT_EQ(view()->bar(Qt::Vertical)->maximum(), 266);
+}
+
+TEST_F(SchemaFixture, LargeSizesCentreTheWholePicture) {
+    desktop = QSize(1280, 1024);
+    window.reset();
+    window = std::make_unique<MainWindow>(program, [this] { return desktop; });
+    window->show();
+    window->run_command(cmd::Schema);
+    ASSERT_NE(view(), nullptr);
+    EXPECT_FALSE(view()->bar(Qt::Horizontal)->isVisible());
+    EXPECT_FALSE(view()->bar(Qt::Vertical)->isVisible());
+    const QSize c = window->client()->size();
+    const Point o = view()->layout().DiagramOrigin;
+    EXPECT_EQ(o, (Point{(c.width() - 961) / 2, (c.height() - 636) / 2}));
+    EXPECT_EQ(view()->surface().pixel(o.x + 960, o.y + 635), view()->picture().pixel(960, 635));
+}
