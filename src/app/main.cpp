@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
                           program.link.devices);
 
     tarvex::build_dial_tables(program.dial);
+    tarvex::ResetScopeBuffers(program.scope_buffers, program.size.scale);
     tarvex::MainWindow window(program);
     window.show();
     window.paint_sequence();

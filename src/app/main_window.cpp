@@ -28,6 +28,7 @@
 #include "link/port_names.h"
 #include "readings/readings_view.h"
 #include "scope/schema_view.h"
+#include "scope/scope_view.h"
 
 namespace tarvex {
 
@@ -192,6 +193,8 @@ void MainWindow::create_view(int view) {
         w = new ResetView(program_, client_);
     else if (view == ViewSchema)
         w = new SchemaView(program_, client_);
+    else if (view == ViewOscilloscope)
+        w = new ScopeView(program_, client_);
     else
         w = new TemplateView(program_, view, templ, client_);
     view_ = w;
@@ -214,6 +217,8 @@ void MainWindow::set_up_view(int view) {
         r->draw_frame();
     if (auto* sv = qobject_cast<SchemaView*>(view_.data()))
         sv->set_up(client_->size());
+    if (auto* scope = qobject_cast<ScopeView*>(view_.data()))
+        scope->set_up();
     if (auto* s = qobject_cast<SettingsView*>(view_.data())) {
         s->fill_lists();
         s->set_texts();
@@ -374,6 +379,12 @@ void MainWindow::paint_sequence() {
         case ViewSchema:
             if (auto* sv = qobject_cast<SchemaView*>(view_.data()))
                 sv->copy_picture();
+            break;
+        case ViewOscilloscope:
+            if (auto* scope = qobject_cast<ScopeView*>(view_.data())) {
+                scope->draw_layout();
+                scope->redraw_traces();
+            }
             break;
         default:
             break;

@@ -11,6 +11,7 @@
 #include "link/link_state.h"
 #include "readings/dashboard.h"
 #include "readings/dial_tables.h"
+#include "scope/scope_trace.h"
 
 namespace tarvex {
 
@@ -51,6 +52,10 @@ struct Program {
     DialTables dial;
     DashboardState dashboard;
     StatusFlags status;
+
+    // Oscilloscope.
+    ScopeBuffers scope_buffers;
+    ScopeState scope;
 };
 
 }  // namespace tarvex

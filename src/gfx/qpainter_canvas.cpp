@@ -110,8 +110,18 @@ void QPainterCanvas::line(Point from, Point to, Pen pen) {
 }
 
 void QPainterCanvas::polyline(std::span<const Point> points, Pen pen) {
-    for (std::size_t i = 1; i < points.size(); ++i)
-        line(points[i - 1], points[i], pen);
+    if (points.size() < 2)
+        return;
+    // All but the last segment in one call; the last one leaves out its end
+    // point, as a GDI polyline does.
+    if (points.size() > 2) {
+        QPolygon poly(static_cast<int>(points.size() - 1));
+        for (std::size_t i = 0; i + 1 < points.size(); ++i)
+            poly.setPoint(static_cast<int>(i), points[i].x, points[i].y);
+        set_pen(pen);
+        painter_.drawPolyline(poly);
+    }
+    line(points[points.size() - 2], points.back(), pen);
 }
 
 void QPainterCanvas::text(Point at, std::string_view bytes, const FontSpec& font, Rgb fg, Rgb bg) {

@@ -1,0 +1,287 @@
+#include "scope/scope_trace.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "gfx/palette.h"
+#include "link/conversions.h"
+
+namespace tarvex {
+
+namespace pal = palette;
+
+namespace {
+
+constexpr int kRest[kScopeTraces] = {130, 240, 240, 350, 460};
+constexpr Pen kPens[kScopeTraces] = {pal::kPenDarkOlive2, pal::kPenGreen2, pal::kPenDarkGreen,
+                                     pal::kPenBlue2, pal::kPenNavy2};
+constexpr int kBandTop[4] = {43, 153, 263, 373};
+constexpr int kBandBottom[4] = {137, 247, 357, 467};
+constexpr Rect kFrames[4] = {
+    {198, 40, 600, 140}, {198, 150, 600, 250}, {198, 260, 600, 360}, {198, 370, 600, 470}};
+// Order of the full repaints and the cursor repair.
+constexpr ScopeTraceId kRedrawOrder[kScopeTraces] = {TraceLambda, TraceAttInit, TraceActuator,
+                                                     TraceRpm, TraceTps};
+
+template <typename... Args>
+std::string fmt(const char* f, Args... args) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, f, args...);
+    return buf;
+}
+
+// A vertical strip from pixel x0 to x1 in every band.
+void strip(Canvas& c, const Scope& s, int x0, int x1, Pen pen, Brush brush) {
+    for (int b = 0; b < 4; ++b)
+        c.rectangle({x0, s.scale.y(kBandTop[b]), x1, s.scale.y(kBandBottom[b])}, pen, brush);
+}
+
+void white_strip(Canvas& c, const Scope& s, int x0, int x1) {
+    strip(c, s, x0, x1, pal::kPenWhite, pal::kBrushWhite);
+}
+
+void sweep_marker(Canvas& c, const Scope& s, int column) {
+    const int x = s.scale.x(column + 2);
+    strip(c, s, x, x + 1, pal::kPenRed, pal::kBrushWhite);
+}
+
+void frames(Canvas& c, const Scope& s) {
+    for (const Rect& f : kFrames)
+        c.rectangle(s.scale.rect(f.left, f.top, f.right, f.bottom), pal::kPenBlack,
+                    pal::kBrushWhite);
+}
+
+struct Sample {
+    int lambda_raw, actuator_raw, rpm, tps_raw, lambda_type, state_bit, fuel_bits;
+};
+
+void readouts(Canvas& c, Scope& s, const Sample& v, bool from_cursor) {
+    const LayoutScale& sc = s.scale;
+    const FontSpec& large = s.fonts.LargeFont;
+    auto text = [&](int x, int y, const std::string& t, std::size_t n) {
+        c.text(sc.pt(x, y), t.substr(0, n), large, pal::kBlack, pal::kWhite);
+    };
+    text(630, 70, fmt("%f", sensor_voltage(static_cast<unsigned>(v.lambda_raw))), 4);
+    text(630, 180, fmt("%03dl", v.actuator_raw), 3);
+    s.CurrentRpm = v.rpm;
+    text(630, 290, fmt("%04dl", v.rpm), 4);
+    const double u = sensor_voltage(static_cast<unsigned>(v.tps_raw));
+    const int t = v.lambda_type & 0x0F;
+    auto volt_unit = [&] { c.text(sc.pt(700, 400), "V", large, pal::kBlack, s.button_face); };
+    if (t == 1) {
+        text(630, 400, fmt("%f", 5 - u), 4);
+        volt_unit();
+    } else if (t == 2 || t == 3) {
+        text(630, 400, "_.__", 4);
+    } else if (t == 6 || t == 7) {
+        text(630, 400, v.state_bit ? "OFF" : " ON", 3);
+        const Rect r = from_cursor
+                           ? sc.rect(686, 400, 695, 436)
+                           : Rect{sc.x(676), sc.y(400), sc.x(698), round_half(436 * sc.ScaleY)};
+        c.rectangle(r, pal::kPenWhite, pal::kBrushWhite);
+    } else {
+        text(630, 400, fmt("%f", u), 4);
+        volt_unit();
+    }
+    // Fuel box.
+    const bool gas = v.fuel_bits & 0x01;
+    c.rectangle(sc.rect(630, 465, 755, 505), pal::kPenBlack,
+                gas ? pal::kBrushCyan : pal::kBrushGreen);
+    if (gas)
+        c.text(sc.pt(675, 475), s.texts[15], s.fonts.SmallFont, pal::kBlack, pal::kCyan);
+    else
+        c.text(sc.pt(655, 475), s.texts[14], s.fonts.SmallFont, pal::kBlack, pal::kGreen);
+}
+
+}  // namespace
+
+int lambda_height(int raw, int lambda_type) {
+    int v = raw * 15 / 10;
+    if ((lambda_type >> 4) != 0)
+        v /= 5;
+    return std::min(v, 80);
+}
+
+int actuator_height(int raw) {
+    return raw / 3;
+}
+
+int rpm_height(int rpm) {
+    return std::min(rpm / 100, 80);
+}
+
+int tps_height(int raw, int lambda_type) {
+    int r = raw;
+    if ((lambda_type & 7) != 7 && (lambda_type & 1))
+        r = 255 - raw;
+    return round_half(r / 3.1);
+}
+
+int live_rpm(const ControllerImage& m) {
+    return m.EnginePeriodHi() == 0xFF ? 0 : engine_speed(m.EnginePeriodHi(), m.EnginePeriodLo());
+}
+
+int cursor_scroll(int pos, int code, int thumb) {
+    auto out_of_range = [](int v) { return static_cast<unsigned>(v) > 395u; };
+    switch (code) {
+        case 5:
+            return static_cast<std::int16_t>(thumb);
+        case 3:
+            return out_of_range(pos + 10) ? 395 : pos + 10;
+        case 2:
+            return pos - 10 < 2 || out_of_range(pos - 10) ? 2 : pos - 10;
+        case 1:
+            return pos + 1 < 2 || out_of_range(pos + 1) ? 395 : pos + 1;
+        case 0:
+            return pos - 1 < 2 || out_of_range(pos - 1) ? 2 : pos - 1;
+        default:
+            return pos;
+    }
+}
+
+std::string lambda_sensor_text(int lambda_type) {
+    static const char* const texts[] = {"0 - 1 V       ",    "0 - 5 V  '-'     ",
+                                        "0 - 5 V  '+'     ", "5 - 0 V  '-'     ",
+                                        "5 - 0 V  '+'     ", "0,8 - 1,6 V   "};
+    const int n = (lambda_type >> 4) & 0x0F;
+    return n <= 5 ? std::string(texts[n]).substr(0, 14) : std::string();
+}
+
+void ResetScopeBuffers(ScopeBuffers& buf, const LayoutScale& scale) {
+    for (int t = 0; t < kScopeTraces; ++t)
+        for (int i = 0; i < kScopeSlots; ++i)
+            buf.ScopeTrace[static_cast<std::size_t>(t)][static_cast<std::size_t>(i)] = {
+                scale.x(i + 201), scale.y(kRest[t])};
+    buf.lambda_raw.fill(0);
+    buf.actuator_raw.fill(0);
+    buf.rpm.fill(0);
+    buf.tps_raw.fill(0);
+    buf.lambda_type.fill(0);
+    buf.state_bit.fill(0);
+    buf.fuel_bits.fill(0);
+}
+
+void DrawScopeLayout(Canvas& c, Scope& s) {
+    const LayoutScale& sc = s.scale;
+    frames(c, s);
+    const FontSpec& small = s.fonts.SmallFont;
+    const FontSpec& large = s.fonts.LargeFont;
+    const int lt = s.image.LambdaType();
+    const int n = lt & 0x0F;
+    const int tps_slot = n == 0 ? 84 : n == 1 ? 85 : n <= 5 ? 86 : n == 6 ? 87 : n == 7 ? 88 : 89;
+    struct Label {
+        int x, y;
+        std::string text;
+        Rgb colour;
+        bool large_font;
+    };
+    const Label labels[] = {
+        {50, 60, s.texts[143], pal::kOlive, false},
+        {50, 90, lambda_sensor_text(lt), pal::kBlack, false},
+        {50, 420, s.texts[tps_slot], pal::kBlack, false},
+        {50, 190, s.texts[145], pal::kBlack, false},
+        {50, 320, s.texts[148], pal::kBlack, false},
+        {700, 70, s.texts[151], pal::kBlack, true},
+        {710, 190, s.texts[152], pal::kBlack, false},
+        {710, 300, s.texts[153], pal::kBlack, false},
+        {50, 170, s.texts[144], pal::kGreen, false},
+        {50, 210, s.texts[146], pal::kDarkGreen, false},
+        {50, 300, s.texts[147], pal::kBlue, false},
+        {50, 400, s.texts[149], pal::kNavy, false},
+    };
+    for (const Label& l : labels)
+        if (!l.text.empty())
+            c.text(sc.pt(l.x, l.y), l.text, l.large_font ? large : small, l.colour, s.button_face);
+    c.text(sc.pt(130, 490), s.texts[150], small, pal::kBlack, s.button_face);
+    for (int k = 0; k <= 8; ++k) {
+        c.text(sc.pt(203 + 46 * k, 470), ".", small, pal::kBlack, s.button_face);
+        c.text(sc.pt(196 + 46 * k, 490), fmt("%02ld", 2L * k).substr(0, 2), small, pal::kBlack,
+               s.button_face);
+    }
+}
+
+void RecordScopeTick(Canvas& c, Scope& s) {
+    const LayoutScale& sc = s.scale;
+    const ControllerImage& m = s.image;
+    ScopeBuffers& b = s.buf;
+    const int q = s.SizeMode == 1 ? 1 : 0;
+    const int rpm = live_rpm(m);
+    if (!s.state.ScopeCursorOn && !s.link.NoConnection) {
+        const int S = ++b.SweepColumn;
+        if (S > 203)
+            white_strip(c, s, sc.x(199 - q) + q, sc.x(204));
+        sweep_marker(c, s, S);
+        white_strip(c, s, sc.x(S + q), sc.x(S + 2));
+        const int heights[kScopeTraces] = {lambda_height(m.LambdaVoltage(), m.LambdaType()),
+                                           actuator_height(m.ActuatorStep()),
+                                           actuator_height(m.AttInit()), rpm_height(rpm),
+                                           tps_height(m.TpsVoltage(), m.LambdaType())};
+        for (int t = 0; t < kScopeTraces; ++t) {
+            const Point N{sc.x(S), sc.y(kRest[t] - heights[t])};
+            const int prev_y = S == 203 ? N.y : b.head_y[static_cast<std::size_t>(t)];
+            c.line({sc.x(S - 1), prev_y}, N, kPens[t]);
+            b.head_y[static_cast<std::size_t>(t)] = N.y;
+            b.ScopeTrace[static_cast<std::size_t>(t)][static_cast<std::size_t>(S - 200)].y = N.y;
+        }
+        if (S > 595) {
+            b.SweepColumn = 201;
+            white_strip(c, s, sc.x(598), sc.x(599));
+            white_strip(c, s, sc.x(199) + q, sc.x(203));
+        }
+        const auto slot = static_cast<std::size_t>(b.SweepColumn - 200);
+        b.lambda_raw[slot] = m.LambdaVoltage();
+        b.actuator_raw[slot] = m.ActuatorStep();
+        b.rpm[slot] = rpm;
+        b.tps_raw[slot] = m.TpsVoltage();
+        b.lambda_type[slot] = m.LambdaType();
+        b.state_bit[slot] = m.LiveStateBits() & 0x10;
+        b.fuel_bits[slot] = m.LiveFuelBits();
+    }
+    readouts(c, s,
+             {m.LambdaVoltage(), m.ActuatorStep(), rpm, m.TpsVoltage(), m.LambdaType(),
+              m.LiveStateBits() & 0x10, m.LiveFuelBits()},
+             false);
+}
+
+void DrawScopeCursor(Canvas& c, Scope& s, int bar_position) {
+    const LayoutScale& sc = s.scale;
+    ScopeBuffers& b = s.buf;
+    s.state.ScopeCursorPos = bar_position;
+    const int cpos = bar_position;
+    const int x = sc.x(cpos + 201);
+    strip(c, s, x, x + 1, pal::kPenBlack, pal::kBrushWhite);
+    if (b.ScopeOldCursor != cpos) {
+        const int o = b.ScopeOldCursor;
+        const int ox = sc.x(o + 201);
+        strip(c, s, ox, ox + 1, pal::kPenWhite, pal::kBrushWhite);
+        // Repair the traces under the old cursor line from the stored points.
+        const auto lo =
+            static_cast<std::size_t>(std::clamp(o == 0 ? 0 : o - 1, 0, kScopeSlots - 1));
+        const auto mid = static_cast<std::size_t>(std::clamp(o, 0, kScopeSlots - 1));
+        const auto hi = static_cast<std::size_t>(std::clamp(o + 1, 0, kScopeSlots - 1));
+        for (ScopeTraceId t : kRedrawOrder) {
+            const auto& tr = b.ScopeTrace[static_cast<std::size_t>(t)];
+            const Point pts[3] = {tr[lo], tr[mid], tr[hi]};
+            c.polyline(pts, kPens[t]);
+        }
+        b.ScopeOldCursor = cpos;
+    }
+    sweep_marker(c, s, b.SweepColumn);
+    const auto slot = static_cast<std::size_t>(std::clamp(cpos, 0, kScopeSlots - 1));
+    readouts(c, s,
+             {b.lambda_raw[slot], b.actuator_raw[slot], b.rpm[slot], b.tps_raw[slot],
+              b.lambda_type[slot], b.state_bit[slot], b.fuel_bits[slot]},
+             true);
+}
+
+void RedrawScopeTraces(Canvas& c, Scope& s) {
+    frames(c, s);
+    for (auto& tr : s.buf.ScopeTrace)
+        tr[0] = tr[1] = tr[2] = tr[3];
+    for (ScopeTraceId t : kRedrawOrder) {
+        const auto& tr = s.buf.ScopeTrace[static_cast<std::size_t>(t)];
+        c.polyline(std::span<const Point>(tr.data(), 396), kPens[t]);
+    }
+}
+
+}  // namespace tarvex

@@ -1,0 +1,184 @@
+#include "scope/scope_view.h"
+
+#include <QCheckBox>
+#include <QScrollBar>
+
+#include "app/program.h"
+#include "gfx/qpainter_canvas.h"
+#include "gfx/text_codec.h"
+
+namespace tarvex {
+
+namespace {
+
+struct Place {
+    int x, y, w, h;
+};
+// Pixels per size, not scaled; size 2 keeps the check box at its template place.
+constexpr Place kBar[5] = {{137, 0, 364, 20},
+                           {180, 0, 440, 25},
+                           {235, 0, 548, 30},
+                           {300, 10, 677, 40},
+                           {300, 15, 677, 45}};
+constexpr Place kCheck[5] = {
+    {490, 20, 550, 40}, {0, 0, 0, 0}, {800, 0, 900, 25}, {1000, 0, 1100, 45}, {1000, 0, 1100, 50}};
+
+int code_of(int action) {
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+            return 0;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return 1;
+        case QAbstractSlider::SliderPageStepSub:
+            return 2;
+        case QAbstractSlider::SliderPageStepAdd:
+            return 3;
+        case QAbstractSlider::SliderMove:
+            return 5;
+        default:
+            return -1;
+    }
+}
+
+}  // namespace
+
+ScopeView::ScopeView(Program& program, QWidget* parent) : TemplateView(program, 6, 159, parent) {
+    surface().fill(palette().color(QPalette::Window));
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(16);  // the template's MS Sans Serif 12 point
+    cursor_box()->setFont(f);
+    // The template place of the check box: x 254, y 0, 80 x 10 dialog units.
+    const QFontMetrics fm(f);
+    const int bx = (fm.horizontalAdvance(
+                        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ")) /
+                        26 +
+                    1) /
+                   2;
+    cursor_box()->setGeometry(254 * bx / 4, 0, 80 * bx / 4, 10 * fm.height() / 8 + 4);
+    QScrollBar* bar = cursor_bar();
+    bar->setRange(2, 395);
+    bar->setPageStep(10);
+    connect(cursor_box(), &QCheckBox::clicked, this, &ScopeView::cursor_clicked);
+    connect(bar, &QScrollBar::actionTriggered, this,
+            [this, bar](int action) { cursor_scrolled(code_of(action), bar->sliderPosition()); });
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &ScopeView::tick);
+}
+
+QCheckBox* ScopeView::cursor_box() const {
+    return qobject_cast<QCheckBox*>(control(1071));
+}
+QScrollBar* ScopeView::cursor_bar() const {
+    return qobject_cast<QScrollBar*>(control(1117));
+}
+
+Scope ScopeView::scope() {
+    Program& p = program_;
+    const QColor face = palette().color(QPalette::Button);
+    return Scope{p.scope_buffers,
+                 p.scope,
+                 p.image,
+                 p.link,
+                 p.size.scale,
+                 p.size.SizeMode,
+                 p.fonts,
+                 p.texts,
+                 p.dashboard.CurrentRpm,
+                 Rgb{static_cast<std::uint8_t>(face.red()), static_cast<std::uint8_t>(face.green()),
+                     static_cast<std::uint8_t>(face.blue())}};
+}
+
+void ScopeView::set_up() {
+    ResetScopeBuffers(program_.scope_buffers, program_.size.scale);
+    draw_layout();
+    redraw_traces();
+    program_.scope_buffers.SweepColumn = 202;
+}
+
+void ScopeView::draw_layout() {
+    Program& p = program_;
+    cursor_box()->setText(QString::fromUtf8(to_utf8(p.texts[142], charset_for(p.LanguageCode))));
+    read_settings1(p.link, p.image);
+    {
+        QPainterCanvas canvas(surface());
+        Scope s = scope();
+        DrawScopeLayout(canvas, s);
+    }
+    cursor_box()->setChecked(p.scope.ScopeCursorOn != 0);
+    cursor_bar()->setVisible(p.scope.ScopeCursorOn != 0);
+    cursor_bar()->setRange(2, 395);
+    present();
+}
+
+void ScopeView::redraw_traces() {
+    {
+        QPainterCanvas canvas(surface());
+        Scope s = scope();
+        RedrawScopeTraces(canvas, s);
+    }
+    present();
+}
+
+void ScopeView::tick() {
+    Program& p = program_;
+    if (p.poll.InfoDialogOpen)
+        return;
+    {
+        QPainterCanvas canvas(surface());
+        Scope s = scope();
+        if (p.scope.ScopeCursorOn) {
+            DrawScopeCursor(canvas, s, cursor_bar()->value());
+        } else {
+            poll_status(p.link, p.image);
+            if (p.link.NoConnection == 0 && controller_generation(p.image) == 2) {
+                read_live(p.link, p.image);
+                if (!p.scope.ScopeConfigRead) {
+                    read_settings1(p.link, p.image);
+                    p.scope.ScopeConfigRead = 1;
+                }
+            } else {
+                p.scope.ScopeConfigRead = 0;
+            }
+            RecordScopeTick(canvas, s);
+        }
+    }
+    cursor_bar()->setVisible(p.scope.ScopeCursorOn != 0);
+    present();
+    // This view polls every 20 ms, also after the link was lost.
+    p.link.PollPeriod = 20;
+    if (p.poll.ArmedPollPeriod != 20) {
+        timer_.start(20);
+        p.poll.ArmedPollPeriod = 20;
+    }
+}
+
+void ScopeView::window_paint() {
+    Program& p = program_;
+    if (geometry() != QRect(0, 0, p.size.WindowWidth, p.size.WindowHeight))
+        place(0, 0, p.size.WindowWidth, p.size.WindowHeight);
+    timer_.start(p.link.PollPeriod);
+    redraw_traces();
+    const int mode = p.size.SizeMode >= 1 && p.size.SizeMode <= 5 ? p.size.SizeMode : 2;
+    const Place& b = kBar[mode - 1];
+    cursor_bar()->setGeometry(b.x, b.y, b.w, b.h);
+    if (mode != 2) {
+        const Place& c = kCheck[mode - 1];
+        cursor_box()->setGeometry(c.x, c.y, c.w, c.h);
+    }
+}
+
+void ScopeView::cursor_clicked(bool checked) {
+    program_.scope.ScopeCursorOn = checked ? 1 : 0;
+    cursor_bar()->setVisible(checked);
+    redraw_traces();
+}
+
+void ScopeView::cursor_scrolled(int code, int thumb) {
+    Program& p = program_;
+    p.scope.ScopeCursorPos = cursor_scroll(p.scope.ScopeCursorPos, code, thumb);
+    QScrollBar* bar = cursor_bar();
+    const QSignalBlocker block(bar);
+    bar->setValue(p.scope.ScopeCursorPos);
+}
+
+}  // namespace tarvex
