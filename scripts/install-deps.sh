@@ -10,4 +10,5 @@ $SUDO apt-get install -y -qq --no-install-recommends \
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev \
     fonts-liberation \
     libgtest-dev libgmock-dev libbenchmark-dev \
+    clang libclang-rt-14-dev \
     xvfb xauth >/dev/null

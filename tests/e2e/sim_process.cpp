@@ -38,6 +38,12 @@ int spawn(const std::vector<std::string>& args, int out_fd) {
     return pid;
 }
 
+std::string link_target(const std::string& link) {
+    char buf[256];
+    const ssize_t n = ::readlink(link.c_str(), buf, sizeof buf - 1);
+    return n > 0 ? std::string(buf, static_cast<std::size_t>(n)) : std::string();
+}
+
 }  // namespace
 
 void SimProcess::remove_link() {
@@ -53,14 +59,23 @@ std::string SimProcess::fresh_link_path() {
     return "/tmp/tarvex-test-" + std::to_string(getpid()) + "-" + std::to_string(n++);
 }
 
-SimProcess::SimProcess(std::vector<std::string> extra_args, std::string link)
+SimProcess::SimProcess(std::vector<std::string> extra_args, std::string link, std::string log_file)
     : link_(link.empty() ? fresh_link_path() : std::move(link)) {
     std::vector<std::string> args{"--link", link_};
     args.insert(args.end(), extra_args.begin(), extra_args.end());
-    pid_ = spawn(args, -1);
+    int log_fd = -1;
+    if (!log_file.empty())
+        log_fd = ::open(log_file.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    // A link left dangling by an earlier, killed simulator would look ready;
+    // the new simulator replaces it anyway.
     struct stat st {};
+    if (!link_target(link_).empty() && ::stat(link_.c_str(), &st) != 0)
+        ::unlink(link_.c_str());
+    pid_ = spawn(args, log_fd);
+    if (log_fd >= 0)
+        ::close(log_fd);
     for (int i = 0; i < 200; ++i) {
-        if (lstat(link_.c_str(), &st) == 0) {
+        if (!link_target(link_).empty()) {
             ready_ = true;
             return;
         }

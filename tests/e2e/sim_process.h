@@ -10,7 +10,9 @@ class SimProcess {
   public:
     // Starts the simulator with --link at a fresh path and the extra options,
     // and waits until the link exists (ready() tells whether it did).
-    explicit SimProcess(std::vector<std::string> extra_args = {}, std::string link = {});
+    // With log_file, the simulator's output (--verbose frames) goes there.
+    explicit SimProcess(std::vector<std::string> extra_args = {}, std::string link = {},
+                        std::string log_file = {});
     ~SimProcess();
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
