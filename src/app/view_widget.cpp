@@ -23,17 +23,26 @@ void ViewWidget::showEvent(QShowEvent* event) {
 void ViewWidget::place(int x, int y, int w, int h) {
     move(x, y);
     resize(w, h);
+    // A hidden widget gets its resize event only when shown; drawing may
+    // come first.
+    fit_surface(QSize(w, h));
 }
 
 void ViewWidget::resizeEvent(QResizeEvent* event) {
-    if (surface_.size() != event->size()) {
-        QImage next(event->size(), QImage::Format_RGB32);
-        next.fill(palette().color(QPalette::Window));
+    fit_surface(event->size());
+    QWidget::resizeEvent(event);
+}
+
+void ViewWidget::fit_surface(QSize size) {
+    if (surface_.size() == size)
+        return;
+    QImage next(size, QImage::Format_RGB32);
+    next.fill(palette().color(QPalette::Window));
+    if (!surface_.isNull()) {
         QPainter p(&next);
         p.drawImage(0, 0, surface_);
-        surface_ = std::move(next);
     }
-    QWidget::resizeEvent(event);
+    surface_ = std::move(next);
 }
 
 void ViewWidget::paintEvent(QPaintEvent* event) {

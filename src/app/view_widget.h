@@ -32,6 +32,7 @@ class ViewWidget : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void fit_surface(QSize size);
 
     Program& program_;
 

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The speed report: every benchmark of bench/ beside its budget, and the
+# program's start-up time, memory and CPU share while polling the simulated
+# controller at its real wire rate. Usage: bench/report.sh [POLL_SECONDS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+POLL_SECONDS="${1:-60}"
+scripts/build.sh >/dev/null
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+
+median() {  # benchmark name, column (time or counter) from JSON
+    python3 -c '
+import json, sys
+data = json.load(open(sys.argv[1]))
+for b in data["benchmarks"]:
+    if b.get("aggregate_name") == "median" and b["run_name"].startswith(sys.argv[2]):
+        print(b[sys.argv[3]]); break' "$@"
+}
+
+tmp=$(mktemp -d)
+trap 'kill $SIM 2>/dev/null || true; rm -rf "$tmp"' EXIT
+
+build/bin/tarvex_link_bench --benchmark_format=json --benchmark_report_aggregates_only=true \
+    >"$tmp/link.json" 2>/dev/null
+build/bin/tarvex_scope_bench --benchmark_format=json --benchmark_report_aggregates_only=true \
+    >"$tmp/scope.json" 2>/dev/null
+
+printf '%-34s %12s %12s %8s\n' "figure" "measured" "budget" "ok"
+row() {  # name value budget unit (value <= budget is ok)
+    ok=$(python3 -c "print('yes' if float('$2') <= float('$3') else 'NO')")
+    printf '%-34s %10.3f %s %10.3f %s %6s\n' "$1" "$2" "$4" "$3" "$4" "$ok"
+}
+for read in StatusPoll ReadLive ReadSettings1 ReadSettings2; do
+    ms=$(median "$tmp/link.json" "BM_$read" real_time)
+    wire=$(median "$tmp/link.json" "BM_$read" wire_ms)
+    ratio=$(median "$tmp/link.json" "BM_$read" ratio)
+    row "$read round trip (median)" "$ms" "$(python3 -c "print($wire * 1.10)")" ms
+    printf '%-34s %10.3f    (wire %.3f ms, goal <= 1.10)\n' "  ratio to wire time" "$ratio" "$wire"
+done
+tick_us=$(median "$tmp/scope.json" BM_RecordScopeTick real_time)
+redraw_us=$(median "$tmp/scope.json" BM_RedrawScopeTraces real_time)
+row "RecordScopeTick, 1280x1024" "$(python3 -c "print($tick_us / 1000)")" 0.5 ms
+row "RedrawScopeTraces, 1280x1024" "$(python3 -c "print($redraw_us / 1000)")" 5 ms
+
+mkdir -p build/run
+(cd build/run && exec ../bin/tarvex-sim --link "$tmp/tty") >/dev/null 2>&1 &
+SIM=$!
+for _ in $(seq 50); do [ -e "$tmp/tty" ] && break; sleep 0.1; done
+probe=$(cd build/run && ../bin/tarvex-probe "$tmp/tty" "$POLL_SECONDS")
+get() { echo "$probe" | awk -v k="$1" '$1 == k {print $2}'; }
+row "start-up to painted dashboard" "$(get startup_ms)" 300 ms
+row "resident memory after ${POLL_SECONDS} s" "$(get rss_mib)" 80 MiB
+row "CPU while polling every 50 ms" "$(get cpu_percent)" 5 "% "
+echo "connected at the end: $(get connected), poll period $(get poll_period_ms) ms"
