@@ -5,6 +5,8 @@
 #include "app/main_window.h"
 #include "app/paths.h"
 #include "app/program.h"
+#include "config/settings_file.h"
+#include "gfx/qt_fonts.h"
 #include "link/port_names.h"
 #include "link/posix_serial_port.h"
 
@@ -20,7 +22,16 @@ int main(int argc, char** argv) {
     tarvex::load_port_map(program.StartDirectory + "/" + tarvex::kPortsFileName,
                           program.link.devices);
 
+    // Start-up tables, before the window exists: dial geometry, the settings
+    // file's tokens, the twenty fonts, the oscilloscope's buffers.
     tarvex::build_dial_tables(program.dial);
+    tarvex::settings_file_tokens();
+    for (int mode = 1; mode <= 5; ++mode)
+        for (const char* code : {"pol", "rus"}) {
+            const tarvex::FontChoice f = tarvex::choose_fonts(mode, code);
+            tarvex::qt_font(f.LargeFont);
+            tarvex::qt_font(f.SmallFont);
+        }
     tarvex::ResetScopeBuffers(program.scope_buffers, program.size.scale);
     tarvex::MainWindow window(program);
     window.show();

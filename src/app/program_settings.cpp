@@ -1,6 +1,8 @@
 #include "app/program_settings.h"
 
-#include <cctype>
+#include "app/text_scanner.h"
+
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <fstream>
@@ -9,54 +11,20 @@ namespace tarvex {
 
 namespace {
 
-class Scanner {
-  public:
-    explicit Scanner(std::string_view t) : t_(t) {}
-    void skip_space() {
-        while (pos_ < t_.size() && std::isspace(static_cast<unsigned char>(t_[pos_])))
-            ++pos_;
-    }
-    bool word(std::string& out) {
-        skip_space();
-        const std::size_t start = pos_;
-        while (pos_ < t_.size() && !std::isspace(static_cast<unsigned char>(t_[pos_])))
-            ++pos_;
-        if (pos_ == start)
-            return false;
-        out.assign(t_.substr(start, pos_ - start));
-        return true;
-    }
-    bool integer(int& out) {
-        skip_space();
-        std::size_t p = pos_;
-        bool negative = false;
-        if (p < t_.size() && (t_[p] == '+' || t_[p] == '-'))
-            negative = t_[p++] == '-';
-        if (p >= t_.size() || !std::isdigit(static_cast<unsigned char>(t_[p])))
-            return false;
-        long long v = 0;
-        while (p < t_.size() && std::isdigit(static_cast<unsigned char>(t_[p]))) {
-            if (v < INT_MAX)
-                v = v * 10 + (t_[p] - '0');
-            ++p;
-        }
-        if (v > INT_MAX)
-            v = INT_MAX;  // any such number selects COM 1 anyway
-        out = static_cast<int>(negative ? -v : v);
-        pos_ = p;
-        return true;
-    }
-
-  private:
-    std::string_view t_;
-    std::size_t pos_ = 0;
-};
+// The integer of a sign and digits, held at INT_MAX in size: any number
+// that large selects COM 1 all the same.
+int to_int(bool negative, std::string_view digits) {
+    long long v = 0;
+    for (char c : digits)
+        v = std::min<long long>(v * 10 + (c - '0'), INT_MAX);
+    return static_cast<int>(negative ? -v : v);
+}
 
 }  // namespace
 
 ProgramSettings parse_program_settings(std::string_view text) {
     ProgramSettings s;
-    Scanner in(text);
+    TextScanner in(text);
     std::string w;
     auto take = [&s](const std::string& word) {
         s.LanguageCode = word.substr(0, kLanguageCodeMax);
@@ -68,9 +36,10 @@ ProgramSettings parse_program_settings(std::string_view text) {
     }
     if (in.word(w)) {
         take(w);
-        int n = 0;
-        if (in.integer(n)) {
-            s.port_number = n;
+        bool negative = false;
+        std::string_view digits;
+        if (in.number(negative, digits)) {
+            s.port_number = to_int(negative, digits);
             in.skip_space();
         }
     }

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "app/text_scanner.h"
 #include "link/settings_table.h"
 
 namespace tarvex {
@@ -40,64 +41,32 @@ namespace {
 
 constexpr std::size_t kMaxToken = 29;
 
-class Tokens {
-  public:
-    explicit Tokens(std::string_view t) : t_(t) {}
-    void skip_space() {
-        while (pos_ < t_.size() && std::isspace(static_cast<unsigned char>(t_[pos_])))
-            ++pos_;
-    }
-    // A whitespace-delimited token; false at the end.
-    bool token(std::string& out) {
-        skip_space();
-        const std::size_t start = pos_;
-        while (pos_ < t_.size() && !std::isspace(static_cast<unsigned char>(t_[pos_])))
-            ++pos_;
-        out.assign(t_.substr(start, pos_ - start));
-        return pos_ > start;
-    }
-    // An optional sign and digits; false when there is no number here.
-    bool integer(long long& out) {
-        skip_space();
-        std::size_t p = pos_;
-        bool negative = false;
-        if (p < t_.size() && (t_[p] == '+' || t_[p] == '-'))
-            negative = t_[p++] == '-';
-        if (p >= t_.size() || !std::isdigit(static_cast<unsigned char>(t_[p])))
-            return false;
-        unsigned long long v = 0;
-        while (p < t_.size() && std::isdigit(static_cast<unsigned char>(t_[p]))) {
-            // Only the low 8 bits count; keeping the low 20 keeps them exact.
-            v = (v * 10 + static_cast<unsigned>(t_[p] - '0')) & 0xFFFFF;
-            ++p;
-        }
-        out = negative ? -static_cast<long long>(v) : static_cast<long long>(v);
-        pos_ = p;
-        return true;
-    }
-
-  private:
-    std::string_view t_;
-    std::size_t pos_ = 0;
-};
+// The low 8 bits of a sign and digits, whatever their length.
+std::uint8_t low_byte(bool negative, std::string_view digits) {
+    unsigned v = 0;
+    for (char c : digits)
+        v = (v * 10 + static_cast<unsigned>(c - '0')) & 0xFF;
+    return static_cast<std::uint8_t>(negative ? (0u - v) & 0xFF : v);
+}
 
 }  // namespace
 
 ParsedSettings parse_settings_file(std::string_view text) {
     ParsedSettings r;
     const auto& expected = settings_file_tokens();
-    Tokens in(text);
+    TextScanner in(text);
     std::string tok;
     for (std::size_t i = 0; i < 3; ++i)
-        if (!in.token(tok) || tok.size() > kMaxToken || tok != expected[i])
+        if (!in.word(tok) || tok.size() > kMaxToken || tok != expected[i])
             return r;
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
-        long long v = 0;
-        if (!in.token(tok) || tok.size() > kMaxToken || tok != expected[3 + i])
+        bool negative = false;
+        std::string_view digits;
+        if (!in.word(tok) || tok.size() > kMaxToken || tok != expected[3 + i])
             return r;
-        if (!in.integer(v))
+        if (!in.number(negative, digits))
             return r;
-        r.values[i] = static_cast<std::uint8_t>(static_cast<unsigned long long>(v) & 0xFF);
+        r.values[i] = low_byte(negative, digits);
     }
     r.ok = true;
     return r;

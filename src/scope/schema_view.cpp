@@ -4,37 +4,16 @@
 #include <QScrollBar>
 
 #include "app/program.h"
+#include "app/scroll_codes.h"
 
 namespace tarvex {
-
-namespace {
-
-// A scroll bar's action as the scroll code it stands for.
-int code_of(int action) {
-    switch (action) {
-        case QAbstractSlider::SliderSingleStepSub:
-            return 0;
-        case QAbstractSlider::SliderSingleStepAdd:
-            return 1;
-        case QAbstractSlider::SliderPageStepSub:
-            return 2;
-        case QAbstractSlider::SliderPageStepAdd:
-            return 3;
-        case QAbstractSlider::SliderMove:
-            return 5;
-        default:
-            return -1;
-    }
-}
-
-}  // namespace
 
 SchemaView::SchemaView(Program& program, QWidget* parent) : TemplateView(program, 4, 132, parent) {
     surface().fill(palette().color(QPalette::Window));
     for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
         QScrollBar* b = bar(o);
         connect(b, &QScrollBar::actionTriggered, this, [this, o, b](int action) {
-            const int code = code_of(action);
+            const int code = scroll_code_of(action);
             scroll(o, code, b->sliderPosition());
         });
     }

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 
 #include "app/program.h"
+#include "app/scroll_codes.h"
 #include "gfx/qpainter_canvas.h"
 #include "gfx/text_codec.h"
 
@@ -22,23 +23,6 @@ constexpr Place kBar[5] = {{137, 0, 364, 20},
                            {300, 15, 677, 45}};
 constexpr Place kCheck[5] = {
     {490, 20, 550, 40}, {0, 0, 0, 0}, {800, 0, 900, 25}, {1000, 0, 1100, 45}, {1000, 0, 1100, 50}};
-
-int code_of(int action) {
-    switch (action) {
-        case QAbstractSlider::SliderSingleStepSub:
-            return 0;
-        case QAbstractSlider::SliderSingleStepAdd:
-            return 1;
-        case QAbstractSlider::SliderPageStepSub:
-            return 2;
-        case QAbstractSlider::SliderPageStepAdd:
-            return 3;
-        case QAbstractSlider::SliderMove:
-            return 5;
-        default:
-            return -1;
-    }
-}
 
 }  // namespace
 
@@ -59,8 +43,9 @@ ScopeView::ScopeView(Program& program, QWidget* parent) : TemplateView(program, 
     bar->setRange(2, 395);
     bar->setPageStep(10);
     connect(cursor_box(), &QCheckBox::clicked, this, &ScopeView::cursor_clicked);
-    connect(bar, &QScrollBar::actionTriggered, this,
-            [this, bar](int action) { cursor_scrolled(code_of(action), bar->sliderPosition()); });
+    connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int action) {
+        cursor_scrolled(scroll_code_of(action), bar->sliderPosition());
+    });
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &ScopeView::tick);
 }
