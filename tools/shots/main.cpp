@@ -4,9 +4,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QMenu>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <cstdio>
 #include <string>
@@ -86,10 +87,11 @@ int main(int argc, char** argv) {
                 w.run_command(tarvex::view_def(view).command);
                 app.processEvents();
                 // Let the view poll a live controller for a while.
-                QElapsedTimer t;
-                t.start();
-                while (t.elapsed() < live_seconds * 1000)
-                    app.processEvents(QEventLoop::WaitForMoreEvents, 50);
+                if (live_seconds > 0) {
+                    QEventLoop loop;
+                    QTimer::singleShot(live_seconds * 1000, &loop, &QEventLoop::quit);
+                    loop.exec();
+                }
                 const QString name =
                     QStringLiteral("%1/%2-size%3-view%4.png").arg(out, lang).arg(size).arg(view);
                 if (w.grab().save(name))
