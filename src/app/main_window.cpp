@@ -2,12 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
 #include <QWindow>
 
 #include "app/commands.h"
@@ -16,6 +12,7 @@
 #include "app/program_settings.h"
 #include "app/resources.h"
 #include "app/template_view.h"
+#include "app/ui_text_qt.h"
 #include "app/user_dialogs.h"
 #include "app/view_widget.h"
 #include "app/views.h"
@@ -24,7 +21,6 @@
 #include "config/info_dialog.h"
 #include "config/options_view.h"
 #include "config/reset_view.h"
-#include "gfx/text_codec.h"
 #include "link/port_names.h"
 #include "readings/readings_view.h"
 #include "scope/schema_view.h"
@@ -159,8 +155,7 @@ void MainWindow::save_program_settings() {
 }
 
 void MainWindow::set_title_slot(int slot) {
-    setWindowTitle(
-        QString::fromUtf8(to_utf8(program_.texts[slot], charset_for(program_.LanguageCode))));
+    setWindowTitle(ui_text(program_, slot));
 }
 
 void MainWindow::attach_menu(int menu_id) {
@@ -171,7 +166,6 @@ void MainWindow::attach_menu(int menu_id) {
     menu_bar_ = bar;
     bar->fit_to_width(client_size(program_.size.WindowWidth, program_.size.WindowHeight).width());
     program_.menu.menu_id = menu_id;
-    bar->installEventFilter(this);
     apply_menu();
 }
 
@@ -286,17 +280,9 @@ void MainWindow::refresh_view_texts() {
     Program& p = program_;
     const int view = p.CurrentView;
     if (view == ViewReset) {
-        // The Reset view is kept; only its texts change.
-        if (auto* v = qobject_cast<TemplateView*>(view_.data())) {
-            const Charset cs = charset_for(p.LanguageCode);
-            auto text = [&](int slot) { return QString::fromUtf8(to_utf8(p.texts[slot], cs)); };
-            if (auto* l = qobject_cast<QLabel*>(v->control(1104)))
-                l->setText(text(134));
-            if (auto* l = qobject_cast<QLabel*>(v->control(1105)))
-                l->setText(text(135));
-            if (auto* b = qobject_cast<QPushButton*>(v->control(126)))
-                b->setText(text(136));
-        }
+        // The Reset view is kept; its paint handling puts the texts on it.
+        if (view_)
+            view_->window_paint();
         set_title_slot(view_def(view).title_slot);
         return;
     }
@@ -417,10 +403,6 @@ void MainWindow::showEvent(QShowEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed())
         paint_sequence();
-    // A menu loop has ended: show the current view's command highlighted again.
-    if (watched == menu_bar_ &&
-        (event->type() == QEvent::Leave || event->type() == QEvent::FocusOut))
-        menu_bar_->update();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -10,4 +10,12 @@ struct PollShared {
     unsigned PollTick = 0;    // live polls since the settings were last read
 };
 
+// True, and the period remembered as armed, when a view's timer must be
+// re-armed with this period.
+inline bool rearm_needed(PollShared& shared, int period) {
+    if (period == shared.ArmedPollPeriod) return false;
+    shared.ArmedPollPeriod = period;
+    return true;
+}
+
 }  // namespace tarvex

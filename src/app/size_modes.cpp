@@ -4,13 +4,13 @@ namespace tarvex {
 
 namespace {
 
-constexpr FontSpec large(int h, int w) {
+constexpr CellFont large(int h, int w) {
     return {h, w, 600, Charset::CentralEuropean};
 }
-constexpr FontSpec small(int h, int w) {
+constexpr CellFont small(int h, int w) {
     return {h, w, 300, Charset::CentralEuropean};
 }
-constexpr FontSpec small_cyr(int h, int w) {
+constexpr CellFont small_cyr(int h, int w) {
     return {h, w, 300, Charset::Cyrillic};
 }
 

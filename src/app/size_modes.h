@@ -38,9 +38,9 @@ struct SizeRow {
     LampBox lamp_box;
     ButtonPlace learn_button;
     int status_lamp;
-    FontSpec large_font;           // weight 600, both character sets
-    FontSpec small_font;           // weight 300, Central European
-    FontSpec small_font_cyrillic;  // weight 300, Cyrillic
+    CellFont large_font;           // weight 600, both character sets
+    CellFont small_font;           // weight 300, Central European
+    CellFont small_font_cyrillic;  // weight 300, Cyrillic
 };
 
 constexpr int kSizeModes = 5;
@@ -74,8 +74,8 @@ void set_size_mode(SizeState& state, int mode);
 
 // The fonts, learning-button place and status-lamp size of a size and language.
 struct FontChoice {
-    FontSpec LargeFont;
-    FontSpec SmallFont;
+    CellFont LargeFont;
+    CellFont SmallFont;
     ButtonPlace learn_button;
     int StatusLampSize = 0;
 };

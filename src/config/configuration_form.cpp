@@ -32,17 +32,6 @@ std::vector<std::string> slots(const UiTexts& t, int first, int last) {
 }
 
 // An engine-speed threshold pair: the shown entry and the two writes.
-int rpm_index(unsigned hi, unsigned lo, int from) {
-    const int rpm = engine_speed(hi, lo);
-    return rpm < from ? 0 : (rpm - from) / 100;
-}
-
-std::vector<Write> rpm_writes(int lo_code, int rpm) {
-    const unsigned p = period_from_rpm(rpm);
-    return {{lo_code, static_cast<int>(p & 0xFF)},
-            {lo_code + 1, static_cast<int>((p >> 8) & 0xFF)}};
-}
-
 std::vector<ListBinding> make_lists() {
     using I = const ControllerImage&;
     return {
@@ -86,7 +75,7 @@ std::vector<ListBinding> make_lists() {
              return std::vector<Write>{{23, k + 1}};
          }},
         {1022, [](const UiTexts&) { return rpm_entries(1500, 3500); },
-         [](I m) { return rpm_index(m.LPGOnRPMHi(), m.LPGOnRPMLo(), 1500); },
+         [](I m) { return rpm_entry(m.LPGOnRPMHi(), m.LPGOnRPMLo(), 1500); },
          [](I, int k) { return rpm_writes(21, 1500 + 100 * k); }},
         {1023, [](const UiTexts& t) { return slots(t, 82, 83); },
          [](I m) { return (m.Options() >> 4) & 1; },

@@ -1,7 +1,6 @@
 #include "config/controller_commands.h"
 
-#include <cstdio>
-
+#include "app/format.h"
 #include "link/settings_table.h"
 
 namespace tarvex {
@@ -21,10 +20,7 @@ std::string poll_version_text(LinkState& link, ControllerImage& image, const UiT
         return texts[161];
     if (image.ControllerGeneration != 2)
         return texts[162];
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2f",
-                  (image.ControllerGeneration * 100 + image.ControllerMinor) / 100.0);
-    return buf;
+    return format("%.2f", (image.ControllerGeneration * 100 + image.ControllerMinor) / 100.0);
 }
 
 }  // namespace tarvex

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "gfx/canvas.h"
+#include "app/dialog_units.h"
 
 namespace tarvex {
 
@@ -30,15 +30,5 @@ struct TemplateDef {
 // The Configuration templates 106, 157, 145, 151, 150, the Options templates
 // 152, 125, 153, 154, 156 and the EmulDO dialog 170. Null for other ids.
 const TemplateDef* dialog_template(int id);
-
-// Dialog units to pixels for a font's base units (average character width
-// and height), as the platform maps dialog templates.
-struct DialogUnits {
-    int base_x = 6, base_y = 13;
-    Rect map(int x, int y, int w, int h) const {
-        const int l = x * base_x / 4, t = y * base_y / 8;
-        return {l, t, l + w * base_x / 4, t + h * base_y / 8};
-    }
-};
 
 }  // namespace tarvex

@@ -46,16 +46,15 @@ struct ControlState {
     bool visible = true;
 };
 
-// "(a << 4) | b" style byte helpers.
-inline int low_nibble(int v) {
-    return v & 0x0F;
-}
-inline int high_nibble(int v) {
-    return (v >> 4) & 0x0F;
-}
 // v - 1, or 0 when v is 0: the shown index of a 1-based setting.
 inline int one_based(int v) {
     return v > 0 ? v - 1 : 0;
 }
+
+// Engine-speed thresholds are period byte pairs listed in steps of 100 rpm:
+// the entry of a pair (0 below the first entry), and the two writes, low
+// byte first, of an engine speed.
+int rpm_entry(unsigned hi, unsigned lo, int first_rpm);
+std::vector<Write> rpm_writes(int lo_code, int rpm);
 
 }  // namespace tarvex

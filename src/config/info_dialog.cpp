@@ -7,24 +7,19 @@
 #include <QScreen>
 
 #include "app/program.h"
+#include "app/template_font.h"
+#include "app/ui_text_qt.h"
 #include "config/controller_commands.h"
-#include "config/dialog_templates.h"
 #include "gfx/text_codec.h"
 
 namespace tarvex {
 
 InfoDialog::InfoDialog(Program& program, QWidget* parent) : QDialog(parent), program_(program) {
     // Template 103: 219 x 169 dialog units in MS Sans Serif 10 point.
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(13);
-    setFont(f);
-    const QFontMetrics fm(f);
-    const int letters = fm.horizontalAdvance(
-        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"));
-    const DialogUnits du{(letters / 26 + 1) / 2, fm.height()};
+    setFont(template_font(10));
+    const DialogUnits du = dialog_units(font());
     auto place = [&du](QWidget* w, int x, int y, int width, int height) {
-        const Rect r = du.map(x, y, width, height);
-        w->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        place_in_dialog_units(w, du, x, y, width, height);
     };
     const Rect whole = du.map(0, 0, 219, 169);
     setFixedSize(whole.right, whole.bottom);
@@ -78,8 +73,7 @@ InfoDialog::InfoDialog(Program& program, QWidget* parent) : QDialog(parent), pro
 }
 
 void InfoDialog::set_texts() {
-    const Charset cs = charset_for(program_.LanguageCode);
-    auto text = [&](int slot) { return QString::fromUtf8(to_utf8(program_.texts[slot], cs)); };
+    auto text = [this](int slot) { return ui_text(program_, slot); };
     name_->setText(text(156));
     setWindowTitle(text(157));
     program_label_->setText(text(158));
@@ -94,7 +88,7 @@ void InfoDialog::showEvent(QShowEvent* event) {
 
 void InfoDialog::tick() {
     const std::string t = poll_version_text(program_.link, program_.image, program_.texts);
-    version_->setText(QString::fromUtf8(to_utf8(t, charset_for(program_.LanguageCode))));
+    version_->setText(ui_string(program_, t));
 }
 
 QString InfoDialog::version_text() const {

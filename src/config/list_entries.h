@@ -15,7 +15,7 @@ std::vector<std::string> emulation_time_entries();                       // 0,02
 std::vector<std::string> rpm_entries(int from, int to);                  // in steps of 100
 std::vector<std::string> tps_inert_entries();                            // 0,04 .. 0,40
 std::vector<std::string> tenths_entries();                               // 0,1 .. 5,0
-std::vector<std::string> number_entries(const char* format, int count);  // "%ld" of k, 0..count-1
+std::vector<std::string> number_entries(const char* entry_format, int count);  // "%ld" of k, 0..count-1
 std::vector<std::string> tps_jump_entries();                             // 0,0 .. 5,0
 std::vector<std::string> cut_off_steps_entries();                        // 2 .. 100
 std::vector<std::string> lpg_on_temp_entries();                          // 10 .. 60

@@ -10,17 +10,6 @@ namespace {
 
 using I = const ControllerImage&;
 
-int rpm_index(unsigned hi, unsigned lo, int from) {
-    const int rpm = engine_speed(hi, lo);
-    return rpm < from ? 0 : (rpm - from) / 100;
-}
-
-std::vector<Write> rpm_writes(int lo_code, int rpm) {
-    const unsigned p = period_from_rpm(rpm);
-    return {{lo_code, static_cast<int>(p & 0xFF)},
-            {lo_code + 1, static_cast<int>((p >> 8) & 0xFF)}};
-}
-
 ListBinding byte_list(int id, const char* format, int code,
                       std::uint8_t (ControllerImage::*get)() const) {
     return {id, [format](const UiTexts&) { return number_entries(format, 256); },
@@ -44,7 +33,7 @@ std::vector<ListBinding> make_lists() {
              return std::vector<Write>{{19, 5 * k}};
          }},
         {1048, [](const UiTexts&) { return rpm_entries(1000, 2500); },
-         [](I m) { return rpm_index(m.CutOffRPMHi(), m.CutOffRPMLo(), 1000); },
+         [](I m) { return rpm_entry(m.CutOffRPMHi(), m.CutOffRPMLo(), 1000); },
          [](I, int k) { return rpm_writes(24, 1000 + 100 * k); }},
         {1049, [](const UiTexts&) { return cut_off_steps_entries(); },
          [](I m) { return one_based(m.CutOffSteps() >> 1); },
@@ -52,7 +41,7 @@ std::vector<ListBinding> make_lists() {
              return std::vector<Write>{{26, 2 * k + 2}};
          }},
         {1050, [](const UiTexts&) { return rpm_entries(4000, 8000); },
-         [](I m) { return rpm_index(m.LPGOffRPMHi(), m.LPGOffRPMLo(), 4000); },
+         [](I m) { return rpm_entry(m.LPGOffRPMHi(), m.LPGOffRPMLo(), 4000); },
          [](I, int k) { return rpm_writes(27, 4000 + 100 * k); }},
         {1051, [](const UiTexts&) { return lpg_on_temp_entries(); },
          [](I m) {

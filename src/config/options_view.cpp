@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app/program.h"
+#include "app/ui_text_qt.h"
 #include "gfx/text_codec.h"
 
 namespace tarvex {
@@ -43,7 +44,7 @@ EmulDODialog::EmulDODialog(Program& program, QWidget* parent)
       program_(program),
       form_(*dialog_template(170), this, program.poll.ListPaused) {
     const Charset cs = charset_for(program.LanguageCode);
-    setWindowTitle(QString::fromUtf8(to_utf8(program.texts[98], cs)));
+    setWindowTitle(ui_text(program, 98));
     form_.set_texts(program.texts, cs);
     form_.layout(QSize());
     setFixedSize(form_.template_size());
@@ -80,10 +81,8 @@ void EmulDODialog::tick() {
             read_settings1(p.link, p.image);
         form_.apply(refresh_emul_do(p.image));
     }
-    if (p.link.PollPeriod != p.poll.ArmedPollPeriod) {
+    if (rearm_needed(p.poll, p.link.PollPeriod))
         timer_.start(p.link.PollPeriod);
-        p.poll.ArmedPollPeriod = p.link.PollPeriod;
-    }
 }
 
 }  // namespace tarvex

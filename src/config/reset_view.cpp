@@ -5,6 +5,8 @@
 #include <QPushButton>
 
 #include "app/program.h"
+#include "app/template_font.h"
+#include "app/ui_text_qt.h"
 #include "app/user_dialogs.h"
 #include "config/controller_commands.h"
 #include "gfx/text_codec.h"
@@ -45,8 +47,7 @@ void ResetView::window_paint() {
     Program& p = program_;
     if (geometry() != QRect(0, 0, p.size.WindowWidth, p.size.WindowHeight))
         place(0, 0, p.size.WindowWidth, p.size.WindowHeight);
-    const Charset cs = charset_for(p.LanguageCode);
-    auto text = [&](int slot) { return QString::fromUtf8(to_utf8(p.texts[slot], cs)); };
+    auto text = [&](int slot) { return ui_text(p, slot); };
     if (auto* l = qobject_cast<QLabel*>(control(1104)))
         l->setText(text(134));
     if (auto* l = qobject_cast<QLabel*>(control(1105)))
@@ -63,8 +64,7 @@ void ResetView::window_paint() {
 void ResetView::reset_clicked() {
     Program& p = program_;
     const bool ok = factory_reset(p.link, p.image);
-    const Charset cs = charset_for(p.LanguageCode);
-    auto text = [&](int slot) { return QString::fromUtf8(to_utf8(p.texts[slot], cs)); };
+    auto text = [&](int slot) { return ui_text(p, slot); };
     if (p.dialogs)
         p.dialogs->message(this, ok ? UserDialogs::Icon::Information : UserDialogs::Icon::Warning,
                            text(137), text(ok ? 138 : 139));

@@ -9,6 +9,7 @@
 #include <QResizeEvent>
 
 #include "app/program.h"
+#include "app/template_font.h"
 #include "gfx/text_codec.h"
 
 namespace tarvex {
@@ -58,8 +59,7 @@ QString decode(const std::string& bytes, Charset cs) {
 
 TemplateForm::TemplateForm(const TemplateDef& def, QWidget* parent, int& list_paused)
     : def_(def), parent_(parent) {
-    font_ = QFont(QStringLiteral("Liberation Sans"));
-    font_.setPixelSize(def.font_points * 96 / 72);
+    font_ = template_font(def.font_points);
     for (const ControlDef& c : def.controls) {
         QWidget* w = nullptr;
         switch (c.kind) {
@@ -105,11 +105,8 @@ TemplateForm::TemplateForm(const TemplateDef& def, QWidget* parent, int& list_pa
 }
 
 void TemplateForm::layout(QSize room) {
-    // Base units of the template font: mean width of the letters and height.
     const QFontMetrics fm(font_);
-    const int letters = fm.horizontalAdvance(
-        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"));
-    DialogUnits du{(letters / 26 + 1) / 2, fm.height()};
+    DialogUnits du = dialog_units(font_);
     // Smaller when the template would not fit the room.
     if (room.width() > 0 && def_.width * du.base_x / 4 > room.width())
         du.base_x = room.width() * 4 / def_.width;
@@ -249,10 +246,8 @@ void SettingsView::tick() {
         }
         refresh();
     }
-    if (p.link.PollPeriod != p.poll.ArmedPollPeriod) {
+    if (rearm_needed(p.poll, p.link.PollPeriod))
         timer_.start(p.link.PollPeriod);
-        p.poll.ArmedPollPeriod = p.link.PollPeriod;
-    }
 }
 
 void SettingsView::window_paint() {

@@ -38,12 +38,12 @@ enum class Charset : std::uint8_t { CentralEuropean = 238, Cyrillic = 204 };
 
 // An "Arial" font: a character cell `height` pixels high whose average
 // character is `width` pixels wide.
-struct FontSpec {
+struct CellFont {
     int height = 0;
     int width = 0;
     int weight = 400;
     Charset charset = Charset::CentralEuropean;
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const CellFont&, const CellFont&) = default;
 };
 
 // A drawing surface with GDI semantics: shapes are outlined with the pen and
@@ -61,7 +61,7 @@ class Canvas {
     // The end point is not drawn, as with a GDI line.
     virtual void line(Point from, Point to, Pen pen) = 0;
     virtual void polyline(std::span<const Point> points, Pen pen) = 0;
-    virtual void text(Point at, std::string_view bytes, const FontSpec& font, Rgb fg, Rgb bg) = 0;
+    virtual void text(Point at, std::string_view bytes, const CellFont& font, Rgb fg, Rgb bg) = 0;
 };
 
 // A rectangle with its edges in order.

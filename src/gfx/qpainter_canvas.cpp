@@ -124,7 +124,7 @@ void QPainterCanvas::polyline(std::span<const Point> points, Pen pen) {
     line(points[points.size() - 2], points.back(), pen);
 }
 
-void QPainterCanvas::text(Point at, std::string_view bytes, const FontSpec& font, Rgb fg, Rgb bg) {
+void QPainterCanvas::text(Point at, std::string_view bytes, const CellFont& font, Rgb fg, Rgb bg) {
     if (bytes.empty())
         return;
     const QFont& f = qt_font(font);

@@ -21,7 +21,7 @@ class QPainterCanvas final : public Canvas {
     void ellipse(Rect bounds, Pen pen, Brush brush) override;
     void line(Point from, Point to, Pen pen) override;
     void polyline(std::span<const Point> points, Pen pen) override;
-    void text(Point at, std::string_view bytes, const FontSpec& font, Rgb fg, Rgb bg) override;
+    void text(Point at, std::string_view bytes, const CellFont& font, Rgb fg, Rgb bg) override;
 
   private:
     void set_pen(Pen pen);

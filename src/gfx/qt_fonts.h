@@ -6,10 +6,10 @@
 
 namespace tarvex {
 
-// The Qt font for a font spec: "Arial" (metric-compatible Liberation Sans),
-// sized so that its character cell is spec.height pixels high and its average
-// character spec.width pixels wide, without antialiasing. Fonts are made once
-// per spec and kept.
-const QFont& qt_font(const FontSpec& spec);
+// The Qt font for a cell font: "Arial" (metric-compatible Liberation Sans),
+// sized so that its character cell is font.height pixels high and its average
+// character font.width pixels wide, without antialiasing. Each is made once
+// and kept.
+const QFont& qt_font(const CellFont& font);
 
 }  // namespace tarvex

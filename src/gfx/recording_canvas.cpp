@@ -27,7 +27,7 @@ void RecordingCanvas::polyline(std::span<const Point> points, Pen pen) {
     calls_.push_back(std::move(c));
 }
 
-void RecordingCanvas::text(Point at, std::string_view bytes, const FontSpec& font, Rgb fg, Rgb bg) {
+void RecordingCanvas::text(Point at, std::string_view bytes, const CellFont& font, Rgb fg, Rgb bg) {
     Call c{Kind::Text, {at.x, at.y, at.x, at.y}, 0,    0,  {at}, {},
            {},         std::string(bytes),       font, fg, bg};
     calls_.push_back(std::move(c));

@@ -19,7 +19,7 @@ class RecordingCanvas final : public Canvas {
         Pen pen;
         Brush brush;
         std::string text;  // Text: the bytes drawn
-        FontSpec font;
+        CellFont font;
         Rgb fg, bg;
     };
 
@@ -28,7 +28,7 @@ class RecordingCanvas final : public Canvas {
     void ellipse(Rect bounds, Pen pen, Brush brush) override;
     void line(Point from, Point to, Pen pen) override;
     void polyline(std::span<const Point> points, Pen pen) override;
-    void text(Point at, std::string_view bytes, const FontSpec& font, Rgb fg, Rgb bg) override;
+    void text(Point at, std::string_view bytes, const CellFont& font, Rgb fg, Rgb bg) override;
 
     const std::vector<Call>& calls() const { return calls_; }
     void clear() { calls_.clear(); }

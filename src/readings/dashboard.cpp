@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "app/format.h"
 #include "gfx/palette.h"
 #include "link/conversions.h"
-#include "readings/draw_text.h"
 
 namespace tarvex {
 
@@ -39,11 +39,7 @@ constexpr Pen kLampPens[4] = {pal::kPenCyan, pal::kPenDarkGreen, pal::kPenYellow
 constexpr Brush kLampBrushes[4] = {pal::kBrushCyan, pal::kBrushDarkGreen, pal::kBrushYellow,
                                    pal::kBrushRed};
 
-Rect scaled(const LayoutScale& s, int l, int t, int r, int b) {
-    return s.rect(l, t, r, b);
-}
-
-void text_at(Canvas& c, const Dashboard& d, int x, int y, const std::string& s, const FontSpec& f,
+void text_at(Canvas& c, const Dashboard& d, int x, int y, const std::string& s, const CellFont& f,
              Rgb fg, Rgb bg) {
     c.text(d.scale.pt(x, y), s, f, fg, bg);
 }
@@ -54,18 +50,18 @@ Rect lamp_rect(const Dashboard& d, int k) {
 }
 
 void fill_design(Canvas& c, const Dashboard& d, int l, int t, int r, int b, Pen pen, Brush brush) {
-    c.rectangle(scaled(d.scale, l, t, r, b), pen, brush);
+    c.rectangle(d.scale.rect(l, t, r, b), pen, brush);
 }
 
 }  // namespace
 
 void draw_dashboard_frame(Canvas& c, Dashboard& d) {
     const LayoutScale& s = d.scale;
-    const FontSpec& small = d.fonts.SmallFont;
-    const FontSpec& large = d.fonts.LargeFont;
+    const CellFont& small = d.fonts.SmallFont;
+    const CellFont& large = d.fonts.LargeFont;
     fill_design(c, d, 0, 0, 800, 570, pal::kPenGrey, pal::kBrushGrey);
     for (const Panel& p : kPanels)
-        c.round_rect(scaled(s, p.r.left, p.r.top, p.r.right, p.r.bottom), 20, 20, pal::kPenBlack,
+        c.round_rect(s.rect(p.r.left, p.r.top, p.r.right, p.r.bottom), 20, 20, pal::kPenBlack,
                      p.fill);
     fill_design(c, d, 135, 45, 440, 80, pal::kPenBlack, pal::kBrushSilver);
     fill_design(c, d, 135, 155, 440, 190, pal::kPenBlack, pal::kBrushSilver);
@@ -111,8 +107,8 @@ void draw_dashboard_frame(Canvas& c, Dashboard& d) {
 
 void draw_dashboard_values(Canvas& c, Dashboard& d) {
     const ControllerImage& img = d.image;
-    const FontSpec& small = d.fonts.SmallFont;
-    const FontSpec& large = d.fonts.LargeFont;
+    const CellFont& small = d.fonts.SmallFont;
+    const CellFont& large = d.fonts.LargeFont;
     DashboardState& st = d.state;
 
     // 1. Lambda voltage.
@@ -255,7 +251,7 @@ void draw_dashboard_values(Canvas& c, Dashboard& d) {
             first_chars(format("%03dl", temperature_from_raw(img.ReducerTempRaw())), 3), large,
             pal::kBlack, pal::kWhite);
     const std::string on_temp = temperature_text(img.LPGOnTemp());
-    FontSpec temp_font = small;
+    CellFont temp_font = small;
     if (on_temp.size() > 2) {
         // Three digits in the room of two: a narrower font keeps "100" readable.
         temp_font.width = std::max(1, small.width * 2 / 3);

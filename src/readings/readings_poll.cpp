@@ -22,10 +22,8 @@ TickOutcome readings_poll(LinkState& link, ControllerImage& image, PollShared& s
             shared.PollTick = 0;
         }
     }
-    if (link.PollPeriod != shared.ArmedPollPeriod) {
+    if (rearm_needed(shared, link.PollPeriod))
         out.rearm_to = link.PollPeriod;
-        shared.ArmedPollPeriod = link.PollPeriod;
-    }
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "app/program.h"
+#include "app/ui_text_qt.h"
 #include "gfx/qpainter_canvas.h"
 #include "gfx/text_codec.h"
 #include "readings/readings_poll.h"
@@ -25,8 +26,7 @@ Dashboard ReadingsView::dashboard() {
 
 void ReadingsView::draw_frame() {
     if (auto* b = qobject_cast<QPushButton*>(control(1005)))
-        b->setText(
-            QString::fromUtf8(to_utf8(program_.texts[33], charset_for(program_.LanguageCode))));
+        b->setText(ui_text(program_, 33));
     {
         QPainterCanvas canvas(surface());
         Dashboard d = dashboard();

@@ -35,26 +35,24 @@ void draw_status_panel(Canvas& c, Dashboard& d) {
     };
     auto blank = [&](int r) { write_status_row(c, d, r, " ", pal::kBlack); };
 
-    if (d.link.NoConnection) {
-        row(1, 30, pal::kRed);
-        row(3, 31);
-        blank(2);
-        blank(4);
-        blank(5);
+    // Petrol with a message: rows 1 and 3 written, the others blanked.
+    auto petrol = [&](int slot1, Rgb colour1, int slot3, Rgb colour3) {
+        row(1, slot1, colour1);
+        row(3, slot3, colour3);
+        for (int r : {2, 4, 5})
+            blank(r);
         fuel_box(c, d, false);
         f.OnGas = 0;
+    };
+
+    if (d.link.NoConnection) {
+        petrol(30, pal::kRed, 31, pal::kBlack);
     } else if (img.ControllerGeneration != 2) {
         row(1, 29, pal::kRed);
         for (int r = 2; r <= 5; ++r)
             blank(r);
     } else if (!(img.LiveStateBits() & 0x08)) {
-        row(3, 28, pal::kRed);
-        row(1, 12);
-        blank(2);
-        blank(4);
-        blank(5);
-        fuel_box(c, d, false);
-        f.OnGas = 0;
+        petrol(12, pal::kBlack, 28, pal::kRed);
     } else if (!(img.EmulType() & 0x80)) {
         if (F & 0x01) {
             row(1, 13);
@@ -63,13 +61,7 @@ void draw_status_panel(Canvas& c, Dashboard& d) {
             fuel_box(c, d, true);
             f.OnGas = 1;
         } else {
-            row(3, 27, pal::kRed);
-            row(1, 12);
-            blank(2);
-            blank(4);
-            blank(5);
-            fuel_box(c, d, false);
-            f.OnGas = 0;
+            petrol(12, pal::kBlack, 27, pal::kRed);
         }
     } else {
         // Detailed learning states.

@@ -1,7 +1,7 @@
 #include "scope/scope_trace.h"
+#include "app/format.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "gfx/palette.h"
 #include "link/conversions.h"
@@ -22,13 +22,6 @@ constexpr Rect kFrames[4] = {
 // Order of the full repaints and the cursor repair.
 constexpr ScopeTraceId kRedrawOrder[kScopeTraces] = {TraceLambda, TraceAttInit, TraceActuator,
                                                      TraceRpm, TraceTps};
-
-template <typename... Args>
-std::string fmt(const char* f, Args... args) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, f, args...);
-    return buf;
-}
 
 // A vertical strip from pixel x0 to x1 in every band.
 void strip(Canvas& c, const Scope& s, int x0, int x1, Pen pen, Brush brush) {
@@ -57,19 +50,19 @@ struct Sample {
 
 void readouts(Canvas& c, Scope& s, const Sample& v, bool from_cursor) {
     const LayoutScale& sc = s.scale;
-    const FontSpec& large = s.fonts.LargeFont;
+    const CellFont& large = s.fonts.LargeFont;
     auto text = [&](int x, int y, const std::string& t, std::size_t n) {
         c.text(sc.pt(x, y), t.substr(0, n), large, pal::kBlack, pal::kWhite);
     };
-    text(630, 70, fmt("%f", sensor_voltage(static_cast<unsigned>(v.lambda_raw))), 4);
-    text(630, 180, fmt("%03dl", v.actuator_raw), 3);
+    text(630, 70, format("%f", sensor_voltage(static_cast<unsigned>(v.lambda_raw))), 4);
+    text(630, 180, format("%03dl", v.actuator_raw), 3);
     s.CurrentRpm = v.rpm;
-    text(630, 290, fmt("%04dl", v.rpm), 4);
+    text(630, 290, format("%04dl", v.rpm), 4);
     const double u = sensor_voltage(static_cast<unsigned>(v.tps_raw));
     const int t = v.lambda_type & 0x0F;
     auto volt_unit = [&] { c.text(sc.pt(700, 400), "V", large, pal::kBlack, s.button_face); };
     if (t == 1) {
-        text(630, 400, fmt("%f", 5 - u), 4);
+        text(630, 400, format("%f", 5 - u), 4);
         volt_unit();
     } else if (t == 2 || t == 3) {
         text(630, 400, "_.__", 4);
@@ -80,7 +73,7 @@ void readouts(Canvas& c, Scope& s, const Sample& v, bool from_cursor) {
                            : Rect{sc.x(676), sc.y(400), sc.x(698), round_half(436 * sc.ScaleY)};
         c.rectangle(r, pal::kPenWhite, pal::kBrushWhite);
     } else {
-        text(630, 400, fmt("%f", u), 4);
+        text(630, 400, format("%f", u), 4);
         volt_unit();
     }
     // Fuel box.
@@ -164,8 +157,8 @@ void ResetScopeBuffers(ScopeBuffers& buf, const LayoutScale& scale) {
 void DrawScopeLayout(Canvas& c, Scope& s) {
     const LayoutScale& sc = s.scale;
     frames(c, s);
-    const FontSpec& small = s.fonts.SmallFont;
-    const FontSpec& large = s.fonts.LargeFont;
+    const CellFont& small = s.fonts.SmallFont;
+    const CellFont& large = s.fonts.LargeFont;
     const int lt = s.image.LambdaType();
     const int n = lt & 0x0F;
     const int tps_slot = n == 0 ? 84 : n == 1 ? 85 : n <= 5 ? 86 : n == 6 ? 87 : n == 7 ? 88 : 89;
@@ -195,7 +188,7 @@ void DrawScopeLayout(Canvas& c, Scope& s) {
     c.text(sc.pt(130, 490), s.texts[150], small, pal::kBlack, s.button_face);
     for (int k = 0; k <= 8; ++k) {
         c.text(sc.pt(203 + 46 * k, 470), ".", small, pal::kBlack, s.button_face);
-        c.text(sc.pt(196 + 46 * k, 490), fmt("%02ld", 2L * k).substr(0, 2), small, pal::kBlack,
+        c.text(sc.pt(196 + 46 * k, 490), format("%02ld", 2L * k).substr(0, 2), small, pal::kBlack,
                s.button_face);
     }
 }

@@ -5,6 +5,8 @@
 
 #include "app/program.h"
 #include "app/scroll_codes.h"
+#include "app/template_font.h"
+#include "app/ui_text_qt.h"
 #include "gfx/qpainter_canvas.h"
 #include "gfx/text_codec.h"
 
@@ -28,17 +30,11 @@ constexpr Place kCheck[5] = {
 
 ScopeView::ScopeView(Program& program, QWidget* parent) : TemplateView(program, 6, 159, parent) {
     surface().fill(palette().color(QPalette::Window));
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(16);  // the template's MS Sans Serif 12 point
+    // The template's font (MS Sans Serif 12 point) and the check box's
+    // template place: x 254, y 0, 80 x 10 dialog units.
+    const QFont f = template_font(12);
     cursor_box()->setFont(f);
-    // The template place of the check box: x 254, y 0, 80 x 10 dialog units.
-    const QFontMetrics fm(f);
-    const int bx = (fm.horizontalAdvance(
-                        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ")) /
-                        26 +
-                    1) /
-                   2;
-    cursor_box()->setGeometry(254 * bx / 4, 0, 80 * bx / 4, 10 * fm.height() / 8 + 4);
+    place_in_dialog_units(cursor_box(), dialog_units(f), 254, 0, 80, 10);
     QScrollBar* bar = cursor_bar();
     bar->setRange(2, 395);
     bar->setPageStep(10);
@@ -82,7 +78,7 @@ void ScopeView::set_up() {
 
 void ScopeView::draw_layout() {
     Program& p = program_;
-    cursor_box()->setText(QString::fromUtf8(to_utf8(p.texts[142], charset_for(p.LanguageCode))));
+    cursor_box()->setText(ui_text(p, 142));
     read_settings1(p.link, p.image);
     {
         QPainterCanvas canvas(surface());
@@ -131,10 +127,8 @@ void ScopeView::tick() {
     present();
     // This view polls every 20 ms, also after the link was lost.
     p.link.PollPeriod = 20;
-    if (p.poll.ArmedPollPeriod != 20) {
+    if (rearm_needed(p.poll, 20))
         timer_.start(20);
-        p.poll.ArmedPollPeriod = 20;
-    }
 }
 
 void ScopeView::window_paint() {

@@ -102,7 +102,7 @@ TEST(SizeModes, TwentyFontsByCharacterSet) {
         for (const char* lang : {"pol", "ang", "lit", "ita", "xyz", "rus"}) {
             const bool cyr = std::string(lang) == "rus";
             const FontChoice f = choose_fonts(c.mode, lang);
-            EXPECT_EQ(f.LargeFont, (FontSpec{c.large_h, c.large_w, 600,
+            EXPECT_EQ(f.LargeFont, (CellFont{c.large_h, c.large_w, 600,
                                              cyr ? Charset::Cyrillic : Charset::CentralEuropean}));
             EXPECT_EQ(f.SmallFont.height, cyr ? c.small_cyr_h : c.small_h) << c.mode << lang;
             EXPECT_EQ(f.SmallFont.width, cyr ? c.small_cyr_w : c.small_w) << c.mode << lang;

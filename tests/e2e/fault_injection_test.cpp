@@ -1,6 +1,6 @@
 // The program against tarvex-sim injecting each fault, with each polling view
 // shown: no crash, no tick longer than the link's timeouts allow, the state
-// machine as specified, recovery within one poll, and no write to a
+// machine as designed, recovery within one poll, and no write to a
 // controller of another generation.
 #include <gtest/gtest.h>
 

@@ -66,7 +66,7 @@ TEST(QPainterCanvas, RectangleCoversLeftToRightMinusOne) {
 
 TEST(QPainterCanvas, OpaqueTextFillsItsCellsWithTheBackground) {
     QImage img = blank(200, 60);
-    const FontSpec font{18, 8, 300, Charset::CentralEuropean};
+    const CellFont font{18, 8, 300, Charset::CentralEuropean};
     {
         QPainterCanvas c(img);
         c.text({10, 20}, "0.45", font, pal::kBlack, pal::kWhite);

@@ -5,7 +5,7 @@
 
 namespace tarvex {
 
-// printf-style formatting into a std::string.
+// printf-style formatting into a string (texts of up to 63 characters).
 template <typename... Args>
 std::string format(const char* fmt, Args... args) {
     char buf[64];
