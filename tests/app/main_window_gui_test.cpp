@@ -16,7 +16,7 @@
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "app/views.h"
-#include "link/scripted_serial_port.h"
+#include "support/shell_test.h"
 
 using namespace tarvex;
 namespace fs = std::filesystem;
@@ -30,44 +30,19 @@ std::string read_all(const fs::path& p) {
     return s.str();
 }
 
-// A start directory "run" beside a "Lang" folder holding Polish and English
-// files whose slot k reads "<code> <k>"; no Lithuanian file.
-struct ShellFixture : ::testing::Test {
-    fs::path base;
-    fs::path old_cwd;
-    Program program;
-    ScriptedSerialPort port;
-    QSize desktop{1024, 768};
-    std::unique_ptr<MainWindow> window;
+// A start folder beside a Lang folder holding Polish and English files whose
+// slot k reads "<code> <k>"; no Lithuanian file. The controller answers only
+// what a test queues.
+struct ShellFixture : tarvex::testing::ShellTest {
+    QSize start_desktop{1024, 768};
 
     void SetUp() override {
-        base = fs::temp_directory_path() /
-               ("tarvex-shell-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(base);
-        fs::create_directories(base / "run");
-        fs::create_directories(base / "Lang");
-        for (const char* code : {"pol", "ang"}) {
-            std::ofstream f(base / "Lang" / (std::string("Tarvex_lang.") + code), std::ios::binary);
-            for (int k = 0; k < 181; ++k)
-                f << "T" << k << "=" << code << " " << k << "\r\n";
-        }
-        old_cwd = fs::current_path();
-        fs::current_path(base / "run");
-        program.StartDirectory = (base / "run").string();
-        program.link.port = &port;
-        build_dial_tables(program.dial);
+        ShellTest::SetUp();
+        silent = true;
+        write_language_file("pol", "pol ");
+        write_language_file("ang", "ang ");
     }
-    void TearDown() override {
-        window.reset();
-        fs::current_path(old_cwd);
-        fs::remove_all(base);
-    }
-    void start() {
-        window = std::make_unique<MainWindow>(program, [this] { return desktop; });
-        window->show();
-        window->paint_sequence();
-    }
+    void start() { open_window(start_desktop); }
     TarvexMenuBar* bar() { return window->tarvex_menu_bar(); }
     bool badge_is_blue(int id) {
         const QImage img = bar()->action(id)->icon().pixmap(14, 12).toImage();
@@ -80,7 +55,7 @@ struct ShellFixture : ::testing::Test {
 
 TEST_F(ShellFixture, FirstStartCreatesTheSettingsAndShowsReadingsInPolish) {
     start();
-    EXPECT_EQ(read_all(base / "run" / "Tarvex.ini"), "[Ustawienia]\nCommPort= 1\nLanguage= pol\n");
+    EXPECT_EQ(read_all(dir / "Tarvex.ini"), "[Ustawienia]\nCommPort= 1\nLanguage= pol\n");
     EXPECT_EQ(program.CurrentView, ViewReadings);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("pol 175"));
     EXPECT_EQ(bar()->menu_id(), 148);
@@ -98,7 +73,7 @@ TEST_F(ShellFixture, FirstStartCreatesTheSettingsAndShowsReadingsInPolish) {
 }
 
 TEST_F(ShellFixture, LanguageChangeReplacesTheMenuAndKeepsItsState) {
-    std::ofstream(base / "run" / "Tarvex.ini") << "[Ustawienia]\nCommPort= 3\nLanguage= pol\n";
+    std::ofstream(dir / "Tarvex.ini") << "[Ustawienia]\nCommPort= 3\nLanguage= pol\n";
     start();
     window->run_command(cmd::Options);
     window->run_command(cmd::Size800);
@@ -115,7 +90,7 @@ TEST_F(ShellFixture, LanguageChangeReplacesTheMenuAndKeepsItsState) {
     EXPECT_FALSE(bar()->action(cmd::LangItalian)->isEnabled());
     EXPECT_EQ(bar()->highlighted_text(), QStringLiteral("Options"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("ang 177"));
-    EXPECT_EQ(read_all(base / "run" / "Tarvex.ini"), "[Ustawienia]\nCommPort= 3\nLanguage= ang\n");
+    EXPECT_EQ(read_all(dir / "Tarvex.ini"), "[Ustawienia]\nCommPort= 3\nLanguage= ang\n");
 
     // The highlight survives opening and closing a pop-up.
     QMenu* file = bar()->actions().front()->menu();
@@ -186,7 +161,7 @@ TEST_F(ShellFixture, PortCommandClosesTheOpenPortAndRewritesTheFile) {
     EXPECT_EQ(program.link.port_name, "COM3:");
     EXPECT_TRUE(bar()->action(cmd::Com3)->isChecked());
     EXPECT_FALSE(bar()->action(cmd::Com1)->isChecked());
-    EXPECT_EQ(read_all(base / "run" / "Tarvex.ini"), "[Ustawienia]\nCommPort= 3\nLanguage= pol\n");
+    EXPECT_EQ(read_all(dir / "Tarvex.ini"), "[Ustawienia]\nCommPort= 3\nLanguage= pol\n");
     // Nothing is sent until the next poll, which opens the new port's device.
     EXPECT_EQ(port.events().size(), 1u);
     poll_status(program.link, program.image);
@@ -194,8 +169,8 @@ TEST_F(ShellFixture, PortCommandClosesTheOpenPortAndRewritesTheFile) {
 }
 
 TEST_F(ShellFixture, UnknownPortAndLanguageFallBack) {
-    std::ofstream(base / "run" / "Tarvex.ini") << "[Ustawienia]\nCommPort= 7\nLanguage= xyz\n";
-    desktop = QSize(640, 480);
+    std::ofstream(dir / "Tarvex.ini") << "[Ustawienia]\nCommPort= 7\nLanguage= xyz\n";
+    start_desktop = QSize(640, 480);
     start();
     EXPECT_EQ(program.link.port_name, "COM1:");
     EXPECT_TRUE(bar()->action(cmd::Com1)->isChecked());

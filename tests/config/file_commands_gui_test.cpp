@@ -7,20 +7,16 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <unistd.h>
-
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "app/commands.h"
-#include "app/main_window.h"
 #include "app/user_dialogs.h"
 #include "config/info_dialog.h"
 #include "config/reset_view.h"
-#include "link/scripted_serial_port.h"
-#include "sim/sim_controller.h"
+#include "support/shell_test.h"
 
 using namespace tarvex;
 namespace fs = std::filesystem;
@@ -75,42 +71,15 @@ std::string read_all(const fs::path& p) {
     return s.str();
 }
 
-struct FileFixture : ::testing::Test {
-    fs::path dir, old_cwd;
-    Program program;
-    ScriptedSerialPort port;
-    sim::SimController controller;
+struct FileFixture : tarvex::testing::ShellTest {
     ScriptedDialogs dialogs;
-    bool silent = false;
-    std::unique_ptr<MainWindow> window;
 
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("tarvex-files-" + std::to_string(::getpid()));
-        fs::create_directories(dir / "run");
-        fs::create_directories(dir / "Lang");
-        std::ofstream f(dir / "Lang" / "Tarvex_lang.pol", std::ios::binary);
-        for (int k = 0; k < 181; ++k)
-            f << "T" << k << "=S" << k << "\r\n";
-        f.close();
-        old_cwd = fs::current_path();
-        fs::current_path(dir / "run");
-        program.StartDirectory = (dir / "run").string();
-        program.link.port = &port;
+        ShellTest::SetUp();
+        write_language_file("pol", "S");
+        sim_time = 1.0;
         program.dialogs = &dialogs;
-        build_dial_tables(program.dial);
-        port.set_responder([this](const Bytes& c) -> Bytes {
-            if (silent)
-                return {};
-            auto r = controller.handle({c[0], c[1], c[2], c[3]}, 1.0);
-            return r ? r->bytes : Bytes{};
-        });
-        window = std::make_unique<MainWindow>(program, [] { return QSize(800, 600); });
-        window->show();
-    }
-    void TearDown() override {
-        window.reset();
-        fs::current_path(old_cwd);
-        fs::remove_all(dir);
+        open_window();
     }
     void poll_all() {
         poll_status(program.link, program.image);

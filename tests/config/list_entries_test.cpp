@@ -3,17 +3,11 @@
 #include "config/configuration_form.h"
 #include "config/list_entries.h"
 #include "config/options_form.h"
+#include "support/start_folder.h"
 
 using namespace tarvex;
 
 namespace {
-
-UiTexts numbered_texts() {
-    UiTexts t;
-    for (int k = 0; k < kUiTextSlots; ++k)
-        t.slot[static_cast<std::size_t>(k)] = "S" + std::to_string(k);
-    return t;
-}
 
 const ListBinding& find(const std::vector<ListBinding>& lists, int id) {
     for (const auto& l : lists)
@@ -29,7 +23,7 @@ struct EntryCase {
 };
 
 void check(const std::vector<ListBinding>& lists, const std::vector<EntryCase>& cases) {
-    const UiTexts texts = numbered_texts();
+    const UiTexts texts = tarvex::testing::numbered_texts("S");
     for (const auto& c : cases) {
         const auto e = find(lists, c.id).entries(texts);
         ASSERT_EQ(e.size(), c.count) << c.id;

@@ -6,63 +6,24 @@
 #include <QCheckBox>
 #include <QComboBox>
 
-#include <unistd.h>
-
-#include <filesystem>
-
 #include "app/commands.h"
-#include "app/main_window.h"
 #include "config/configuration_view.h"
 #include "config/options_view.h"
-#include "link/scripted_serial_port.h"
 #include "readings/readings_poll.h"
-#include "sim/sim_controller.h"
+#include "support/shell_test.h"
 
 using namespace tarvex;
-namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-struct SettingsFixture : ::testing::Test {
-    fs::path dir, old_cwd;
-    Program program;
-    ScriptedSerialPort port;
-    sim::SimController controller;
-    bool silent = false;
-    std::unique_ptr<MainWindow> window;
-
+struct SettingsFixture : tarvex::testing::ShellTest {
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("tarvex-settings-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-        old_cwd = fs::current_path();
-        fs::current_path(dir);
-        program.StartDirectory = dir.string();
-        program.link.port = &port;
-        build_dial_tables(program.dial);
-        port.set_responder([this](const Bytes& cmd) -> Bytes {
-            if (silent || cmd.size() != 4)
-                return {};
-            auto r = controller.handle({cmd[0], cmd[1], cmd[2], cmd[3]}, 10.0);
-            return r ? r->bytes : Bytes{};
-        });
-        window = std::make_unique<MainWindow>(program, [] { return QSize(800, 600); });
-        window->show();
-    }
-    void TearDown() override {
-        window.reset();
-        fs::current_path(old_cwd);
-        fs::remove_all(dir);
+        ShellTest::SetUp();
+        open_window();
     }
     SettingsView* view() { return qobject_cast<SettingsView*>(window->current_view()); }
     QComboBox* list(int id) { return view()->form().list(id); }
-    std::vector<Bytes> writes_since_clear() {
-        std::vector<Bytes> out;
-        for (const auto& w : port.writes())
-            if (w[1] >= 5)
-                out.push_back(w);
-        return out;
-    }
 };
 
 Bytes frame(int code, int value) {
@@ -85,7 +46,7 @@ TEST_F(SettingsFixture, ConfigurationShowsTheControllerAndAPickSendsItsFrames) {
 
     port.clear_events();
     emit list(1003)->activated(5);  // "0,8-1,6 V"
-    EXPECT_EQ(writes_since_clear(), (std::vector<Bytes>{frame(6, 0x50), frame(7, 60)}));
+    EXPECT_EQ(writes(), (std::vector<Bytes>{frame(6, 0x50), frame(7, 60)}));
     view()->tick();
     EXPECT_EQ(list(1003)->currentText(), QStringLiteral("0,8-1,6 V"));
     EXPECT_EQ(list(1013)->count(), 16);
@@ -93,11 +54,11 @@ TEST_F(SettingsFixture, ConfigurationShowsTheControllerAndAPickSendsItsFrames) {
 
     port.clear_events();
     emit list(1022)->activated(20);  // 3500 rpm
-    EXPECT_EQ(writes_since_clear(), (std::vector<Bytes>{frame(21, 189), frame(22, 16)}));
+    EXPECT_EQ(writes(), (std::vector<Bytes>{frame(21, 189), frame(22, 16)}));
     port.clear_events();
     auto* gas = qobject_cast<QCheckBox*>(view()->form().control(1074));
     gas->click();
-    EXPECT_EQ(writes_since_clear(), (std::vector<Bytes>{frame(9, 0x89)}));
+    EXPECT_EQ(writes(), (std::vector<Bytes>{frame(9, 0x89)}));
     view()->tick();
     EXPECT_FALSE(list(1027)->isHidden());
 }
@@ -150,7 +111,7 @@ TEST_F(SettingsFixture, EmulDODialogPollsAndWritesItsNibbles) {
         EXPECT_EQ(dialog.form().list(id)->currentIndex(), 10) << id;
     port.clear_events();
     emit dialog.form().list(1003)->activated(15);
-    EXPECT_EQ(writes_since_clear(), (std::vector<Bytes>{frame(12, 0x50)}));
+    EXPECT_EQ(writes(), (std::vector<Bytes>{frame(12, 0x50)}));
     dialog.tick();
     EXPECT_EQ(dialog.form().list(1003)->currentText(), QStringLiteral("+18"));
     // Its timer polls only the status and settings block 1.

@@ -23,6 +23,7 @@
 #include "link/posix_serial_port.h"
 #include "readings/readings_view.h"
 #include "scope/scope_view.h"
+#include "support/start_folder.h"
 
 using namespace tarvex;
 using tarvex::testing::SimProcess;
@@ -34,34 +35,25 @@ namespace {
 // Worst case of one tick: status, live and both settings reads all timing out.
 constexpr double kMaxTickMs = 140 + 210 + 250 + 260 + 150;
 
-struct E2E : ::testing::Test {
-    fs::path dir, old_cwd;
+struct E2E : tarvex::testing::StartFolderTest {
     Program program;
     PosixSerialPort port;
     std::unique_ptr<MainWindow> window;
 
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("tarvex-e2e-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-        old_cwd = fs::current_path();
-        fs::current_path(dir);
+        StartFolderTest::SetUp();
+        write_language_file("pol", "T");
         program.StartDirectory = dir.string();
         program.link.port = &port;
         build_dial_tables(program.dial);
-        for (int k = 0; k < kUiTextSlots; ++k)
-            program.texts.slot[static_cast<std::size_t>(k)] = "T" + std::to_string(k);
     }
     void TearDown() override {
         window.reset();
-        fs::current_path(old_cwd);
-        fs::remove_all(dir);
+        StartFolderTest::TearDown();
     }
     void start(const std::string& device) {
         program.link.devices.device[0] = device;
         window = std::make_unique<MainWindow>(program, [] { return QSize(800, 600); });
-        // The language file is missing here: keep the numbered texts.
-        for (int k = 0; k < kUiTextSlots; ++k)
-            program.texts.slot[static_cast<std::size_t>(k)] = "T" + std::to_string(k);
         window->show();
     }
     // One tick of the current view, timed.
@@ -119,6 +111,7 @@ TEST_F(E2E, EveryFaultWithEveryPollingView) {
         window.reset();
         close_port(program.link);
         program = Program{};
+        program.StartDirectory = dir.string();
         program.link.port = &port;
         build_dial_tables(program.dial);
     }

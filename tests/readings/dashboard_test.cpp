@@ -6,6 +6,7 @@
 #include "gfx/recording_canvas.h"
 #include "link/conversions.h"
 #include "readings/dashboard.h"
+#include "support/start_folder.h"
 
 using namespace tarvex;
 namespace pal = tarvex::palette;
@@ -27,8 +28,7 @@ struct DashFixture {
     explicit DashFixture(int mode = 2) {
         set_size_mode(size, mode);
         fonts = choose_fonts(mode, "ang");
-        for (int k = 0; k < kUiTextSlots; ++k)
-            texts.slot[static_cast<std::size_t>(k)] = "T" + std::to_string(k);
+        texts = tarvex::testing::numbered_texts("T");
         build_dial_tables(dial);
     }
     Dashboard d() {

@@ -4,6 +4,7 @@
 #include "gfx/recording_canvas.h"
 #include "link/conversions.h"
 #include "readings/dashboard.h"
+#include "support/start_folder.h"
 
 using namespace tarvex;
 namespace pal = tarvex::palette;
@@ -25,8 +26,7 @@ struct Panel {
     Panel() {
         set_size_mode(size, 2);
         fonts = choose_fonts(2, "pol");
-        for (int k = 0; k < kUiTextSlots; ++k)
-            texts.slot[static_cast<std::size_t>(k)] = "T" + std::to_string(k);
+        texts = tarvex::testing::numbered_texts("T");
         link.NoConnection = 0;
         image.StatusFrame[2] = 0x26;
         controller_generation(image);

@@ -2,41 +2,18 @@
 
 #include <QScrollBar>
 
-#include <unistd.h>
-
-#include <filesystem>
-
 #include "app/commands.h"
-#include "app/main_window.h"
-#include "link/scripted_serial_port.h"
 #include "scope/schema_view.h"
+#include "support/shell_test.h"
 
 using namespace tarvex;
-namespace fs = std::filesystem;
 
 namespace {
 
-struct SchemaFixture : ::testing::Test {
-    fs::path dir, old_cwd;
-    Program program;
-    ScriptedSerialPort port;
-    QSize desktop{800, 600};
-    std::unique_ptr<MainWindow> window;
+struct SchemaFixture : tarvex::testing::ShellTest {
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("tarvex-schema-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-        old_cwd = fs::current_path();
-        fs::current_path(dir);
-        program.StartDirectory = dir.string();
-        program.link.port = &port;
-        build_dial_tables(program.dial);
-        window = std::make_unique<MainWindow>(program, [this] { return desktop; });
-        window->show();
-    }
-    void TearDown() override {
-        window.reset();
-        fs::current_path(old_cwd);
-        fs::remove_all(dir);
+        ShellTest::SetUp();
+        open_window();
     }
     SchemaView* view() { return qobject_cast<SchemaView*>(window->current_view()); }
 };
@@ -76,10 +53,7 @@ TEST_F(SchemaFixture, PicturesAndScrollingAtSmallSizes) {
 }
 
 TEST_F(SchemaFixture, LargeSizesCentreTheWholePicture) {
-    desktop = QSize(1280, 1024);
-    window.reset();
-    window = std::make_unique<MainWindow>(program, [this] { return desktop; });
-    window->show();
+    open_window({1280, 1024});
     window->run_command(cmd::Schema);
     ASSERT_NE(view(), nullptr);
     EXPECT_FALSE(view()->bar(Qt::Horizontal)->isVisible());

@@ -4,6 +4,7 @@
 #include "gfx/recording_canvas.h"
 #include "link/conversions.h"
 #include "scope/scope_trace.h"
+#include "support/start_folder.h"
 
 using namespace tarvex;
 namespace pal = tarvex::palette;
@@ -25,8 +26,7 @@ struct ScopeFixture {
     explicit ScopeFixture(int mode = 2) {
         set_size_mode(size, mode);
         fonts = choose_fonts(mode, "ang");
-        for (int k = 0; k < kUiTextSlots; ++k)
-            texts.slot[static_cast<std::size_t>(k)] = "S" + std::to_string(k);
+        texts = tarvex::testing::numbered_texts("S");
         link.NoConnection = 0;
         ResetScopeBuffers(buf, size.scale);
         buf.SweepColumn = 202;

@@ -3,60 +3,23 @@
 #include <QCheckBox>
 #include <QScrollBar>
 
-#include <unistd.h>
-
-#include <filesystem>
-
 #include "app/commands.h"
-#include "app/main_window.h"
-#include "link/scripted_serial_port.h"
 #include "scope/scope_view.h"
-#include "sim/sim_controller.h"
+#include "support/shell_test.h"
 
 using namespace tarvex;
-namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-struct ScopeViewFixture : ::testing::Test {
-    fs::path dir, old_cwd;
-    Program program;
-    ScriptedSerialPort port;
-    sim::SimController controller;
-    bool silent = false;
-    std::unique_ptr<MainWindow> window;
+struct ScopeViewFixture : tarvex::testing::ShellTest {
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("tarvex-scope-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-        old_cwd = fs::current_path();
-        fs::current_path(dir);
-        program.StartDirectory = dir.string();
-        program.link.port = &port;
-        build_dial_tables(program.dial);
-        port.set_responder([this](const Bytes& c) -> Bytes {
-            if (silent)
-                return {};
-            auto r = controller.handle({c[0], c[1], c[2], c[3]}, 20.0);
-            return r ? r->bytes : Bytes{};
-        });
-        window = std::make_unique<MainWindow>(program, [] { return QSize(800, 600); });
-        window->show();
+        ShellTest::SetUp();
+        sim_time = 20.0;
+        open_window();
         window->run_command(cmd::Oscilloscope);
     }
-    void TearDown() override {
-        window.reset();
-        fs::current_path(old_cwd);
-        fs::remove_all(dir);
-    }
     ScopeView* view() { return qobject_cast<ScopeView*>(window->current_view()); }
-    std::vector<int> commands() {
-        std::vector<int> out;
-        for (const auto& w : port.writes())
-            out.push_back(w[1]);
-        port.clear_events();
-        return out;
-    }
 };
 
 }  // namespace
