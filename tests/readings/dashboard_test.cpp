@@ -6,7 +6,7 @@
 #include "gfx/recording_canvas.h"
 #include "link/conversions.h"
 #include "readings/dashboard.h"
-#include "support/start_folder.h"
+#include "readings/dashboard_fixture.h"
 
 using namespace tarvex;
 namespace pal = tarvex::palette;
@@ -14,36 +14,11 @@ using Kind = RecordingCanvas::Kind;
 
 namespace {
 
-struct DashFixture {
-    ControllerImage image;
-    LinkState link;
-    SizeState size;
-    FontChoice fonts;
-    UiTexts texts;
-    DialTables dial;
-    DashboardState state;
-    StatusFlags status;
-    RecordingCanvas canvas;
-
-    explicit DashFixture(int mode = 2) {
-        set_size_mode(size, mode);
-        fonts = choose_fonts(mode, "ang");
-        texts = tarvex::testing::numbered_texts("T");
-        build_dial_tables(dial);
-    }
-    Dashboard d() {
-        return Dashboard{image,         link,  size.scale, fonts, size.LampX,
-                         size.lamp_box, texts, dial,       state, status};
-    }
+struct DashFixture : tarvex::testing::DashFixture {
+    using tarvex::testing::DashFixture::DashFixture;
     void values() {
         Dashboard dd = d();
         draw_dashboard_values(canvas, dd);
-    }
-    void connected() {
-        link.NoConnection = 0;
-        image.StatusFrame = {0x65, 1, 0x26, 0x8C};
-        controller_generation(image);
-        image.LiveFrame[live::LiveStateBits] = 0x08;
     }
     const RecordingCanvas::Call* text_at(Point p) const {
         const RecordingCanvas::Call* found = nullptr;

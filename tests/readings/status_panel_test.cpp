@@ -4,7 +4,7 @@
 #include "gfx/recording_canvas.h"
 #include "link/conversions.h"
 #include "readings/dashboard.h"
-#include "support/start_folder.h"
+#include "readings/dashboard_fixture.h"
 
 using namespace tarvex;
 namespace pal = tarvex::palette;
@@ -12,21 +12,8 @@ using Kind = RecordingCanvas::Kind;
 
 namespace {
 
-struct Panel {
-    ControllerImage image;
-    LinkState link;
-    SizeState size;
-    FontChoice fonts;
-    UiTexts texts;
-    DialTables dial;
-    DashboardState state;
-    StatusFlags status;
-    RecordingCanvas canvas;
-
-    Panel() {
-        set_size_mode(size, 2);
-        fonts = choose_fonts(2, "pol");
-        texts = tarvex::testing::numbered_texts("T");
+struct Panel : tarvex::testing::DashFixture {
+    Panel() : DashFixture(2, "pol") {
         link.NoConnection = 0;
         image.StatusFrame[2] = 0x26;
         controller_generation(image);
@@ -36,9 +23,8 @@ struct Panel {
     void run(int fuel_bits) {
         image.LiveFrame[live::LiveFuelBits] = static_cast<std::uint8_t>(fuel_bits);
         canvas.clear();
-        Dashboard d{image,         link,  size.scale, fonts, size.LampX,
-                    size.lamp_box, texts, dial,       state, status};
-        draw_status_panel(canvas, d);
+        Dashboard dash = d();
+        draw_status_panel(canvas, dash);
     }
     // What each row was given in the last run: "" when not written.
     std::string row(int r) const {

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/size_modes.h"
+#include "gfx/recording_canvas.h"
+#include "readings/dashboard.h"
+#include "support/start_folder.h"
+
+namespace tarvex::testing {
+
+// Everything the dashboard draws from, at one window size, with numbered
+// texts and a recording canvas.
+struct DashFixture {
+    ControllerImage image;
+    LinkState link;
+    SizeState size;
+    FontChoice fonts;
+    UiTexts texts = numbered_texts("T");
+    DialTables dial;
+    DashboardState state;
+    StatusFlags status;
+    RecordingCanvas canvas;
+
+    explicit DashFixture(int mode = 2, const char* language = "ang") {
+        set_size_mode(size, mode);
+        fonts = choose_fonts(mode, language);
+        build_dial_tables(dial);
+    }
+    Dashboard d() {
+        return Dashboard{image,         link,  size.scale, fonts, size.LampX,
+                         size.lamp_box, texts, dial,       state, status};
+    }
+};
+
+}  // namespace tarvex::testing
