@@ -110,8 +110,7 @@ void MainWindow::creation_sequence() {
 
     choose_fonts();
     p.CurrentView = ViewReadings;
-    create_view(ViewReadings);
-    set_up_view(ViewReadings);
+    open_view(ViewReadings, true);
     set_title_slot(view_def(ViewReadings).title_slot);
 
     attach_menu(menu_for_language(p.LanguageCode));
@@ -131,8 +130,13 @@ void MainWindow::place_window() {
     client_->setFixedSize(client_size(p.size.WindowWidth, p.size.WindowHeight));
     if (menu_bar_)
         menu_bar_->fit_to_width(client_->width());
-    setFixedSize(client_->width(), client_->height() + menuBar()->sizeHint().height());
+    fit_window();
     move(at.x, at.y);
+}
+
+void MainWindow::fit_window() {
+    // The menu bar's height follows its font, which follows the language.
+    setFixedSize(client_->width(), client_->height() + menuBar()->sizeHint().height());
 }
 
 void MainWindow::select_size_factors() {
@@ -165,6 +169,8 @@ void MainWindow::attach_menu(int menu_id) {
     setMenuBar(bar);  // deletes the previous bar
     menu_bar_ = bar;
     bar->fit_to_width(client_size(program_.size.WindowWidth, program_.size.WindowHeight).width());
+    if (!client_->size().isEmpty())
+        fit_window();
     program_.menu.menu_id = menu_id;
     apply_menu();
 }
@@ -197,7 +203,6 @@ void MainWindow::create_view(int view) {
         w->place(-5, -10, program_.size.WindowWidth, program_.size.WindowHeight);
     else
         w->place(0, 0, c.width(), c.height());
-    w->show();
 }
 
 void MainWindow::destroy_view() {
@@ -206,7 +211,7 @@ void MainWindow::destroy_view() {
     view_ = nullptr;
 }
 
-void MainWindow::set_up_view(int view) {
+void MainWindow::set_up_view() {
     if (auto* r = qobject_cast<ReadingsView*>(view_.data()))
         r->draw_frame();
     if (auto* sv = qobject_cast<SchemaView*>(view_.data()))
@@ -217,7 +222,33 @@ void MainWindow::set_up_view(int view) {
         s->fill_lists();
         s->set_texts();
     }
-    emit view_created(view);
+}
+
+void MainWindow::open_view(int view, bool set_up) {
+    create_view(view);
+    // The set-up runs before the view is shown: showing it paints, and a
+    // paint must find the buffers reset for the current size (oscilloscope)
+    // and the controls in their places (the learning button).
+    if (set_up)
+        set_up_view();
+    place_learning_button();
+    if (view_)
+        view_->show();
+    if (set_up)
+        emit view_created(view);
+}
+
+void MainWindow::place_learning_button() {
+    auto* v = qobject_cast<TemplateView*>(view_.data());
+    QWidget* b = v ? v->control(1005) : nullptr;
+    if (!b)
+        return;
+    const ButtonPlace& at = program_.fonts.learn_button;
+    b->setGeometry(at.x, at.y, at.width, at.height);
+    // Drawn again on top of the dashboard.
+    b->setEnabled(false);
+    b->setEnabled(true);
+    b->raise();
 }
 
 void MainWindow::switch_to_view(int view) {
@@ -230,9 +261,8 @@ void MainWindow::switch_to_view(int view) {
     if (view == ViewReadings)
         p.CurrentView = view;
     destroy_view();
-    create_view(view);
-    if (view != ViewSchema)
-        set_up_view(view);
+    // The Schema view is set up by the size applied after it.
+    open_view(view, view != ViewSchema);
     p.CurrentView = view;
     set_title_slot(view_def(view).title_slot);
     if (view == ViewSchema)
@@ -252,8 +282,7 @@ void MainWindow::apply_size(int mode) {
             break;  // the next paint places its controls
         default:
             destroy_view();
-            create_view(p.CurrentView);
-            set_up_view(p.CurrentView);
+            open_view(p.CurrentView, true);
             break;
     }
     apply_menu();
@@ -287,9 +316,8 @@ void MainWindow::refresh_view_texts() {
         return;
     }
     destroy_view();
-    create_view(view);
-    if (view != ViewSchema)
-        set_up_view(view);
+    // The Schema view is set up by the size applied after it.
+    open_view(view, view != ViewSchema);
     set_title_slot(view_def(view).title_slot);
     if (view == ViewSchema)
         apply_size(p.size.SizeMode);
@@ -383,15 +411,7 @@ void MainWindow::paint_sequence() {
         enable_size_items(p.menu, p.DesktopSizeClass);
         apply_menu();
     }
-    // Place the learning button and draw it again on top of the dashboard.
-    if (auto* v = qobject_cast<TemplateView*>(view_.data()))
-        if (QWidget* b = v->control(1005)) {
-            const ButtonPlace& at = p.fonts.learn_button;
-            b->setGeometry(at.x, at.y, at.width, at.height);
-            b->setEnabled(false);
-            b->setEnabled(true);
-            b->raise();
-        }
+    place_learning_button();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -52,10 +52,14 @@ class MainWindow final : public QMainWindow {
     void creation_sequence();
     QSize desktop_size() const;
     void place_window();
+    void fit_window();
     void switch_to_view(int view);
     void create_view(int view);
     void destroy_view();
-    void set_up_view(int view);
+    void set_up_view();
+    // Creates, sets up, places and shows a view.
+    void open_view(int view, bool set_up);
+    void place_learning_button();
     void apply_size(int mode);
     void select_size_factors();
     void choose_fonts();

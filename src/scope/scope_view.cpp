@@ -1,6 +1,7 @@
 #include "scope/scope_view.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QScrollBar>
 
 #include "app/program.h"
@@ -38,6 +39,10 @@ ScopeView::ScopeView(Program& program, QWidget* parent) : TemplateView(program, 
     QScrollBar* bar = cursor_bar();
     bar->setRange(2, 395);
     bar->setPageStep(10);
+    // The bar takes the focus by Tab or a click, as any scroll bar does; its
+    // keys are handled as scroll codes (eventFilter).
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->installEventFilter(this);
     connect(cursor_box(), &QCheckBox::clicked, this, &ScopeView::cursor_clicked);
     connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int action) {
         cursor_scrolled(scroll_code_of(action), bar->sliderPosition());
@@ -150,6 +155,17 @@ void ScopeView::cursor_clicked(bool checked) {
     program_.scope.ScopeCursorOn = checked ? 1 : 0;
     cursor_bar()->setVisible(checked);
     redraw_traces();
+}
+
+bool ScopeView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cursor_bar() && event->type() == QEvent::KeyPress) {
+        const int code = scroll_code_of_key(static_cast<QKeyEvent*>(event)->key());
+        if (code != kNoScrollCode) {
+            cursor_scrolled(code, cursor_bar()->sliderPosition());
+            return true;
+        }
+    }
+    return TemplateView::eventFilter(watched, event);
 }
 
 void ScopeView::cursor_scrolled(int code, int thumb) {

@@ -28,6 +28,9 @@ class ScopeView final : public TemplateView {
     QCheckBox* cursor_box() const;
     QScrollBar* cursor_bar() const;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     Scope scope();
     void cursor_clicked(bool checked);
