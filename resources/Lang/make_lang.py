@@ -17,6 +17,8 @@ with CR LF line ends, and checks every rule the program's reader depends on:
   * each text encodable in the file's code page and at most 127 bytes;
   * slots the program never shows hold "-", the others hold real text;
   * the TPS type texts (slots 84-89) are exactly 14 characters long;
+  * the pointer label (slot 6) has no letter that reaches below the baseline;
+  * slot 20 (learning not running) is not worded as a refusal;
   * the Polish texts that repeat the dialog templates' own texts are
     those texts, unchanged;
   * every text fits the place where it is drawn or shown (see NOTES.md);
@@ -64,6 +66,20 @@ PLACEHOLDER = "-"
 # drawn on the oscilloscope beside the lambda sensor type, which is always
 # drawn as 14 characters; they are kept at the same length.
 FIXED_LENGTH = {84: 14, 85: 14, 86: 14, 87: 14, 88: 14, 89: 14}
+
+# Texts that must not reach below the baseline: the pointer label is moved by
+# clearing an area that ends one or two pixels above the bottom of its
+# character cell at 640x480 and 800x600, so a descender would be left behind.
+NO_DESCENDERS = {6}
+DESCENDERS = set("gjpqy,;()[]{}|_@$µ¶§ąęçşţĄĘÇŞŢQрудфщцџђјўДЦЩЏ")
+
+# Slot 20 is shown when learning is not running after a press of the learning
+# button: a run that has ended or one that never started. It states that fact
+# and is not worded as a refusal; these are the stems of each language's
+# word for "refused" (slots 18 and 19).
+NEUTRAL_SLOTS = {20}
+REFUSAL_STEMS = {"pol": "odrzuc", "ang": "refus", "rus": "отклон", "lit": "atme",
+                 "ita": "rifiut"}
 
 # Polish texts that are the dialog templates' own texts and must stay
 # exactly as the templates have them.
@@ -394,6 +410,12 @@ def check_content(code, cp, texts, chk):
         if k in FIXED_LENGTH and len(text) != FIXED_LENGTH[k]:
             chk.error(where, "must be exactly %d characters (pad with blanks), is %d"
                       % (FIXED_LENGTH[k], len(text)))
+        if k in NO_DESCENDERS and DESCENDERS & set(text):
+            chk.error(where, "%r reaches below the baseline, which the pointer's "
+                      "clearing leaves behind" % "".join(sorted(DESCENDERS & set(text))))
+        if k in NEUTRAL_SLOTS and REFUSAL_STEMS[code] in text.lower():
+            chk.error(where, "states that learning is not running and must not read as a "
+                      "refusal (%r)" % REFUSAL_STEMS[code])
         if code == "pol" and k in POLISH_TEMPLATE_TEXTS and text != POLISH_TEMPLATE_TEXTS[k]:
             chk.error(where, "must be the template text %r" % POLISH_TEMPLATE_TEXTS[k])
         if k in SAME_IN_ALL and text != SAME_IN_ALL[k]:

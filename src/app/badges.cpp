@@ -23,4 +23,13 @@ QPixmap language_badge(const char* code, bool checked) {
     return pm;
 }
 
+QIcon language_badge_icon(const char* code, bool checked) {
+    const QPixmap badge = language_badge(code, checked);
+    QIcon icon;
+    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected})
+        for (QIcon::State state : {QIcon::Off, QIcon::On})
+            icon.addPixmap(badge, mode, state);
+    return icon;
+}
+
 }  // namespace tarvex

@@ -136,7 +136,7 @@ void TarvexMenuBar::apply(const MenuState& state) {
     }
     for (const auto& l : kLanguages)
         if (QAction* a = action(l.command))
-            a->setIcon(QIcon(language_badge(l.badge, state.is_checked(l.command))));
+            a->setIcon(language_badge_icon(l.badge, state.is_checked(l.command)));
     highlighted_ = state.highlighted;
     QAction* h = action(state.highlighted);
     style_->set_highlighted(h ? h->text() : QString());

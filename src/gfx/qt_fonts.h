@@ -12,4 +12,9 @@ namespace tarvex {
 // and kept.
 const QFont& qt_font(const CellFont& font);
 
+// The average character width of a font in pixels: the mean advance of the
+// lowercase letters and the space, weighted by their frequency in English
+// text (the classic definition of a font's average width).
+double average_char_width(const QFont& font);
+
 }  // namespace tarvex

@@ -68,8 +68,10 @@ void readouts(Canvas& c, Scope& s, const Sample& v, bool from_cursor) {
         text(630, 400, "_.__", 4);
     } else if (t == 6 || t == 7) {
         text(630, 400, v.state_bit ? "OFF" : " ON", 3);
+        // The white box clears what a wider "OFF" left right of " ON"; under
+        // the cursor it starts as far left as the live one.
         const Rect r = from_cursor
-                           ? sc.rect(686, 400, 695, 436)
+                           ? sc.rect(676, 400, 695, 436)
                            : Rect{sc.x(676), sc.y(400), sc.x(698), round_half(436 * sc.ScaleY)};
         c.rectangle(r, pal::kPenWhite, pal::kBrushWhite);
     } else {

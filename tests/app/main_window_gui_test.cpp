@@ -185,3 +185,24 @@ TEST_F(ShellFixture, UnknownPortAndLanguageFallBack) {
     EXPECT_TRUE(bar()->action(cmd::Size1280x1024)->isEnabled());
     EXPECT_EQ(program.size.SizeMode, 1);
 }
+
+// With Italian chosen its item is checked and disabled; its badge is drawn in
+// the Disabled mode and must stay blue, while the others stay grey.
+TEST_F(ShellFixture, CheckedBadgeIsBlueAlsoOnADisabledItem) {
+    std::ofstream(dir / "Tarvex.ini") << "[Ustawienia]\nCommPort= 1\nLanguage= ita\n";
+    start();
+    QAction* italian = bar()->action(cmd::LangItalian);
+    ASSERT_TRUE(program.menu.is_checked(cmd::LangItalian));
+    ASSERT_FALSE(italian->isEnabled());
+    auto colour = [](QAction* a, QIcon::Mode mode, QIcon::State state) {
+        return a->icon().pixmap(QSize(14, 12), mode, state).toImage().pixelColor(0, 0).name();
+    };
+    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
+        for (QIcon::State state : {QIcon::Off, QIcon::On}) {
+            EXPECT_EQ(colour(italian, mode, state), QStringLiteral("#0000ff"))
+                << mode << " " << state;
+            EXPECT_EQ(colour(bar()->action(cmd::LangPolish), mode, state),
+                      QStringLiteral("#808080"))
+                << mode << " " << state;
+        }
+}

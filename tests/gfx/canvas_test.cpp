@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -7,6 +9,7 @@
 
 #include "gfx/palette.h"
 #include "gfx/qpainter_canvas.h"
+#include "gfx/qt_fonts.h"
 #include "gfx/recording_canvas.h"
 #include "gfx/text_codec.h"
 
@@ -160,4 +163,38 @@ TEST(TextCodec, DecodesBothCodePages) {
               "\xC2\xB0"
               "C");
     EXPECT_EQ(to_utf8("abc", Charset::Cyrillic), "abc");
+}
+
+// A font of h x w has a cell h pixels high whose average character, the
+// frequency-weighted mean of the advances of a to z and the space, is w
+// pixels wide. Measured here from the font's own advances.
+TEST(QtFonts, AverageCharacterIsTheAskedWidth) {
+    constexpr int kWeights[27] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6,  35, 20, 56,
+                                  56, 17, 4,  49, 56,  71, 31, 10, 18, 3, 18, 2,  166};
+    auto weighted_mean = [&](const QFont& f) {
+        const QFontMetricsF m(f);
+        double sum = 0;
+        for (int i = 0; i < 26; ++i)
+            sum += kWeights[i] * m.horizontalAdvance(QChar(u'a' + i));
+        return (sum + kWeights[26] * m.horizontalAdvance(QChar(u' '))) / 1000.0;
+    };
+    // The measure itself: Arial's (and Liberation Sans's) is 904.5/2048 em.
+    QFont em(QStringLiteral("Liberation Sans"));
+    em.setPixelSize(2048);
+    EXPECT_NEAR(weighted_mean(em), 904.5, 1.0);
+    EXPECT_NEAR(average_char_width(em), 904.5, 1.0);
+
+    const CellFont fonts[] = {{28, 11, 600}, {36, 14, 600}, {49, 18, 600},
+                              {62, 23, 600}, {65, 23, 600}, {14, 6, 300},
+                              {18, 8, 300},  {22, 10, 300}, {24, 12, 300}};
+    for (Charset cs : {Charset::CentralEuropean, Charset::Cyrillic})
+        for (CellFont f : fonts) {
+            f.charset = cs;
+            const QFont& q = qt_font(f);
+            EXPECT_NEAR(weighted_mean(q), f.width, 1.0) << f.height << " x " << f.width;
+            EXPECT_NEAR(average_char_width(q), weighted_mean(q), 0.01);
+            // The cell height is kept: ascent and descent fill it.
+            const QFontMetrics m(q);
+            EXPECT_NEAR(m.ascent() + m.descent(), f.height, 1) << f.height << " x " << f.width;
+        }
 }

@@ -109,6 +109,25 @@ TEST(SimController, EngineModelRunsARecognisableDrive) {
     EXPECT_GT(temperature_from_raw(c.live_frame(120)[9]), 50);
 }
 
+// Fuel bit 7 says the reducer is warm: once it is, it stays set through every
+// phase of the drive, the over-rev with its switch back to petrol included.
+TEST(SimController, ReducerWarmBitStaysSetOnceWarm) {
+    SimController c;
+    const int lpg_on_temp = ModelSettings{}.lpg_on_temp_c;
+    bool warm_seen = false, over_rev_while_warm = false;
+    for (double t = 0; t < 160; t += 0.05) {
+        const auto f = c.live_frame(t);
+        const bool warm = EngineModel::reducer_temp_at(t) >= lpg_on_temp;
+        if (!warm)
+            continue;
+        warm_seen = true;
+        over_rev_while_warm |= (f[8] & 0x04) != 0;
+        ASSERT_TRUE(f[8] & 0x80) << "t " << t << " fuel bits " << int(f[8]);
+    }
+    EXPECT_TRUE(warm_seen);
+    EXPECT_TRUE(over_rev_while_warm);
+}
+
 TEST(SimController, FaultsAtFullRate) {
     struct Case {
         const char* name;

@@ -159,8 +159,10 @@ LiveValues EngineModel::update(double t, const ModelSettings& s) {
     v.state_bits = static_cast<std::uint8_t>(state);
 
     int fuel = 0;
+    if (warm)
+        fuel |= 0x80;  // the reducer is warm, on gas or not
     if (on_gas_)
-        fuel |= 0x01 | 0x10 | 0x40 | 0x80;
+        fuel |= 0x01 | 0x10 | 0x40;
     if (learn)
         fuel |= 0x02;
     if (over_rev_)
@@ -169,8 +171,6 @@ LiveValues EngineModel::update(double t, const ModelSettings& s) {
         fuel |= 0x08;
     if (on_gas_ && rpm > 1200)
         fuel |= 0x20;  // learning needs idle
-    if (!on_gas_ && warm && running && !over_rev_)
-        fuel |= 0x80;  // waiting for the speed
     v.fuel_bits = static_cast<std::uint8_t>(fuel);
 
     v.temp_raw = clamp_byte(raw_from_temperature(static_cast<int>(std::lround(temp))));
