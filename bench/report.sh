@@ -24,6 +24,8 @@ build/bin/tarvex_link_bench --benchmark_format=json --benchmark_report_aggregate
     >"$tmp/link.json" 2>/dev/null
 build/bin/tarvex_scope_bench --benchmark_format=json --benchmark_report_aggregates_only=true \
     >"$tmp/scope.json" 2>/dev/null
+build/bin/tarvex_recording_bench --benchmark_format=json --benchmark_report_aggregates_only=true \
+    >"$tmp/recording.json" 2>/dev/null
 
 printf '%-34s %12s %12s %8s\n' "figure" "measured" "budget" "ok"
 row() {  # name value budget unit (value <= budget is ok)
@@ -41,6 +43,8 @@ tick_us=$(median "$tmp/scope.json" BM_RecordScopeTick real_time)
 redraw_us=$(median "$tmp/scope.json" BM_RedrawScopeTraces real_time)
 row "RecordScopeTick, 1280x1024" "$(python3 -c "print($tick_us / 1000)")" 0.5 ms
 row "RedrawScopeTraces, 1280x1024" "$(python3 -c "print($redraw_us / 1000)")" 5 ms
+record_us=$(median "$tmp/recording.json" BM_RecordRow real_time)
+row "RecordRow, one row to a file" "$(python3 -c "print($record_us / 1000)")" 0.1 ms
 
 mkdir -p build/run
 (cd build/run && exec ../bin/tarvex-sim --link "$tmp/tty") >/dev/null 2>&1 &

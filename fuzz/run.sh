@@ -10,7 +10,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo 
     -DTARVEX_BUILD_TESTS=OFF -DTARVEX_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz --target fuzzers -j"$(nproc)"
 status=0
-for target in language_file program_settings settings_file port_map reply_framing; do
+for target in language_file program_settings settings_file port_map reply_framing recording_csv; do
     mkdir -p "build-fuzz/corpus/$target"
     log="build-fuzz/fuzz_$target.log"
     if ./build-fuzz/bin/fuzz_$target -max_total_time="$SECONDS_EACH" -print_final_stats=1 \

@@ -1,0 +1,85 @@
+#include "link/csv_appender.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace tarvex {
+
+CsvAppender::~CsvAppender() {
+    close();
+}
+
+bool CsvAppender::open(const std::string& path) {
+    close();
+    error_.clear();
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return fail(errno);
+    use_descriptor(fd);
+    owned_ = true;
+    return true;
+}
+
+void CsvAppender::use_descriptor(int fd) {
+    close();
+    error_.clear();
+    fd_ = fd;
+    owned_ = false;
+    struct stat st {};
+    regular_ = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    size_ = regular_ ? ::lseek(fd, 0, SEEK_CUR) : 0;
+    if (size_ < 0)
+        size_ = 0;
+}
+
+bool CsvAppender::fail(int err) {
+    error_ = std::strerror(err ? err : EIO);
+    if (fd_ >= 0 && regular_) {
+        // Drop the part of a row that went out.
+        if (::ftruncate(fd_, size_) == 0)
+            ::lseek(fd_, size_, SEEK_SET);
+    }
+    return false;
+}
+
+bool CsvAppender::append(std::string_view row) {
+    if (fd_ < 0 || failed())
+        return false;
+    if (regular_) {
+        struct stat st {};
+        if (::fstat(fd_, &st) != 0)
+            return fail(errno);
+        if (st.st_nlink == 0)
+            return fail(ENOENT);
+    }
+    std::size_t done = 0;
+    while (done < row.size()) {
+        const long n = write_ ? write_(fd_, row.data() + done, row.size() - done)
+                              : ::write(fd_, row.data() + done, row.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return fail(n < 0 ? errno : ENOSPC);
+        done += static_cast<std::size_t>(n);
+        // A regular file takes a row whole unless it is out of room; the
+        // rest would only fail, so stop at the first short write. A pipe may
+        // take a long row in parts.
+        if (regular_ && done < row.size())
+            return fail(ENOSPC);
+    }
+    size_ += static_cast<off_t>(row.size());
+    return true;
+}
+
+void CsvAppender::close() {
+    if (fd_ >= 0 && owned_)
+        ::close(fd_);
+    fd_ = -1;
+    owned_ = false;
+}
+
+}  // namespace tarvex
