@@ -1,7 +1,8 @@
 # Installation and the Debian package.
 include(GNUInstallDirs)
 
-install(TARGETS tarvex tarvex-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tarvex tarvex-sim tarvex-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/docs/tarvex-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(PROGRAMS ${CMAKE_SOURCE_DIR}/packaging/tarvex-launch DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The program looks for ../share/tarvex/Lang beside its own folder.
 file(GLOB TARVEX_LANG_INSTALL ${CMAKE_SOURCE_DIR}/resources/Lang/Tarvex_lang.*)

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tarvex::testing {
+
+// tarvex-cli run to its end.
+struct CliRun {
+    int exit_code = -1;  // -1 when it did not exit normally
+    std::string out, err;
+};
+
+// Runs tarvex-cli with args in the folder `dir` (the current folder when empty).
+CliRun run_cli(const std::vector<std::string>& args, const std::string& dir = {});
+
+std::string cli_path();
+
+}  // namespace tarvex::testing

@@ -1,0 +1,199 @@
+// tarvex-cli beside the program, both against tarvex-sim: read writes the
+// file the program's Save As writes, and write stops where File > Open stops.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/commands.h"
+#include "app/main_window.h"
+#include "app/user_dialogs.h"
+#include "config/settings_file.h"
+#include "e2e/cli_process.h"
+#include "e2e/sim_process.h"
+#include "link/posix_serial_port.h"
+#include "link/settings_table.h"
+#include "readings/readings_view.h"
+#include "sim/sim_controller.h"
+#include "support/start_folder.h"
+
+using namespace tarvex;
+using tarvex::testing::CliRun;
+using tarvex::testing::SimProcess;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string read_all(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// File dialogs that answer with the next name; messages kept.
+struct AnsweringDialogs final : UserDialogs {
+    std::deque<QString> names;
+    std::vector<QString> captions;
+    QString save_file_name(QWidget*, const QString&, const QString&) override { return next(); }
+    QString open_file_name(QWidget*, const QString&) override { return next(); }
+    bool ask_yes_no(QWidget*, const QString&, const QString&) override { return true; }
+    void message(QWidget*, Icon, const QString& caption, const QString&) override {
+        captions.push_back(caption);
+    }
+    QString next() {
+        if (names.empty())
+            return {};
+        QString n = names.front();
+        names.pop_front();
+        return n;
+    }
+};
+
+struct CliAndProgram : tarvex::testing::StartFolderTest {
+    Program program;
+    PosixSerialPort port;
+    AnsweringDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override {
+        StartFolderTest::SetUp();
+        write_language_file("pol", "T");
+        program.StartDirectory = dir.string();
+        program.link.port = &port;
+        program.dialogs = &dialogs;
+        build_dial_tables(program.dial);
+    }
+    void TearDown() override {
+        stop_program();
+        StartFolderTest::TearDown();
+    }
+    // The program on the simulator, its Readings view polled until it has
+    // read the settings blocks.
+    void start_program(const std::string& device) {
+        program.link.devices.device[0] = device;
+        window = std::make_unique<MainWindow>(program, [] { return QSize(800, 600); });
+        window->show();
+        auto* readings = qobject_cast<ReadingsView*>(window->current_view());
+        ASSERT_NE(readings, nullptr);
+        for (int i = 0; i < 8; ++i)
+            readings->tick();
+        ASSERT_EQ(program.link.NoConnection, 0);
+    }
+    // Lets go of the port, so that the cli may open it.
+    void stop_program() {
+        window.reset();
+        close_port(program.link);
+    }
+    CliRun cli(std::vector<std::string> args) {
+        return tarvex::testing::run_cli(args, dir.string());
+    }
+    std::string path(const char* name) const { return (dir / name).string(); }
+    QString qpath(const char* name) const { return QString::fromStdString(path(name)); }
+};
+
+// The factory settings with every value changed.
+std::string all_changed_file() {
+    ControllerImage m;
+    const auto& factory = sim::SimController::factory_settings();
+    for (const SettingDef& d : kSettings) {
+        const auto v = static_cast<std::uint8_t>(factory[d.code] + 1);
+        if (d.frame == Frame::Live)
+            m.LiveFrame[d.offset] = v;
+        else if (d.frame == Frame::Block1)
+            m.SettingsBlock1[d.offset] = v;
+        else
+            m.SettingsBlock2[d.offset] = v;
+    }
+    return settings_file_text(m);
+}
+
+// The first of the 28 writes that a controller with these faults leaves
+// unacknowledged, from the same dice the simulator rolls.
+int first_unacknowledged(const sim::FaultRates& faults, unsigned seed) {
+    sim::SimController c(2, 6, faults, seed);
+    for (std::size_t i = 0; i < kSettings.size(); ++i)
+        if (!c.handle(command_frame(kSettings[i].code, 1), 1.0))
+            return static_cast<int>(i);
+    return static_cast<int>(kSettings.size());
+}
+
+}  // namespace
+
+TEST_F(CliAndProgram, ReadWritesTheFileTheProgramSaves) {
+    SimProcess sim({"--no-pacing"});
+    ASSERT_TRUE(sim.ready());
+    // Settings other than the factory's, so that every line counts.
+    std::ofstream(dir / "changed.tvs", std::ios::binary) << all_changed_file();
+    CliRun r = cli({"--port", sim.link(), "write", path("changed.tvs")});
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    r = cli({"--port", sim.link(), "read", path("cli.tvs")});
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+
+    start_program(sim.link());
+    dialogs.names = {qpath("program.tvs")};
+    window->run_command(cmd::SaveAs);
+    stop_program();
+    EXPECT_TRUE(dialogs.captions.empty());
+    const std::string program_file = read_all(dir / "program.tvs");
+    EXPECT_EQ(program_file.size(), all_changed_file().size());
+    EXPECT_EQ(read_all(dir / "cli.tvs"), program_file);
+    EXPECT_EQ(program_file, all_changed_file());
+}
+
+TEST_F(CliAndProgram, WriteStopsWhereTheProgramStops) {
+    // A controller that leaves some writes unacknowledged (each is applied
+    // all the same); the seed is one whose first refusal falls mid-file.
+    sim::FaultRates faults;
+    faults.no_ack = 0.15;
+    unsigned seed = 1;
+    int stop = 0;
+    for (; seed < 200; ++seed) {
+        stop = first_unacknowledged(faults, seed);
+        if (stop >= 4 && stop <= 23)
+            break;
+    }
+    ASSERT_LT(seed, 200u);
+    const std::vector<std::string> sim_args{"--no-pacing", "--no-ack", "15%", "--seed",
+                                            std::to_string(seed)};
+    const std::string file = all_changed_file();
+    std::ofstream(dir / "changed.tvs", std::ios::binary) << file;
+
+    // The program's File > Open.
+    SimProcess for_program(sim_args);
+    ASSERT_TRUE(for_program.ready());
+    start_program(for_program.link());
+    dialogs.names = {qpath("changed.tvs")};
+    window->run_command(cmd::Open);
+    stop_program();
+    ASSERT_EQ(dialogs.captions, (std::vector<QString>{QStringLiteral("T170")}));
+    CliRun r = cli({"--port", for_program.link(), "read", path("after-program.tvs")});
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+
+    // The cli's write on a controller rolling the same dice.
+    SimProcess for_cli(sim_args);
+    ASSERT_TRUE(for_cli.ready());
+    r = cli({"--port", for_cli.link(), "write", path("changed.tvs")});
+    EXPECT_EQ(r.exit_code, 6);
+    const std::string key(kSettings[static_cast<std::size_t>(stop)].key);
+    EXPECT_NE(r.err.find("acknowledge " + key + "= "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("(setting " + std::to_string(stop + 1) + " of 28"), std::string::npos)
+        << r.err;
+    r = cli({"--port", for_cli.link(), "read", path("after-cli.tvs")});
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+
+    // Both controllers took the same writes: the file's values up to the
+    // refused one, the factory's after it.
+    const std::string after = read_all(dir / "after-cli.tvs");
+    EXPECT_EQ(after, read_all(dir / "after-program.tvs"));
+    const ParsedSettings got = parse_settings_file(after);
+    const ParsedSettings sent = parse_settings_file(file);
+    ASSERT_TRUE(got.ok);
+    const auto& factory = sim::SimController::factory_settings();
+    for (std::size_t i = 0; i < kSettings.size(); ++i)
+        EXPECT_EQ(got.values[i],
+                  static_cast<int>(i) <= stop ? sent.values[i] : factory[kSettings[i].code])
+            << kSettings[i].key;
+}

@@ -1,0 +1,238 @@
+// tarvex-cli against tarvex-sim on a pseudo-terminal: what each command
+// prints and the exit code of every outcome.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "e2e/cli_process.h"
+#include "e2e/sim_process.h"
+#include "link/posix_serial_port.h"
+#include "link/recording_reader.h"
+#include "support/start_folder.h"
+
+using namespace tarvex;
+using tarvex::testing::CliRun;
+using tarvex::testing::run_cli;
+using tarvex::testing::SimProcess;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string read_all(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct Cli : tarvex::testing::StartFolderTest {
+    CliRun cli(std::vector<std::string> args) { return run_cli(args, dir.string()); }
+    std::string path(const char* name) const { return (dir / name).string(); }
+    // The settings file of a simulated controller, read by the cli.
+    std::string saved(const SimProcess& sim, const char* name) {
+        const CliRun r = cli({"--port", sim.link(), "read", path(name)});
+        EXPECT_EQ(r.exit_code, 0) << r.err;
+        return read_all(dir / name);
+    }
+};
+
+std::string with_value(std::string text, const std::string& key, int value) {
+    const auto at = text.find("\r\n" + key + "= ");
+    const auto end = text.find("\r\n", at + 2);
+    return text.replace(at + 2, end - at - 2, key + "= " + std::to_string(value));
+}
+
+}  // namespace
+
+TEST_F(Cli, StatusTellsGenerationVersionAndLink) {
+    struct Case {
+        std::vector<std::string> sim_args;
+        int exit_code;
+        const char* lines;
+    } cases[] = {
+        {{"--no-pacing"}, 0, "link: connected\ngeneration: 2\nversion: 2.06\n"},
+        {{"--no-pacing", "--generation", "3", "--minor", "1"},
+         0,
+         "link: unsupported\ngeneration: 3\nversion: 3.01\n"},
+        {{"--silence", "100%"}, 4, "link: lost\n"},
+    };
+    for (const auto& c : cases) {
+        SimProcess sim(c.sim_args);
+        ASSERT_TRUE(sim.ready());
+        const CliRun r = cli({"--port", sim.link(), "status"});
+        EXPECT_EQ(r.exit_code, c.exit_code) << c.sim_args[0] << r.err;
+        EXPECT_EQ(r.out, "port: " + sim.link() + "\n" + c.lines);
+    }
+}
+
+TEST_F(Cli, ComPortsResolveThroughThePortsFile) {
+    SimProcess sim({"--no-pacing"});
+    ASSERT_TRUE(sim.ready());
+    std::ofstream(dir / "Tarvex.ports") << "# the adapter\nCOM2=" << sim.link() << "\n";
+    const CliRun r = cli({"--port", "COM2", "status"});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "port: " + sim.link());
+    const CliRun lower = cli({"--port", "com2:", "status"});
+    EXPECT_EQ(lower.exit_code, 0) << lower.err;
+}
+
+TEST_F(Cli, PortsThatCannotBeOpened) {
+    struct Case {
+        const char* device;
+        const char* message;
+    } cases[] = {{"/nonexistent/ttyUSB9", "no serial device /nonexistent/ttyUSB9"},
+                 {"/dev/null", "/dev/null is not a serial device"}};
+    for (const auto& c : cases) {
+        for (const char* command : {"status", "log"}) {
+            std::vector<std::string> args{"--port", c.device, command};
+            if (std::string(command) == "log")
+                args.insert(args.end(), {"--seconds", "1"});
+            const CliRun r = cli(args);
+            EXPECT_EQ(r.exit_code, 5) << c.device << " " << command;
+            EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        }
+    }
+}
+
+TEST_F(Cli, APortAnotherProgramHoldsIsRefused) {
+    SimProcess sim({"--no-pacing"});
+    ASSERT_TRUE(sim.ready());
+    PosixSerialPort holder;
+    ASSERT_TRUE(holder.open(sim.link()));
+    PosixSerialPort probe;
+    if (probe.open(sim.link()))
+        GTEST_SKIP() << "the port layer lets this user open a held port a second time";
+    const CliRun r = cli({"--port", sim.link(), "status"});
+    EXPECT_EQ(r.exit_code, 5);
+    EXPECT_NE(r.err.find("in use by another program"), std::string::npos) << r.err;
+}
+
+TEST_F(Cli, ReadWriteAndCompareExitCodes) {
+    SimProcess sim({"--no-pacing"});
+    ASSERT_TRUE(sim.ready());
+    const std::string port = sim.link();
+    const std::string factory = saved(sim, "factory.tvs");
+    ASSERT_EQ(std::count(factory.begin(), factory.end(), '\n'), 31);
+
+    std::string changed = with_value(factory, "AttMax", 33);
+    changed = with_value(changed, "IgnitionType", 9);
+    std::ofstream(dir / "changed.tvs", std::ios::binary) << changed;
+    std::ofstream(dir / "bad.tvs", std::ios::binary) << "[Tarv_ex]\r\nVersion=1.3\r\n";
+
+    // Compare: equal, then two keys marked.
+    CliRun r = cli({"--port", port, "compare", path("factory.tvs")});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_NE(r.out.find("0 of 28 settings differ"), std::string::npos);
+    r = cli({"--port", port, "compare", path("changed.tvs")});
+    EXPECT_EQ(r.exit_code, 1) << r.err;
+    std::vector<std::string> marked;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("*\t", 0) == 0)
+            marked.push_back(line.substr(2, line.find('\t', 2) - 2));
+    EXPECT_EQ(marked, (std::vector<std::string>{"AttMax=", "IgnitionType="}));
+
+    // Refused files send nothing.
+    struct Refused {
+        const char* command;
+        const char* file;
+        const char* message;
+    } refused[] = {{"write", "missing.tvs", "cannot open"},
+                   {"write", "bad.tvs", "not a valid Tarvex settings file"},
+                   {"compare", "bad.tvs", "not a valid Tarvex settings file"},
+                   {"compare", "missing.tvs", "cannot open"}};
+    for (const auto& f : refused) {
+        r = cli({"--port", port, f.command, path(f.file)});
+        EXPECT_EQ(r.exit_code, 3) << f.command << " " << f.file;
+        EXPECT_NE(r.err.find(f.message), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(saved(sim, "after-refused.tvs"), factory);
+
+    // Write, then read back what was written.
+    r = cli({"--port", port, "write", path("changed.tvs")});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(saved(sim, "after-write.tvs"), changed);
+
+    // A read that cannot be saved.
+    r = cli({"--port", port, "read", path("no-such-folder/x.tvs")});
+    EXPECT_EQ(r.exit_code, 7);
+    EXPECT_NE(r.err.find("cannot write"), std::string::npos) << r.err;
+
+    // Bad command lines.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--port", port, "read"}, {"--port", port, "frobnicate"}, {"status"}, {"--bogus"}}) {
+        r = cli(args);
+        EXPECT_EQ(r.exit_code, 2) << args.back();
+        EXPECT_NE(r.err.find("--help"), std::string::npos);
+    }
+    r = cli({"--help"});
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_NE(r.out.find("Exit codes:"), std::string::npos);
+}
+
+TEST_F(Cli, ControllersThatDoNotTakeSettings) {
+    std::ofstream(dir / "any.tvs", std::ios::binary)
+        << "[Tarv_ex]\r\nVersion=1.2\r\n[Configuration]\r\nOptions= 0\r\nLambdaType= 0\r\n"
+           "LambdaPoint= 0\r\nLambdaDelay= 0\r\nEmulType= 0\r\nEmulBJ_TimeHi= 0\r\n"
+           "EmulBJ_TimeLo= 0\r\nEmulDO_TimeHi= 0\r\nEmulDO_TimeLo= 0\r\nInjectDelay= 0\r\n"
+           "LPGOnTemp= 0\r\nAttMax= 0\r\nAttMin= 0\r\nAttInit= 0\r\nTPSJump= 0\r\nAttJump= 0\r\n"
+           "LPGOnRPMLo= 0\r\nLPGOnRPMHi= 0\r\nIgnitionType= 0\r\nCutOffRPMLo= 0\r\n"
+           "CutOffRPMHi= 0\r\nCutOffSteps= 0\r\nLPGOffRPMLo= 0\r\nLPGOffRPMHi= 0\r\n"
+           "TPSInert= 0\r\nAttMax_BJ= 0\r\nAttMin_BJ= 0\r\nOtwarcie_GAZU= 0\r\n";
+    struct Case {
+        std::vector<std::string> sim_args;
+        const char* command;
+        int exit_code;
+        const char* message;
+    } cases[] = {
+        {{"--no-pacing", "--generation", "3"}, "read", 4, "generation 3"},
+        {{"--no-pacing", "--generation", "3"}, "write", 4, "generation 3"},
+        {{"--no-pacing", "--generation", "1"}, "compare", 4, "generation 1"},
+        {{"--silence", "100%"}, "read", 4, "no answer"},
+        {{"--silence", "100%"}, "write", 4, "no answer"},
+        {{"--no-pacing", "--no-ack", "100%"},
+         "write",
+         6,
+         "did not acknowledge Options= 0 (setting 1 of 28"},
+    };
+    for (const auto& c : cases) {
+        SimProcess sim(c.sim_args);
+        ASSERT_TRUE(sim.ready());
+        const CliRun r = cli({"--port", sim.link(), c.command, path("any.tvs")});
+        EXPECT_EQ(r.exit_code, c.exit_code) << c.command << " " << c.sim_args.back();
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(Cli, LogRecordsTheReadings) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.ready());
+    // To standard output and to a file: a recording that reads back whole.
+    CliRun r = cli({"--port", sim.link(), "log", "--seconds", "0.6"});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    Recording rec;
+    std::string error;
+    ASSERT_TRUE(parse_recording(r.out, rec, error)) << error;
+    EXPECT_TRUE(rec.problem.empty());
+    EXPECT_EQ(rec.ticks.front().replies[0].size, 4);
+    EXPECT_EQ(rec.ticks.front().replies[1].size, 11);
+    EXPECT_NE(r.out.find(",connected\r\n"), std::string::npos);
+
+    r = cli({"--port", sim.link(), "log", "--seconds", "0.3", "--csv", path("drive.csv")});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    ASSERT_TRUE(load_recording(path("drive.csv"), rec, error)) << error;
+
+    // A full disk, and a controller that never answers.
+    r = cli({"--port", sim.link(), "log", "--seconds", "0.3", "--csv", "/dev/full"});
+    EXPECT_EQ(r.exit_code, 7);
+    EXPECT_NE(r.err.find("No space left on device"), std::string::npos) << r.err;
+    SimProcess silent({"--silence", "100%"});
+    ASSERT_TRUE(silent.ready());
+    r = cli({"--port", silent.link(), "log", "--seconds", "0.5"});
+    EXPECT_EQ(r.exit_code, 4);
+    ASSERT_TRUE(parse_recording(r.out, rec, error)) << error;
+    EXPECT_EQ(rec.ticks.front().replies[0].size, 0);
+}

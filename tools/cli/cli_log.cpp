@@ -1,0 +1,88 @@
+#include "cli/cli_log.h"
+
+#include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <ostream>
+
+#include "cli/cli_commands.h"
+#include "link/recorder.h"
+
+namespace tarvex::cli {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Sleeps until `until`; a signal that asks to stop ends the sleep early.
+void sleep_until(Clock::time_point until) {
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(until.time_since_epoch());
+    timespec ts{};
+    ts.tv_sec = static_cast<time_t>(ns.count() / 1'000'000'000);
+    ts.tv_nsec = static_cast<long>(ns.count() % 1'000'000'000);
+    while (!g_stop_requested &&
+           clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
+    }
+}
+
+}  // namespace
+
+int log_readings(Session& s, const CliOptions& o) {
+    if (const int rc = s.open(o.port))
+        return rc;
+    Recorder rec(s.link, s.image);
+    const bool started = o.csv.empty() ? rec.start_on_descriptor(STDOUT_FILENO) : rec.start(o.csv);
+    if (!started) {
+        s.err << "tarvex-cli: cannot write the recording"
+              << (o.csv.empty() ? std::string() : " to " + o.csv) << ": " << rec.error() << "\n";
+        return kExitOutputFailed;
+    }
+    const auto start = Clock::now();
+    const auto end = start + std::chrono::duration_cast<Clock::duration>(
+                                 std::chrono::duration<double>(o.seconds));
+    int armed = s.link.PollPeriod;
+    auto next = start;
+    unsigned poll_tick = 0;
+    bool answered = false;
+    while (!g_stop_requested && next < end && !rec.failed()) {
+        sleep_until(next);
+        if (g_stop_requested)
+            break;
+        poll_status(s.link, s.image);
+        const int generation = controller_generation(s.image);
+        answered = answered || s.link.NoConnection == 0;
+        if (s.link.NoConnection == 0 && generation == 2) {
+            read_live(s.link, s.image);
+            if (++poll_tick > 3) {
+                read_settings1(s.link, s.image);
+                read_settings2(s.link, s.image);
+                poll_tick = 0;
+            }
+        }
+        // A timer re-armed with a new period counts from now; one that
+        // fell behind fires again at once.
+        const auto now = Clock::now();
+        if (s.link.PollPeriod != armed) {
+            armed = s.link.PollPeriod;
+            next = now + std::chrono::milliseconds(armed);
+        } else {
+            next += std::chrono::milliseconds(armed);
+            if (next < now)
+                next = now;
+        }
+    }
+    rec.stop();
+    if (rec.failed()) {
+        s.err << "tarvex-cli: the recording stopped: " << rec.error() << "\n";
+        return kExitOutputFailed;
+    }
+    if (!answered) {
+        s.err << "tarvex-cli: no answer from the controller on " << s.device << "\n";
+        return kExitNoAnswer;
+    }
+    return kExitOk;
+}
+
+}  // namespace tarvex::cli

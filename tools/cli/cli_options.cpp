@@ -1,0 +1,173 @@
+#include "cli/cli_options.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace tarvex::cli {
+
+const char* cli_usage() {
+    return R"(Usage: tarvex-cli --port PORT COMMAND [ARGUMENTS]
+
+Talks to a Tarvex LPG controller over its serial lead, as the Tarvex program
+does, for scripts and for machines without a desktop.
+
+PORT is a serial device (/dev/ttyUSB0) or COM1 to COM4, which stand for the
+devices the Tarvex.ports file in the current folder names, else /dev/ttyS0 to
+/dev/ttyS3. A port that another program holds is refused.
+
+Commands:
+  status             show the controller's generation, version and the link state
+  read FILE.tvs      save the controller's settings to FILE.tvs, as File > Save As does
+  write FILE.tvs     send the settings of FILE.tvs to the controller, as File > Open
+                     does; stops at the first setting not acknowledged
+  compare FILE.tvs   list the 28 settings of FILE.tvs beside the controller's, the
+                     differing ones marked with "*" (tab-separated columns)
+  log --seconds N    record the readings for N seconds, polling as the Readings
+                     view does, as CSV on standard output or into --csv FILE
+
+Options:
+  --port PORT        the serial port (required for every command)
+  --seconds N        log: how long to record, in seconds
+  --csv FILE         log: write the recording to FILE instead of standard output
+  --lang CODE        compare: names and units in this language (pol, ang, rus,
+                     lit, ita; default ang), from the Tarvex language files
+  --help             show this text
+  --version          show the program's version
+
+Exit codes:
+  0  done; for compare, the file and the controller hold the same settings
+  1  compare: some settings differ
+  2  bad option or command line
+  3  the settings file cannot be read or is not a valid Tarvex settings file
+  4  the controller does not answer, or is not of generation 2 (needed to read
+     or write settings); log: it never answered during the recording
+  5  the port cannot be opened: no such device, no permission, or in use by
+     another program
+  6  write: the controller did not acknowledge a setting; the ones before it
+     were sent and stay in the controller
+  7  the output (the .tvs file of read, the recording of log) cannot be written
+)";
+}
+
+namespace {
+
+bool parse_seconds(const std::string& s, double& out) {
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), out);
+    return r.ec == std::errc() && r.ptr == s.data() + s.size() && std::isfinite(out) && out > 0 &&
+           out <= 1e7;
+}
+
+}  // namespace
+
+bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, std::string& error) {
+    std::vector<std::string> positional;
+    bool seconds_given = false, csv_given = false, lang_given = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::string value;
+        bool inline_value = false;
+        if (name.rfind("--", 0) == 0) {
+            if (const auto eq = name.find('='); eq != std::string::npos) {
+                value = name.substr(eq + 1);
+                name = name.substr(0, eq);
+                inline_value = true;
+            }
+        } else if (name.empty() || name[0] != '-' || name == "-") {
+            positional.push_back(name);
+            continue;
+        }
+        auto flag = [&](bool& target) {
+            if (inline_value) {
+                error = "option " + name + " takes no value";
+                return false;
+            }
+            target = true;
+            return true;
+        };
+        auto need = [&]() {
+            if (!inline_value) {
+                if (i + 1 >= args.size()) {
+                    error = "option " + name + " needs a value";
+                    return false;
+                }
+                value = args[++i];
+            }
+            if (value.empty()) {
+                error = "option " + name + " needs a value";
+                return false;
+            }
+            return true;
+        };
+        if (name == "--help" || name == "-h") {
+            if (!flag(out.help))
+                return false;
+        } else if (name == "--version") {
+            if (!flag(out.version))
+                return false;
+        } else if (name == "--port") {
+            if (!need())
+                return false;
+            out.port = value;
+        } else if (name == "--seconds") {
+            if (!need())
+                return false;
+            if (!parse_seconds(value, out.seconds)) {
+                error = "bad value for --seconds: '" + value + "' (a number of seconds above 0)";
+                return false;
+            }
+            seconds_given = true;
+        } else if (name == "--csv") {
+            if (!need())
+                return false;
+            out.csv = value;
+            csv_given = true;
+        } else if (name == "--lang") {
+            if (!need())
+                return false;
+            out.language = value;
+            lang_given = true;
+        } else {
+            error = "unknown option " + name;
+            return false;
+        }
+    }
+    if (out.help || out.version)
+        return true;
+    if (positional.empty()) {
+        error = "no command given";
+        return false;
+    }
+    out.command = positional[0];
+    const bool takes_file =
+        out.command == "read" || out.command == "write" || out.command == "compare";
+    if (out.command != "status" && out.command != "log" && !takes_file) {
+        error = "unknown command " + out.command;
+        return false;
+    }
+    const std::size_t wanted = takes_file ? 2 : 1;
+    if (positional.size() != wanted) {
+        error = takes_file ? out.command + " needs one file name" : out.command + " takes no file";
+        return false;
+    }
+    if (takes_file)
+        out.file = positional[1];
+    if (out.port.empty()) {
+        error = "no port given (--port DEVICE or COM1 to COM4)";
+        return false;
+    }
+    if (out.command == "log" && !seconds_given) {
+        error = "log needs --seconds N";
+        return false;
+    }
+    if (out.command != "log" && (seconds_given || csv_given)) {
+        error = std::string(seconds_given ? "--seconds" : "--csv") + " belongs to log only";
+        return false;
+    }
+    if (out.command != "compare" && lang_given) {
+        error = "--lang belongs to compare only";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tarvex::cli

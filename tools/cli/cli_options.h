@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tarvex::cli {
+
+// Exit codes of tarvex-cli.
+enum ExitCode : int {
+    kExitOk = 0,               // done; for compare: file and controller agree
+    kExitDiffers = 1,          // compare: some settings differ
+    kExitUsage = 2,            // a bad option or command line
+    kExitFileRefused = 3,      // the settings file cannot be read or is not valid
+    kExitNoAnswer = 4,         // the controller does not answer, or is of another generation
+    kExitPortUnavailable = 5,  // the port cannot be opened (missing, no access, in use)
+    kExitNotAcknowledged = 6,  // write: a setting was not acknowledged
+    kExitOutputFailed = 7,     // the output file or stream cannot be written
+};
+
+struct CliOptions {
+    bool help = false;
+    bool version = false;
+    std::string port;              // a device path or COM1..COM4
+    std::string command;           // status, read, write, compare or log
+    std::string file;              // the .tvs file of read, write and compare
+    double seconds = 0;            // log: how long
+    std::string csv;               // log: the CSV file; standard output when empty
+    std::string language = "ang";  // compare: the language of names and units
+};
+
+// Reads the command line (without the program name). Options and the
+// command may come in any order; "--name=value" and "--name value" both work.
+bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, std::string& error);
+
+const char* cli_usage();
+
+}  // namespace tarvex::cli
