@@ -31,7 +31,10 @@ void CsvAppender::use_descriptor(int fd) {
     owned_ = false;
     struct stat st {};
     regular_ = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    size_ = regular_ ? ::lseek(fd, 0, SEEK_CUR) : 0;
+    // Rows go after what the file holds when it appends (a shell's ">>"),
+    // else at the descriptor's offset.
+    const int flags = ::fcntl(fd, F_GETFL);
+    size_ = !regular_ ? 0 : ::lseek(fd, 0, flags >= 0 && (flags & O_APPEND) ? SEEK_END : SEEK_CUR);
     if (size_ < 0)
         size_ = 0;
 }

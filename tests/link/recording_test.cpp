@@ -403,3 +403,25 @@ TEST(CsvAppender, APipeTakesLongRowsInParts) {
     ::close(fds[0]);
     ::close(fds[1]);
 }
+
+TEST_F(TempDir, AFailureNeverCutsWhatTheFileHeldBefore) {
+    // Standard output sent to the end of an existing file (">>"): a row that
+    // fails halfway is taken back, the old content stays.
+    const fs::path file = dir / "old.csv";
+    std::ofstream(file, std::ios::binary) << "old,row\r\n";
+    const int fd = ::open(file.c_str(), O_WRONLY | O_APPEND);
+    ASSERT_GE(fd, 0);
+    CsvAppender out;
+    out.use_descriptor(fd);
+    int writes = 0;
+    out.set_write_function([&](int f, const char* data, std::size_t n) -> long {
+        return ::write(f, data, ++writes == 1 ? n : n / 2);
+    });
+    EXPECT_TRUE(out.append("a,1\r\n"));
+    EXPECT_FALSE(out.append("b,2\r\n"));
+    EXPECT_EQ(out.error(), std::strerror(ENOSPC));
+    EXPECT_FALSE(out.append("c,3\r\n"));
+    out.close();
+    ::close(fd);
+    EXPECT_EQ(read_all(file), "old,row\r\na,1\r\n");
+}
