@@ -11,10 +11,6 @@
 #include "app/paths.h"
 #include "app/program_settings.h"
 #include "app/resources.h"
-#include "app/template_view.h"
-#include "app/ui_text_qt.h"
-#include "app/user_dialogs.h"
-#include "app/view_widget.h"
 #include "app/views.h"
 #include "config/configuration_view.h"
 #include "config/file_commands.h"
@@ -25,6 +21,10 @@
 #include "readings/readings_view.h"
 #include "scope/schema_view.h"
 #include "scope/scope_view.h"
+#include "ui/template_view.h"
+#include "ui/ui_text_qt.h"
+#include "ui/user_dialogs.h"
+#include "ui/view_widget.h"
 
 namespace tarvex {
 

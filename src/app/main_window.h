@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/program.h"
-#include "app/view_widget.h"
+#include "ui/view_widget.h"
 
 namespace tarvex {
 

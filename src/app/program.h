@@ -3,15 +3,15 @@
 #include <string>
 
 #include "app/menu_model.h"
-#include "app/poll_shared.h"
-#include "app/size_modes.h"
-#include "app/ui_texts.h"
 #include "config/configuration_form.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
 #include "readings/dashboard.h"
 #include "readings/dial_tables.h"
 #include "scope/scope_trace.h"
+#include "ui/poll_shared.h"
+#include "ui/size_modes.h"
+#include "ui/ui_texts.h"
 
 namespace tarvex {
 

@@ -3,9 +3,9 @@
 #include <QFileInfo>
 
 #include "app/program.h"
-#include "app/ui_text_qt.h"
 #include "config/settings_file.h"
 #include "gfx/text_codec.h"
+#include "ui/ui_text_qt.h"
 
 namespace tarvex {
 

@@ -7,10 +7,10 @@
 #include <QScreen>
 
 #include "app/program.h"
-#include "app/template_font.h"
-#include "app/ui_text_qt.h"
 #include "config/controller_commands.h"
 #include "gfx/text_codec.h"
+#include "ui/template_font.h"
+#include "ui/ui_text_qt.h"
 
 namespace tarvex {
 

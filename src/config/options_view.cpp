@@ -5,8 +5,8 @@
 #include <QScreen>
 
 #include "app/program.h"
-#include "app/ui_text_qt.h"
 #include "gfx/text_codec.h"
+#include "ui/ui_text_qt.h"
 
 namespace tarvex {
 

@@ -5,11 +5,11 @@
 #include <QPushButton>
 
 #include "app/program.h"
-#include "app/template_font.h"
-#include "app/ui_text_qt.h"
-#include "app/user_dialogs.h"
 #include "config/controller_commands.h"
 #include "gfx/text_codec.h"
+#include "ui/template_font.h"
+#include "ui/ui_text_qt.h"
+#include "ui/user_dialogs.h"
 
 namespace tarvex {
 

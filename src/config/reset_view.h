@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/template_view.h"
+#include "ui/template_view.h"
 
 namespace tarvex {
 

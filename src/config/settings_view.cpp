@@ -10,8 +10,8 @@
 #include <QWheelEvent>
 
 #include "app/program.h"
-#include "app/template_font.h"
 #include "gfx/text_codec.h"
+#include "ui/template_font.h"
 
 namespace tarvex {
 

@@ -5,9 +5,9 @@
 
 #include <map>
 
-#include "app/view_widget.h"
 #include "config/dialog_templates.h"
 #include "config/form.h"
+#include "ui/view_widget.h"
 
 namespace tarvex {
 

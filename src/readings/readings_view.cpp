@@ -3,10 +3,10 @@
 #include <QPushButton>
 
 #include "app/program.h"
-#include "app/ui_text_qt.h"
 #include "gfx/qpainter_canvas.h"
 #include "gfx/text_codec.h"
 #include "readings/readings_poll.h"
+#include "ui/ui_text_qt.h"
 
 namespace tarvex {
 

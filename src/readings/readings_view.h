@@ -2,8 +2,8 @@
 
 #include <QTimer>
 
-#include "app/template_view.h"
 #include "readings/dashboard.h"
+#include "ui/template_view.h"
 
 namespace tarvex {
 

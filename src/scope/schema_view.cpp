@@ -4,7 +4,7 @@
 #include <QScrollBar>
 
 #include "app/program.h"
-#include "app/scroll_codes.h"
+#include "ui/scroll_codes.h"
 
 namespace tarvex {
 

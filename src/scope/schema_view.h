@@ -2,8 +2,8 @@
 
 #include <QImage>
 
-#include "app/template_view.h"
 #include "scope/schema.h"
+#include "ui/template_view.h"
 
 class QScrollBar;
 

@@ -5,11 +5,11 @@
 #include <QScrollBar>
 
 #include "app/program.h"
-#include "app/scroll_codes.h"
-#include "app/template_font.h"
-#include "app/ui_text_qt.h"
 #include "gfx/qpainter_canvas.h"
 #include "gfx/text_codec.h"
+#include "ui/scroll_codes.h"
+#include "ui/template_font.h"
+#include "ui/ui_text_qt.h"
 
 namespace tarvex {
 

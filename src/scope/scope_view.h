@@ -2,8 +2,8 @@
 
 #include <QTimer>
 
-#include "app/template_view.h"
 #include "scope/scope_trace.h"
+#include "ui/template_view.h"
 
 class QCheckBox;
 class QScrollBar;

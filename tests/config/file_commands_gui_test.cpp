@@ -13,10 +13,10 @@
 #include <sstream>
 
 #include "app/commands.h"
-#include "app/user_dialogs.h"
 #include "config/info_dialog.h"
 #include "config/reset_view.h"
 #include "support/shell_test.h"
+#include "ui/user_dialogs.h"
 
 using namespace tarvex;
 namespace fs = std::filesystem;

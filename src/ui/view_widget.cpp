@@ -1,4 +1,4 @@
-#include "app/view_widget.h"
+#include "ui/view_widget.h"
 
 #include <QPainter>
 #include <QResizeEvent>

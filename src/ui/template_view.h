@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "app/view_widget.h"
+#include "ui/view_widget.h"
 
 namespace tarvex {
 

@@ -1,4 +1,4 @@
-#include "app/ui_text_qt.h"
+#include "ui/ui_text_qt.h"
 
 #include "app/program.h"
 #include "gfx/text_codec.h"

@@ -1,4 +1,4 @@
-#include "app/template_view.h"
+#include "ui/template_view.h"
 
 #include <QCheckBox>
 #include <QLabel>
