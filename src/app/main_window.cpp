@@ -11,16 +11,9 @@
 #include "app/paths.h"
 #include "app/program_settings.h"
 #include "app/resources.h"
+#include "app/view_factory.h"
 #include "app/views.h"
-#include "config/configuration_view.h"
-#include "config/file_commands.h"
-#include "config/info_dialog.h"
-#include "config/options_view.h"
-#include "config/reset_view.h"
 #include "link/port_names.h"
-#include "readings/readings_view.h"
-#include "scope/schema_view.h"
-#include "scope/scope_view.h"
 #include "ui/template_view.h"
 #include "ui/ui_text_qt.h"
 #include "ui/user_dialogs.h"
@@ -159,7 +152,7 @@ void MainWindow::save_program_settings() {
 }
 
 void MainWindow::set_title_slot(int slot) {
-    setWindowTitle(ui_text(program_, slot));
+    setWindowTitle(ui_text(view_texts(program_), slot));
 }
 
 void MainWindow::attach_menu(int menu_id) {
@@ -181,22 +174,7 @@ void MainWindow::apply_menu() {
 }
 
 void MainWindow::create_view(int view) {
-    const int templ = template_for(view, program_.size.SizeMode);
-    ViewWidget* w = nullptr;
-    if (view == ViewReadings)
-        w = new ReadingsView(program_, client_);
-    else if (view == ViewConfiguration)
-        w = new ConfigurationView(program_, templ, client_);
-    else if (view == ViewOptions)
-        w = new OptionsView(program_, templ, client_);
-    else if (view == ViewReset)
-        w = new ResetView(program_, client_);
-    else if (view == ViewSchema)
-        w = new SchemaView(program_, client_);
-    else if (view == ViewOscilloscope)
-        w = new ScopeView(program_, client_);
-    else
-        w = new TemplateView(program_, view, templ, client_);
+    ViewWidget* w = make_view(program_, view, client_);
     view_ = w;
     const QSize c = client_->size();
     if (view == ViewReadings)
@@ -335,7 +313,7 @@ void MainWindow::port_command(int port) {
 
 void MainWindow::show_program_information() {
     program_.poll.InfoDialogOpen = 1;
-    InfoDialog dialog(program_, this);
+    InfoDialog dialog(info_context(program_), this);
     dialog.exec();
     program_.poll.InfoDialogOpen = 0;
 }
@@ -366,10 +344,10 @@ void MainWindow::run_command(int id) {
             show_program_information();
             break;
         case cmd::Open:
-            load_controller_settings(program_, *program_.dialogs, view_.data());
+            load_controller_settings(file_context(program_), view_.data());
             break;
         case cmd::SaveAs:
-            save_controller_settings(program_, *program_.dialogs, view_.data());
+            save_controller_settings(file_context(program_), view_.data());
             break;
         default:
             break;  // Open and Save As come with the settings-file module

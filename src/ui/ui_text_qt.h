@@ -4,12 +4,19 @@
 
 #include <string>
 
+#include "ui/ui_texts.h"
+
 namespace tarvex {
 
-struct Program;
+// The interface texts and the code of the language they are in: what a view
+// needs to show them.
+struct ViewTexts {
+    const UiTexts& texts;
+    const std::string& LanguageCode;
+};
 
-// An interface text decoded for display in the program's current language.
-QString ui_text(const Program& program, int slot);
-QString ui_string(const Program& program, const std::string& bytes);
+// An interface text decoded for display in its language.
+QString ui_text(const ViewTexts& texts, int slot);
+QString ui_string(const ViewTexts& texts, const std::string& bytes);
 
 }  // namespace tarvex

@@ -5,8 +5,8 @@
 
 namespace tarvex {
 
-ViewWidget::ViewWidget(Program& program, int view, int template_id, QWidget* parent)
-    : QWidget(parent), program_(program), view_(view), template_id_(template_id) {
+ViewWidget::ViewWidget(int view, int template_id, QWidget* parent)
+    : QWidget(parent), view_(view), template_id_(template_id) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
 }
