@@ -173,16 +173,6 @@ void MainWindow::apply_menu() {
         menu_bar_->apply(program_.menu);
 }
 
-void MainWindow::create_view(int view) {
-    ViewWidget* w = make_view(program_, view, client_);
-    view_ = w;
-    const QSize c = client_->size();
-    if (view == ViewReadings)
-        w->place(-5, -10, program_.size.WindowWidth, program_.size.WindowHeight);
-    else
-        w->place(0, 0, c.width(), c.height());
-}
-
 void MainWindow::destroy_view() {
     if (view_)
         delete view_.data();
@@ -203,7 +193,13 @@ void MainWindow::set_up_view() {
 }
 
 void MainWindow::open_view(int view, bool set_up) {
-    create_view(view);
+    ViewWidget* w = make_view(program_, view, client_);
+    view_ = w;
+    const QSize c = client_->size();
+    if (view == ViewReadings)
+        w->place(-5, -10, program_.size.WindowWidth, program_.size.WindowHeight);
+    else
+        w->place(0, 0, c.width(), c.height());
     // The set-up runs before the view is shown: showing it paints, and a
     // paint must find the buffers reset for the current size (oscilloscope)
     // and the controls in their places (the learning button).
@@ -214,6 +210,16 @@ void MainWindow::open_view(int view, bool set_up) {
         view_->show();
     if (set_up)
         emit view_created(view);
+}
+
+void MainWindow::replace_view(int view) {
+    destroy_view();
+    // The Schema view is set up by the size applied after it.
+    open_view(view, view != ViewSchema);
+    program_.CurrentView = view;
+    set_title_slot(view_def(view).title_slot);
+    if (view == ViewSchema)
+        apply_size(program_.size.SizeMode);
 }
 
 void MainWindow::place_learning_button() {
@@ -238,13 +244,7 @@ void MainWindow::switch_to_view(int view) {
     }
     if (view == ViewReadings)
         p.CurrentView = view;
-    destroy_view();
-    // The Schema view is set up by the size applied after it.
-    open_view(view, view != ViewSchema);
-    p.CurrentView = view;
-    set_title_slot(view_def(view).title_slot);
-    if (view == ViewSchema)
-        apply_size(p.size.SizeMode);
+    replace_view(view);
     highlight_current_view(p.menu, p.CurrentView);
     apply_menu();
 }
@@ -284,8 +284,7 @@ void MainWindow::language_command(const std::string& code) {
 }
 
 void MainWindow::refresh_view_texts() {
-    Program& p = program_;
-    const int view = p.CurrentView;
+    const int view = program_.CurrentView;
     if (view == ViewReset) {
         // The Reset view is kept; its paint handling puts the texts on it.
         if (view_)
@@ -293,12 +292,7 @@ void MainWindow::refresh_view_texts() {
         set_title_slot(view_def(view).title_slot);
         return;
     }
-    destroy_view();
-    // The Schema view is set up by the size applied after it.
-    open_view(view, view != ViewSchema);
-    set_title_slot(view_def(view).title_slot);
-    if (view == ViewSchema)
-        apply_size(p.size.SizeMode);
+    replace_view(view);
 }
 
 void MainWindow::port_command(int port) {
