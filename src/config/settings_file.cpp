@@ -1,12 +1,5 @@
 #include "config/settings_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <fstream>
 
 #include "app/text_scanner.h"
@@ -77,64 +70,6 @@ int send_settings(LinkState& link, ControllerImage& image, const ParsedSettings&
         if (write_setting(link, image, kSettings[i].code, settings.values[i]) != 3)
             return static_cast<int>(i);
     return static_cast<int>(kSettings.size());
-}
-
-bool write_file_atomically(const std::string& path, std::string_view bytes, std::string& error,
-                           const FileWriter& writer) {
-    const std::size_t slash = path.find_last_of('/');
-    const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    std::string tmp = (slash == std::string::npos ? std::string() : dir) + ".tarvex-XXXXXX";
-    int fd = mkstemp(tmp.data());
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return false;
-    }
-    // Keep the permissions an existing file had; a new file gets the usual ones.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0)
-        fchmod(fd, st.st_mode & 07777);
-    else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        fchmod(fd, 0666 & ~mask);
-    }
-    auto fail = [&](int err) {
-        error = std::strerror(err);
-        ::close(fd);
-        ::unlink(tmp.c_str());
-        return false;
-    };
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const long n = writer.write ? writer.write(fd, bytes.data() + done, bytes.size() - done)
-                                    : ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return fail(n < 0 ? errno : ENOSPC);
-        done += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0)
-        return fail(errno);
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(tmp.c_str());
-        error = std::strerror(err);
-        return false;
-    }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(tmp.c_str());
-        error = std::strerror(err);
-        return false;
-    }
-    // Make the rename itself durable.
-    int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
-    return true;
 }
 
 bool read_whole_file(const std::string& path, std::string& bytes, std::size_t max_bytes) {

@@ -7,6 +7,10 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +20,7 @@
 #include "app/user_dialogs.h"
 #include "config/info_dialog.h"
 #include "config/reset_view.h"
+#include "config/settings_file.h"
 #include "support/shell_test.h"
 
 using namespace tarvex;
@@ -165,6 +170,68 @@ TEST_F(FileFixture, OpenChecksThenSendsAndReportsEachFailure) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("S170"));
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("S171"));
+}
+
+TEST_F(FileFixture, SaveKeepsReadOnlyFilesAndWritesThroughLinks) {
+    poll_all();
+    const std::string fresh = settings_file_text(program.image);
+    const std::string old_bytes = "old contents";
+    auto write_old = [&](const char* name, fs::perms perms) {
+        std::ofstream(dir / name, std::ios::binary) << old_bytes;
+        fs::permissions(dir / name, perms);
+    };
+    const fs::perms ro = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const fs::perms rw = ro | fs::perms::owner_write;
+    write_old("ro.tvs", ro);
+    write_old("target.tvs", rw);
+    write_old("ro-target.tvs", ro);
+    fs::create_directories(dir / "sub");
+    fs::create_symlink("target.tvs", dir / "link.tvs");
+    fs::create_symlink("ro-target.tvs", dir / "ro-link.tvs");
+    fs::create_symlink("sub/new.tvs", dir / "dangling.tvs");
+
+    struct Case {
+        const char* chosen;
+        const char* holder;  // the file that gets (or keeps) the bytes
+        bool refused;
+    } cases[] = {
+        {"ro.tvs", "ro.tvs", true},
+        {"ro-link.tvs", "ro-target.tvs", true},
+        {"link.tvs", "target.tvs", false},
+        {"dangling.tvs", "sub/new.tvs", false},
+    };
+    for (const auto& c : cases) {
+        dialogs.messages.clear();
+        dialogs.file_names = {path(c.chosen)};
+        dialogs.answers = {true};
+        window->run_command(cmd::SaveAs);
+        if (c.refused) {
+            EXPECT_EQ(dialogs.messages.size(), 1u) << c.chosen;
+            if (dialogs.messages.empty())
+                dialogs.messages.push_back({});
+            const auto& m = dialogs.messages[0];
+            EXPECT_EQ(m.caption, QStringLiteral("I/O Error"));
+            EXPECT_EQ(m.icon, UserDialogs::Icon::Warning);
+            EXPECT_TRUE(m.text.startsWith(QStringLiteral("S167"))) << m.text.toStdString();
+            EXPECT_TRUE(m.text.contains(path(c.chosen))) << m.text.toStdString();
+            EXPECT_TRUE(m.text.contains(QString::fromLatin1(std::strerror(EACCES))))
+                << m.text.toStdString();
+            EXPECT_FALSE(m.text.contains(QStringLiteral(".tarvex-"))) << m.text.toStdString();
+            EXPECT_EQ(read_all(dir / c.holder), old_bytes) << c.chosen;
+            EXPECT_EQ(fs::status(dir / c.holder).permissions() & fs::perms::all, ro) << c.chosen;
+        } else {
+            EXPECT_TRUE(dialogs.messages.empty()) << c.chosen;
+            EXPECT_EQ(read_all(dir / c.holder), fresh) << c.chosen;
+        }
+        // A chosen link stays a link.
+        if (std::string(c.chosen) != c.holder) {
+            EXPECT_TRUE(fs::is_symlink(dir / c.chosen)) << c.chosen;
+        }
+    }
+    // No temporary file is left behind.
+    for (const auto& e : fs::directory_iterator(dir)) {
+        EXPECT_EQ(e.path().filename().string().rfind(".tarvex-", 0), std::string::npos) << e.path();
+    }
 }
 
 TEST_F(FileFixture, ResetViewPlacesItsControlsAndReportsTheOutcome) {
