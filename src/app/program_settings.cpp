@@ -6,6 +6,9 @@
 #include <climits>
 #include <cstdio>
 #include <fstream>
+#include <set>
+
+#include "link/file_access.h"
 
 namespace tarvex {
 
@@ -69,12 +72,17 @@ std::string program_settings_text(int port_number, const std::string& language_c
 }
 
 bool save_settings(const std::string& path, int port_number, const std::string& language_code) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out << program_settings_text(port_number, language_code);
-    out.flush();
-    return static_cast<bool>(out);
+    std::string error;
+    if (write_file_atomically(path, program_settings_text(port_number, language_code), error))
+        return true;
+    // Said once for each file: a start folder that cannot be written would
+    // otherwise repeat it at every port and language command.
+    static std::set<std::string> reported;
+    if (reported.insert(path).second)
+        std::fprintf(stderr,
+                     "tarvex: cannot write %s (%s); the port and language will not be kept\n",
+                     path.c_str(), error.c_str());
+    return false;
 }
 
 StartupSettings read_or_create_settings(const std::string& path) {

@@ -24,7 +24,9 @@ bool read_program_settings(const std::string& path, ProgramSettings& settings);
 
 // The file's three lines for a port and a language.
 std::string program_settings_text(int port_number, const std::string& language_code);
-// Rewrites the whole file; false when it could not be written.
+// Rewrites the whole file beside it, then renames it over the old one, so a
+// failed write keeps the old file. False when it could not be written; the
+// first failure for a path is said on standard error.
 bool save_settings(const std::string& path, int port_number, const std::string& language_code);
 
 // Reads the file, or creates it with port 1 and "pol" when it is missing.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -19,6 +21,18 @@ std::string read_all(const std::string& path) {
     s << in.rdbuf();
     return s.str();
 }
+
+// A folder of the test's own under the temporary folder, removed at the end.
+struct TempFolder {
+    std::filesystem::path path;
+    explicit TempFolder(const std::string& name)
+        : path(std::filesystem::temp_directory_path() /
+               ("tarvex-" + name + "-" + std::to_string(::getpid()))) {
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+    }
+    ~TempFolder() { std::filesystem::remove_all(path); }
+};
 
 }  // namespace
 
@@ -77,4 +91,46 @@ TEST(ProgramSettings, FileLifecycle) {
     // A folder that cannot be written: reported by the result, nothing thrown.
     EXPECT_FALSE(save_settings((dir / "missing" / "Tarvex.ini").string(), 1, "pol"));
     std::filesystem::remove_all(dir);
+}
+
+TEST(ProgramSettings, AFailedRewriteKeepsTheOldFile) {
+    TempFolder dir("ini-full");
+    const std::string path = (dir.path / "Tarvex.ini").string();
+    ASSERT_TRUE(save_settings(path, 3, "lit"));
+    const std::string old_bytes = read_all(path);
+
+    // A disk that takes only a few bytes: the rewrite fails midway.
+    rlimit old_limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+    const auto old_handler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old_limit;
+    small.rlim_cur = 8;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = save_settings(path, 2, "rus");
+    ::setrlimit(RLIMIT_FSIZE, &old_limit);
+    ::signal(SIGXFSZ, old_handler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(read_all(path), old_bytes);
+    const StartupSettings s = read_or_create_settings(path);
+    EXPECT_EQ(s.PortNumber, 3);
+    EXPECT_EQ(s.LanguageCode, "lit");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path))
+        ++entries;
+    EXPECT_EQ(entries, 1);  // no temporary file left behind
+}
+
+TEST(ProgramSettings, AFileThatCannotBeWrittenIsReportedOnce) {
+    TempFolder dir("ini-report");
+    const std::string path = (dir.path / "no-such-folder" / "Tarvex.ini").string();
+    ::testing::internal::CaptureStderr();
+    const StartupSettings s = read_or_create_settings(path);
+    EXPECT_FALSE(save_settings(path, 2, "ang"));
+    EXPECT_FALSE(save_settings(path, 3, "ang"));
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(s.PortNumber, 1);
+    EXPECT_EQ(s.LanguageCode, "pol");
+    EXPECT_NE(said.find(path), std::string::npos) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
 }
