@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
-#include <fstream>
 #include <set>
 
 #include "link/file_access.h"
@@ -55,13 +54,12 @@ ProgramSettings parse_program_settings(std::string_view text) {
 }
 
 bool read_program_settings(const std::string& path, ProgramSettings& settings) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    FileReader file;
+    if (!file.open(path))
         return false;
     constexpr std::size_t kMaxBytes = 64 * 1024;
     std::string bytes(kMaxBytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(kMaxBytes));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    bytes.resize(static_cast<std::size_t>(file.sgetn(bytes.data(), kMaxBytes)));
     settings = parse_program_settings(bytes);
     return true;
 }

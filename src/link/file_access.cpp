@@ -10,6 +10,53 @@
 
 namespace tarvex {
 
+FileReader::~FileReader() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+bool FileReader::open(const std::string& path) {
+    // O_NONBLOCK: opening a FIFO without a writer would otherwise wait forever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        error_ = errno;
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error_ = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        return false;
+    }
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = fd;
+    error_ = 0;
+    setg(buf_.data(), buf_.data(), buf_.data());
+    return true;
+}
+
+FileReader::int_type FileReader::underflow() {
+    if (gptr() < egptr())
+        return traits_type::to_int_type(*gptr());
+    if (fd_ < 0)
+        return traits_type::eof();
+    // Keep the last character, so that a reader can put it back.
+    std::size_t kept = 0;
+    if (gptr() > eback()) {
+        buf_[0] = gptr()[-1];
+        kept = 1;
+    }
+    ssize_t n;
+    do
+        n = ::read(fd_, buf_.data() + kept, buf_.size() - kept);
+    while (n < 0 && errno == EINTR);
+    if (n <= 0)
+        return traits_type::eof();
+    setg(buf_.data(), buf_.data() + kept, buf_.data() + kept + n);
+    return traits_type::to_int_type(*gptr());
+}
+
 namespace {
 
 // The folder part of a path with its trailing '/', or "" for a bare name.

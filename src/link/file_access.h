@@ -1,11 +1,37 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <functional>
+#include <streambuf>
 #include <string>
 #include <string_view>
 
 namespace tarvex {
+
+// Reads a file through a small buffer, so memory stays bounded whatever the
+// file's size. Only a regular file is opened, and without blocking: a FIFO,
+// a device or a folder in its place is refused rather than waited for.
+class FileReader final : public std::streambuf {
+  public:
+    FileReader() = default;
+    ~FileReader() override;
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    // False when path cannot be opened or is not a regular file; error()
+    // then holds the errno.
+    bool open(const std::string& path);
+    int error() const { return error_; }
+
+  protected:
+    int_type underflow() override;
+
+  private:
+    int fd_ = -1;
+    int error_ = 0;
+    std::array<char, 4096> buf_{};
+};
 
 // Writes a file so that the old one survives any failure: the text goes to a
 // temporary file in the same folder, is flushed to the disk and only then

@@ -1,15 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <sstream>
 
 #include "app/program_settings.h"
+#include "app/ui_texts.h"
+#include "link/port_names.h"
 
 using namespace tarvex;
 
@@ -33,6 +40,21 @@ struct TempFolder {
     }
     ~TempFolder() { std::filesystem::remove_all(path); }
 };
+
+// Runs call on a thread of its own; true when it returned within a generous
+// deadline. A call stuck on the FIFO at fifo is then freed by opening and
+// closing the FIFO's other end, so that a failing test still ends.
+bool returns_in_time(const std::function<void()>& call, const std::string& fifo) {
+    auto done = std::async(std::launch::async, call);
+    if (done.wait_for(std::chrono::seconds(20)) == std::future_status::ready)
+        return true;
+    while (done.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+        const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -133,4 +155,43 @@ TEST(ProgramSettings, AFileThatCannotBeWrittenIsReportedOnce) {
     EXPECT_EQ(s.LanguageCode, "pol");
     EXPECT_NE(said.find(path), std::string::npos) << said;
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+}
+
+TEST(ProgramFiles, FilesThatAreNotRegularAreRefusedWithoutWaiting) {
+    TempFolder dir("own-files");
+    const std::string fifo = (dir.path / "fifo").string();
+    const std::string zero = (dir.path / "zero").string();
+    const std::string folder = (dir.path / "folder").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", zero);
+    std::filesystem::create_directories(folder);
+
+    for (const std::string& path : {fifo, zero, folder}) {
+        // Tarvex.ini: the defaults are used and the file is left as it is.
+        StartupSettings ini;
+        ::testing::internal::CaptureStderr();
+        EXPECT_TRUE(returns_in_time([&] { ini = read_or_create_settings(path); }, fifo)) << path;
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(ini.PortNumber, 1) << path;
+        EXPECT_EQ(ini.LanguageCode, "pol") << path;
+        EXPECT_NE(said.find(path), std::string::npos) << path << ": " << said;
+        struct stat st {};
+        EXPECT_EQ(::lstat(path.c_str(), &st), 0);
+        EXPECT_FALSE(S_ISREG(st.st_mode)) << path << " was replaced";
+
+        // Tarvex.ports: refused, the map unchanged.
+        PortMap map;
+        bool loaded = true;
+        EXPECT_TRUE(returns_in_time([&] { loaded = load_port_map(path, map); }, fifo)) << path;
+        EXPECT_FALSE(loaded) << path;
+        EXPECT_EQ(map.device[0], "/dev/ttyS0") << path;
+
+        // A language file: refused, the texts unchanged.
+        UiTexts texts;
+        texts.slot[3] = "kept";
+        EXPECT_TRUE(returns_in_time([&] { loaded = load_language_file(path, texts); }, fifo))
+            << path;
+        EXPECT_FALSE(loaded) << path;
+        EXPECT_EQ(texts[3], "kept") << path;
+    }
 }
