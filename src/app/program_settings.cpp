@@ -13,54 +13,47 @@ namespace tarvex {
 
 namespace {
 
-// The integer of a sign and digits, held at INT_MAX in size: any number
-// that large selects COM 1 all the same.
-int to_int(bool negative, std::string_view digits) {
-    long long v = 0;
-    for (char c : digits)
-        v = std::min<long long>(v * 10 + (c - '0'), INT_MAX);
-    return static_cast<int>(negative ? -v : v);
+ProgramSettings parse(TextScanner& in) {
+    ProgramSettings s;
+    std::string w;
+    // Every word replaces the language code, cut to the code's size.
+    auto word = [&] {
+        if (!in.word(w, kLanguageCodeMax))
+            return false;
+        s.LanguageCode = w;
+        return true;
+    };
+    // Each scan stops at its first item that cannot be read; the next goes on from there.
+    if (word())
+        in.skip_space();
+    if (word()) {
+        // The integer is held at INT_MAX in size: any number that large
+        // selects COM 1 all the same.
+        long long v = 0;
+        bool negative = false;
+        if (in.number(negative, [&v](int d) { v = std::min<long long>(v * 10 + d, INT_MAX); })) {
+            s.port_number = static_cast<int>(negative ? -v : v);
+            in.skip_space();
+        }
+    }
+    if (word())
+        word();
+    return s;
 }
 
 }  // namespace
 
 ProgramSettings parse_program_settings(std::string_view text) {
-    ProgramSettings s;
     TextScanner in(text);
-    std::string w;
-    auto take = [&s](const std::string& word) {
-        s.LanguageCode = word.substr(0, kLanguageCodeMax);
-    };
-    // Each scan stops at its first item that cannot be read; the next goes on from there.
-    if (in.word(w)) {
-        take(w);
-        in.skip_space();
-    }
-    if (in.word(w)) {
-        take(w);
-        bool negative = false;
-        std::string_view digits;
-        if (in.number(negative, digits)) {
-            s.port_number = to_int(negative, digits);
-            in.skip_space();
-        }
-    }
-    if (in.word(w)) {
-        take(w);
-        if (in.word(w))
-            take(w);
-    }
-    return s;
+    return parse(in);
 }
 
 bool read_program_settings(const std::string& path, ProgramSettings& settings) {
     FileReader file;
     if (!file.open(path))
         return false;
-    constexpr std::size_t kMaxBytes = 64 * 1024;
-    std::string bytes(kMaxBytes, '\0');
-    bytes.resize(static_cast<std::size_t>(file.sgetn(bytes.data(), kMaxBytes)));
-    settings = parse_program_settings(bytes);
+    TextScanner in(file);
+    settings = parse(in);
     return true;
 }
 

@@ -37,12 +37,11 @@ void load_controller_settings(Program& p, UserDialogs& dialogs, QWidget* owner) 
     const QString name = dialogs.open_file_name(owner, ui_text(p, 165));
     if (name.isEmpty())
         return;
-    std::string bytes;
-    if (!read_whole_file(name.toStdString(), bytes)) {
+    ParsedSettings parsed;
+    if (!read_settings_file(name.toStdString(), parsed)) {
         dialogs.message(owner, UserDialogs::Icon::Warning, kIoError, ui_text(p, 167));
         return;
     }
-    const ParsedSettings parsed = parse_settings_file(bytes);
     if (!parsed.ok) {
         dialogs.message(owner, UserDialogs::Icon::Warning, ui_text(p, 169), ui_text(p, 168));
         return;

@@ -1,7 +1,5 @@
 #include "config/settings_file.h"
 
-#include <fstream>
-
 #include "app/text_scanner.h"
 #include "link/settings_table.h"
 
@@ -34,35 +32,42 @@ namespace {
 
 constexpr std::size_t kMaxToken = 29;
 
-// The low 8 bits of a sign and digits, whatever their length.
-std::uint8_t low_byte(bool negative, std::string_view digits) {
-    unsigned v = 0;
-    for (char c : digits)
-        v = (v * 10 + static_cast<unsigned>(c - '0')) & 0xFF;
-    return static_cast<std::uint8_t>(negative ? (0u - v) & 0xFF : v);
+ParsedSettings parse(TextScanner& in) {
+    ParsedSettings r;
+    const auto& expected = settings_file_tokens();
+    // One character more than a token may have tells a longer one.
+    std::string tok;
+    for (std::size_t i = 0; i < 3; ++i)
+        if (!in.word(tok, kMaxToken + 1) || tok.size() > kMaxToken || tok != expected[i])
+            return r;
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        if (!in.word(tok, kMaxToken + 1) || tok.size() > kMaxToken || tok != expected[3 + i])
+            return r;
+        // The low 8 bits of the number, whatever its length.
+        unsigned v = 0;
+        bool negative = false;
+        if (!in.number(negative, [&v](int d) { v = (v * 10 + static_cast<unsigned>(d)) & 0xFF; }))
+            return r;
+        r.values[i] = static_cast<std::uint8_t>(negative ? (0u - v) & 0xFF : v);
+    }
+    r.ok = true;
+    return r;
 }
 
 }  // namespace
 
 ParsedSettings parse_settings_file(std::string_view text) {
-    ParsedSettings r;
-    const auto& expected = settings_file_tokens();
     TextScanner in(text);
-    std::string tok;
-    for (std::size_t i = 0; i < 3; ++i)
-        if (!in.word(tok) || tok.size() > kMaxToken || tok != expected[i])
-            return r;
-    for (std::size_t i = 0; i < kSettings.size(); ++i) {
-        bool negative = false;
-        std::string_view digits;
-        if (!in.word(tok) || tok.size() > kMaxToken || tok != expected[3 + i])
-            return r;
-        if (!in.number(negative, digits))
-            return r;
-        r.values[i] = low_byte(negative, digits);
-    }
-    r.ok = true;
-    return r;
+    return parse(in);
+}
+
+bool read_settings_file(const std::string& path, ParsedSettings& settings) {
+    FileReader file;
+    if (!file.open(path))
+        return false;
+    TextScanner in(file);
+    settings = parse(in);
+    return true;
 }
 
 int send_settings(LinkState& link, ControllerImage& image, const ParsedSettings& settings) {
@@ -70,16 +75,6 @@ int send_settings(LinkState& link, ControllerImage& image, const ParsedSettings&
         if (write_setting(link, image, kSettings[i].code, settings.values[i]) != 3)
             return static_cast<int>(i);
     return static_cast<int>(kSettings.size());
-}
-
-bool read_whole_file(const std::string& path, std::string& bytes, std::size_t max_bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(max_bytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(max_bytes));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return !in.bad();
 }
 
 }  // namespace tarvex

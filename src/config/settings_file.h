@@ -29,12 +29,13 @@ struct ParsedSettings {
 // characters, a missing token or a missing or non-numeric value is a
 // mismatch. Anything after the 28th value is ignored.
 ParsedSettings parse_settings_file(std::string_view text);
+// The same for a file, read only as far as the 28th value. False when it
+// cannot be opened or is not a regular file.
+bool read_settings_file(const std::string& path, ParsedSettings& settings);
 
 // Sends the 28 values with their write codes in file order. Returns 28 when
 // all were acknowledged with 3 bytes, else the index of the write that was
 // not (the writes before it stay sent).
 int send_settings(LinkState& link, ControllerImage& image, const ParsedSettings& settings);
-
-bool read_whole_file(const std::string& path, std::string& bytes, std::size_t max_bytes = 1 << 20);
 
 }  // namespace tarvex

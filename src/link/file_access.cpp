@@ -41,18 +41,18 @@ FileReader::int_type FileReader::underflow() {
         return traits_type::to_int_type(*gptr());
     if (fd_ < 0)
         return traits_type::eof();
-    // Keep the last character, so that a reader can put it back.
-    std::size_t kept = 0;
-    if (gptr() > eback()) {
-        buf_[0] = gptr()[-1];
-        kept = 1;
-    }
+    // Keep the last character in front of the new ones, so that a reader can
+    // put it back.
+    const std::size_t kept = gptr() > eback() ? 1 : 0;
+    const char last = kept ? gptr()[-1] : '\0';
     ssize_t n;
     do
         n = ::read(fd_, buf_.data() + kept, buf_.size() - kept);
     while (n < 0 && errno == EINTR);
     if (n <= 0)
         return traits_type::eof();
+    if (kept)
+        buf_[0] = last;
     setg(buf_.data(), buf_.data() + kept, buf_.data() + kept + n);
     return traits_type::to_int_type(*gptr());
 }

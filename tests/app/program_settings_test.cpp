@@ -83,6 +83,36 @@ TEST(ProgramSettings, ScansByOrderNotByKey) {
     }
 }
 
+TEST(ProgramSettings, AFileReadsAsItsTextWhateverItsSize) {
+    TempFolder dir("ini-read");
+    const std::string path = (dir.path / "Tarvex.ini").string();
+    // The reader takes the file in pieces of 4096 bytes: a sign that is no
+    // number is read again as a word, wherever it lies.
+    auto sign_at = [](std::size_t at) {
+        const std::string head = "[Ustawienia]\nCommPort=";
+        return head + std::string(at - head.size(), ' ') + "-x";
+    };
+    struct Case {
+        std::string text;
+        int port;
+        std::string code;
+    } cases[] = {
+        {"[Ustawienia]\nCommPort=" + std::string(100000, ' ') + "4\nLanguage= ita\n", 4, "ita"},
+        {"[Ustawienia]\nCommPort= 2\n" + std::string(100000, '\n') + "Language= rus\n", 2, "rus"},
+        {"[Ustawienia] " + std::string(100000, 'w') + " 3 a lit\n", 3, "lit"},
+        {sign_at(4094), 0, "-x"},
+        {sign_at(4095), 0, "-x"},
+        {sign_at(4096), 0, "-x"},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << c.text;
+        ProgramSettings s;
+        ASSERT_TRUE(read_program_settings(path, s));
+        EXPECT_EQ(s.port_number, c.port) << c.text.size();
+        EXPECT_EQ(s.LanguageCode, c.code) << c.text.size();
+    }
+}
+
 TEST(ProgramSettings, FileLifecycle) {
     const auto dir =
         std::filesystem::temp_directory_path() / ("tarvex-ini-" + std::to_string(::getpid()));
