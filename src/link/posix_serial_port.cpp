@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -56,6 +57,14 @@ bool PosixSerialPort::open(const std::string& device) {
     int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         last_open_error_ = errno;
+        return false;
+    }
+    // A port that another program holds is refused. The lock binds root too,
+    // which TIOCEXCL does not, and dies with its holder. It is taken first, so
+    // a refused opener leaves the holder's settings alone.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        last_open_error_ = errno;
+        ::close(fd);
         return false;
     }
     if (!isatty(fd) || ioctl(fd, TIOCEXCL) != 0 || !configure(fd)) {

@@ -4,9 +4,9 @@
 
 namespace tarvex {
 
-// A serial device through POSIX termios: exclusive, raw 9600 8N1, no flow
-// control, DTR and RTS cleared. Reads and writes wait with poll(), never with
-// fixed sleeps.
+// A serial device through POSIX termios: exclusive (an exclusive lock on the
+// device and TIOCEXCL), raw 9600 8N1, no flow control, DTR and RTS cleared. Reads and writes wait
+// with poll(), never with fixed sleeps.
 class PosixSerialPort final : public SerialPort {
   public:
     PosixSerialPort() = default;

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <thread>
 
@@ -165,6 +167,34 @@ TEST(TermiosLink, PortsThatCannotBeOpenedBehaveLikeSilence) {
         EXPECT_NE(link.port.last_open_error(), 0) << dev;
     }
     ::unlink(file.c_str());
+}
+
+TEST(TermiosLink, APortInUseIsRefusedUntilItsHolderClosesIt) {
+    SimProcess sim({"--no-pacing"});
+    ASSERT_TRUE(sim.ready());
+    Link first(sim.link());
+    first.poll_all();
+    ASSERT_EQ(first.state.NoConnection, 0);
+
+    // A second opener, even root, is refused and sees a silent controller.
+    PosixSerialPort probe;
+    EXPECT_FALSE(probe.open(sim.link()));
+    EXPECT_TRUE(probe.last_open_error() == EWOULDBLOCK || probe.last_open_error() == EBUSY)
+        << std::strerror(probe.last_open_error());
+    Link second(sim.link());
+    for (int i = 0; i < 3; ++i)
+        second.poll_all();
+    EXPECT_EQ(second.state.NoConnection, 1);
+    EXPECT_EQ(second.state.PollPeriod, 500);
+    first.poll_all();
+    EXPECT_EQ(first.state.NoConnection, 0);
+
+    // Once the holder closes the port, the next opener gets it.
+    close_port(first.state);
+    EXPECT_TRUE(probe.open(sim.link())) << std::strerror(probe.last_open_error());
+    probe.close();
+    second.poll_all();
+    EXPECT_EQ(second.state.NoConnection, 0);
 }
 
 TEST(TermiosLink, FaultySimulatorsFollowTheStateMachine) {
