@@ -18,11 +18,12 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 int ms_until(Clock::time_point deadline) {
-    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    // Round up so that a poll never wakes just before the deadline and spins.
-    if (deadline > Clock::now() && left.count() == 0)
-        return 1;
-    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+    const auto left = deadline - Clock::now();
+    if (left <= Clock::duration::zero())
+        return 0;
+    // Rounded up, so that a poll that times out never wakes before the
+    // deadline: a read then gives up after its whole timeout, not just before.
+    return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count());
 }
 
 bool configure(int fd) {
