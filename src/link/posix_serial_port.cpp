@@ -99,7 +99,8 @@ void PosixSerialPort::purge_transmit() {
 std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
     if (fd_ < 0)
         return 0;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(total_timeout_ms(bytes.size()));
+    const auto deadline =
+        Clock::now() + std::chrono::milliseconds(total_timeout_ms(bytes.size()) * timeout_scale_);
     std::size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
@@ -127,14 +128,16 @@ std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
 std::size_t PosixSerialPort::read(std::span<std::uint8_t> into) {
     if (fd_ < 0 || into.empty())
         return 0;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(total_timeout_ms(into.size()));
+    const auto deadline =
+        Clock::now() + std::chrono::milliseconds(total_timeout_ms(into.size()) * timeout_scale_);
+    const int inter_byte = kInterByteTimeoutMs * timeout_scale_;
     std::size_t got = 0;
     while (got < into.size()) {
         int wait = ms_until(deadline);
         if (wait == 0)
             break;
-        if (got > 0 && wait > kInterByteTimeoutMs)
-            wait = kInterByteTimeoutMs;
+        if (got > 0 && wait > inter_byte)
+            wait = inter_byte;
         pollfd p{fd_, POLLIN, 0};
         int rc = ::poll(&p, 1, wait);
         if (rc < 0) {
