@@ -6,6 +6,7 @@
 #include "app/ui_text_qt.h"
 #include "config/settings_file.h"
 #include "gfx/text_codec.h"
+#include "link/file_access.h"
 
 namespace tarvex {
 

@@ -1,6 +1,7 @@
 #include "config/settings_file.h"
 
 #include "app/text_scanner.h"
+#include "link/file_access.h"
 #include "link/settings_table.h"
 
 namespace tarvex {

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "link/controller_image.h"
-#include "link/file_access.h"
 #include "link/link_state.h"
 
 namespace tarvex {

@@ -18,20 +18,16 @@ FileReader::~FileReader() {
 bool FileReader::open(const std::string& path) {
     // O_NONBLOCK: opening a FIFO without a writer would otherwise wait forever.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        error_ = errno;
+    if (fd < 0)
         return false;
-    }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        error_ = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         ::close(fd);
         return false;
     }
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = fd;
-    error_ = 0;
     setg(buf_.data(), buf_.data(), buf_.data());
     return true;
 }

@@ -19,17 +19,14 @@ class FileReader final : public std::streambuf {
     FileReader(const FileReader&) = delete;
     FileReader& operator=(const FileReader&) = delete;
 
-    // False when path cannot be opened or is not a regular file; error()
-    // then holds the errno.
+    // False when path cannot be opened or is not a regular file.
     bool open(const std::string& path);
-    int error() const { return error_; }
 
   protected:
     int_type underflow() override;
 
   private:
     int fd_ = -1;
-    int error_ = 0;
     std::array<char, 4096> buf_{};
 };
 
