@@ -4,6 +4,7 @@
 
 #include "config/settings_file.h"
 #include "gfx/text_codec.h"
+#include "link/file_access.h"
 #include "ui/ui_text_qt.h"
 
 namespace tarvex {
@@ -38,12 +39,11 @@ void load_controller_settings(const FileContext& p, QWidget* owner) {
     const QString name = dialogs.open_file_name(owner, ui_text(p.texts, 165));
     if (name.isEmpty())
         return;
-    std::string bytes;
-    if (!read_whole_file(name.toStdString(), bytes)) {
+    ParsedSettings parsed;
+    if (!read_settings_file(name.toStdString(), parsed)) {
         dialogs.message(owner, UserDialogs::Icon::Warning, kIoError, ui_text(p.texts, 167));
         return;
     }
-    const ParsedSettings parsed = parse_settings_file(bytes);
     if (!parsed.ok) {
         dialogs.message(owner, UserDialogs::Icon::Warning, ui_text(p.texts, 169),
                         ui_text(p.texts, 168));

@@ -5,41 +5,51 @@
 namespace tarvex {
 
 namespace {
-bool space(char c) {
-    return std::isspace(static_cast<unsigned char>(c)) != 0;
+using Traits = std::char_traits<char>;
+bool space(int c) {
+    return c != Traits::eof() && std::isspace(static_cast<unsigned char>(c)) != 0;
 }
-bool digit(char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+bool digit(int c) {
+    return c != Traits::eof() && std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
 }  // namespace
 
+TextScanner::TextScanner(std::string_view text) : text_(text), in_(&text_) {}
+
 void TextScanner::skip_space() {
-    while (pos_ < t_.size() && space(t_[pos_]))
-        ++pos_;
+    while (space(in_->sgetc()))
+        in_->sbumpc();
 }
 
-bool TextScanner::word(std::string& out) {
+bool TextScanner::word(std::string& out, std::size_t keep) {
     skip_space();
-    const std::size_t start = pos_;
-    while (pos_ < t_.size() && !space(t_[pos_]))
-        ++pos_;
-    out.assign(t_.substr(start, pos_ - start));
-    return pos_ > start;
+    out.clear();
+    bool any = false;
+    for (int c = in_->sgetc(); c != Traits::eof() && !space(c); c = in_->snextc()) {
+        any = true;
+        if (out.size() < keep)
+            out += static_cast<char>(c);
+    }
+    return any;
 }
 
-bool TextScanner::number(bool& negative, std::string_view& digits) {
+bool TextScanner::number(bool& negative, const std::function<void(int)>& on_digit) {
     skip_space();
-    std::size_t p = pos_;
     negative = false;
-    if (p < t_.size() && (t_[p] == '+' || t_[p] == '-'))
-        negative = t_[p++] == '-';
-    const std::size_t first = p;
-    while (p < t_.size() && digit(t_[p]))
-        ++p;
-    if (p == first)
+    int c = in_->sgetc();
+    const bool sign = c == '+' || c == '-';
+    if (sign) {
+        negative = c == '-';
+        c = in_->snextc();
+    }
+    if (!digit(c)) {
+        if (sign)
+            in_->sungetc();
+        negative = false;
         return false;
-    digits = t_.substr(first, p - first);
-    pos_ = p;
+    }
+    for (; digit(c); c = in_->snextc())
+        on_digit(c - '0');
     return true;
 }
 
