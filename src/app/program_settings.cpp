@@ -1,6 +1,6 @@
 #include "app/program_settings.h"
 
-#include "app/text_scanner.h"
+#include "ui/text_scanner.h"
 
 #include <algorithm>
 #include <climits>

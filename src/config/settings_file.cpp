@@ -9,8 +9,8 @@
 #include <cstring>
 #include <fstream>
 
-#include "app/text_scanner.h"
 #include "link/settings_table.h"
+#include "ui/text_scanner.h"
 
 namespace tarvex {
 

@@ -13,10 +13,11 @@
 #include <sstream>
 
 #include "app/commands.h"
-#include "app/user_dialogs.h"
+#include "app/view_factory.h"
 #include "config/info_dialog.h"
 #include "config/reset_view.h"
 #include "support/shell_test.h"
+#include "ui/user_dialogs.h"
 
 using namespace tarvex;
 namespace fs = std::filesystem;
@@ -195,7 +196,7 @@ TEST_F(FileFixture, ResetViewPlacesItsControlsAndReportsTheOutcome) {
 
 TEST_F(FileFixture, ProgramInformationShowsBothVersions) {
     program.poll.InfoDialogOpen = 1;
-    InfoDialog dialog(program, window.get());
+    InfoDialog dialog(info_context(program), window.get());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("S157"));
     EXPECT_EQ(dialog.timer().interval(), 50);
     EXPECT_TRUE(dialog.version_text().isEmpty());

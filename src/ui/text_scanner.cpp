@@ -1,4 +1,4 @@
-#include "app/text_scanner.h"
+#include "ui/text_scanner.h"
 
 #include <cctype>
 

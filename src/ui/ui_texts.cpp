@@ -1,4 +1,4 @@
-#include "app/ui_texts.h"
+#include "ui/ui_texts.h"
 
 #include <fstream>
 #include <iterator>
