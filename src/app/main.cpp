@@ -60,6 +60,8 @@ int main(int argc, char** argv) {
     tarvex::Program program;
     program.StartDirectory = tarvex::current_directory();
     program.ProgramDirectory = tarvex::program_directory();
+    program.LanguageDirectory = qEnvironmentVariable("TARVEX_LANG_DIR").toStdString();
+    program.DocumentsDirectory = qEnvironmentVariable("TARVEX_DOCUMENTS_DIR").toStdString();
     tarvex::PosixSerialPort port;
     program.link.port = &port;
     tarvex::load_port_map(program.StartDirectory + "/" + tarvex::kPortsFileName,

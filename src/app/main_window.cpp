@@ -10,6 +10,7 @@
 #include "app/menu_bar.h"
 #include "app/paths.h"
 #include "app/program_settings.h"
+#include "app/qt_translation.h"
 #include "app/resources.h"
 #include "app/view_factory.h"
 #include "app/views.h"
@@ -38,7 +39,8 @@ MainWindow::MainWindow(Program& program, DesktopProbe desktop)
     : program_(program), desktop_(std::move(desktop)) {
     init_resources();
     if (!program_.dialogs) {
-        own_dialogs_ = std::make_unique<QtUserDialogs>();
+        own_dialogs_ =
+            std::make_unique<QtUserDialogs>(QString::fromStdString(program_.DocumentsDirectory));
         program_.dialogs = own_dialogs_.get();
     }
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -142,9 +144,14 @@ void MainWindow::choose_fonts() {
 }
 
 void MainWindow::load_language() {
-    const std::string path = language_file_path(program_.StartDirectory, program_.LanguageCode,
-                                                program_.ProgramDirectory);
+    const std::string path =
+        program_.LanguageDirectory.empty()
+            ? language_file_path(program_.StartDirectory, program_.LanguageCode,
+                                 program_.ProgramDirectory)
+            : program_.LanguageDirectory + "/Tarvex_lang." + program_.LanguageCode;
     load_language_file(path, program_.texts);
+    // File dialogs and message-box buttons follow the interface language.
+    install_qt_translation(program_.LanguageCode);
 }
 
 void MainWindow::save_program_settings() {

@@ -31,6 +31,10 @@ struct Program {
     // Shell.
     std::string StartDirectory;
     std::string ProgramDirectory;
+    // Set by the desktop launcher: where the language files and the user's
+    // documents are. Empty when the program is started by hand.
+    std::string LanguageDirectory;
+    std::string DocumentsDirectory;
     int CurrentView = 1;
     int DesktopWidth = 0, DesktopHeight = 0;  // the desktop size last seen
     int DesktopSizeClass = 1;
