@@ -6,9 +6,9 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "app/size_modes.h"
 #include "gfx/qpainter_canvas.h"
 #include "scope/scope_trace.h"
+#include "ui/size_modes.h"
 
 using namespace tarvex;
 

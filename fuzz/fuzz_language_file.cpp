@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/ui_texts.h"
+#include "ui/ui_texts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     tarvex::UiTexts texts;

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
+scripts/build.sh --program
 mkdir -p build/run
 cd build/run
 ../bin/tarvex-sim --link "$PWD/sim-tty" --ports-file Tarvex.ports &

@@ -10,21 +10,15 @@
 #include "app/menu_bar.h"
 #include "app/paths.h"
 #include "app/program_settings.h"
+#include "app/qt_translation.h"
 #include "app/resources.h"
-#include "app/template_view.h"
-#include "app/ui_text_qt.h"
-#include "app/user_dialogs.h"
-#include "app/view_widget.h"
+#include "app/view_factory.h"
 #include "app/views.h"
-#include "config/configuration_view.h"
-#include "config/file_commands.h"
-#include "config/info_dialog.h"
-#include "config/options_view.h"
-#include "config/reset_view.h"
 #include "link/port_names.h"
-#include "readings/readings_view.h"
-#include "scope/schema_view.h"
-#include "scope/scope_view.h"
+#include "ui/template_view.h"
+#include "ui/ui_text_qt.h"
+#include "ui/user_dialogs.h"
+#include "ui/view_widget.h"
 
 namespace tarvex {
 
@@ -45,7 +39,8 @@ MainWindow::MainWindow(Program& program, DesktopProbe desktop)
     : program_(program), desktop_(std::move(desktop)) {
     init_resources();
     if (!program_.dialogs) {
-        own_dialogs_ = std::make_unique<QtUserDialogs>();
+        own_dialogs_ =
+            std::make_unique<QtUserDialogs>(QString::fromStdString(program_.DocumentsDirectory));
         program_.dialogs = own_dialogs_.get();
     }
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -149,9 +144,14 @@ void MainWindow::choose_fonts() {
 }
 
 void MainWindow::load_language() {
-    const std::string path = language_file_path(program_.StartDirectory, program_.LanguageCode,
-                                                program_.ProgramDirectory);
+    const std::string path =
+        program_.LanguageDirectory.empty()
+            ? language_file_path(program_.StartDirectory, program_.LanguageCode,
+                                 program_.ProgramDirectory)
+            : program_.LanguageDirectory + "/Tarvex_lang." + program_.LanguageCode;
     load_language_file(path, program_.texts);
+    // File dialogs and message-box buttons follow the interface language.
+    install_qt_translation(program_.LanguageCode);
 }
 
 void MainWindow::save_program_settings() {
@@ -159,7 +159,7 @@ void MainWindow::save_program_settings() {
 }
 
 void MainWindow::set_title_slot(int slot) {
-    setWindowTitle(ui_text(program_, slot));
+    setWindowTitle(ui_text(view_texts(program_), slot));
 }
 
 void MainWindow::attach_menu(int menu_id) {
@@ -178,31 +178,6 @@ void MainWindow::attach_menu(int menu_id) {
 void MainWindow::apply_menu() {
     if (menu_bar_)
         menu_bar_->apply(program_.menu);
-}
-
-void MainWindow::create_view(int view) {
-    const int templ = template_for(view, program_.size.SizeMode);
-    ViewWidget* w = nullptr;
-    if (view == ViewReadings)
-        w = new ReadingsView(program_, client_);
-    else if (view == ViewConfiguration)
-        w = new ConfigurationView(program_, templ, client_);
-    else if (view == ViewOptions)
-        w = new OptionsView(program_, templ, client_);
-    else if (view == ViewReset)
-        w = new ResetView(program_, client_);
-    else if (view == ViewSchema)
-        w = new SchemaView(program_, client_);
-    else if (view == ViewOscilloscope)
-        w = new ScopeView(program_, client_);
-    else
-        w = new TemplateView(program_, view, templ, client_);
-    view_ = w;
-    const QSize c = client_->size();
-    if (view == ViewReadings)
-        w->place(-5, -10, program_.size.WindowWidth, program_.size.WindowHeight);
-    else
-        w->place(0, 0, c.width(), c.height());
 }
 
 void MainWindow::destroy_view() {
@@ -225,7 +200,13 @@ void MainWindow::set_up_view() {
 }
 
 void MainWindow::open_view(int view, bool set_up) {
-    create_view(view);
+    ViewWidget* w = make_view(program_, view, client_);
+    view_ = w;
+    const QSize c = client_->size();
+    if (view == ViewReadings)
+        w->place(-5, -10, program_.size.WindowWidth, program_.size.WindowHeight);
+    else
+        w->place(0, 0, c.width(), c.height());
     // The set-up runs before the view is shown: showing it paints, and a
     // paint must find the buffers reset for the current size (oscilloscope)
     // and the controls in their places (the learning button).
@@ -236,6 +217,16 @@ void MainWindow::open_view(int view, bool set_up) {
         view_->show();
     if (set_up)
         emit view_created(view);
+}
+
+void MainWindow::replace_view(int view) {
+    destroy_view();
+    // The Schema view is set up by the size applied after it.
+    open_view(view, view != ViewSchema);
+    program_.CurrentView = view;
+    set_title_slot(view_def(view).title_slot);
+    if (view == ViewSchema)
+        apply_size(program_.size.SizeMode);
 }
 
 void MainWindow::place_learning_button() {
@@ -260,13 +251,7 @@ void MainWindow::switch_to_view(int view) {
     }
     if (view == ViewReadings)
         p.CurrentView = view;
-    destroy_view();
-    // The Schema view is set up by the size applied after it.
-    open_view(view, view != ViewSchema);
-    p.CurrentView = view;
-    set_title_slot(view_def(view).title_slot);
-    if (view == ViewSchema)
-        apply_size(p.size.SizeMode);
+    replace_view(view);
     highlight_current_view(p.menu, p.CurrentView);
     apply_menu();
 }
@@ -306,8 +291,7 @@ void MainWindow::language_command(const std::string& code) {
 }
 
 void MainWindow::refresh_view_texts() {
-    Program& p = program_;
-    const int view = p.CurrentView;
+    const int view = program_.CurrentView;
     if (view == ViewReset) {
         // The Reset view is kept; its paint handling puts the texts on it.
         if (view_)
@@ -315,12 +299,7 @@ void MainWindow::refresh_view_texts() {
         set_title_slot(view_def(view).title_slot);
         return;
     }
-    destroy_view();
-    // The Schema view is set up by the size applied after it.
-    open_view(view, view != ViewSchema);
-    set_title_slot(view_def(view).title_slot);
-    if (view == ViewSchema)
-        apply_size(p.size.SizeMode);
+    replace_view(view);
 }
 
 void MainWindow::port_command(int port) {
@@ -335,7 +314,7 @@ void MainWindow::port_command(int port) {
 
 void MainWindow::show_program_information() {
     program_.poll.InfoDialogOpen = 1;
-    InfoDialog dialog(program_, this);
+    InfoDialog dialog(info_context(program_), this);
     dialog.exec();
     program_.poll.InfoDialogOpen = 0;
 }
@@ -366,10 +345,10 @@ void MainWindow::run_command(int id) {
             show_program_information();
             break;
         case cmd::Open:
-            load_controller_settings(program_, *program_.dialogs, view_.data());
+            load_controller_settings(file_context(program_), view_.data());
             break;
         case cmd::SaveAs:
-            save_controller_settings(program_, *program_.dialogs, view_.data());
+            save_controller_settings(file_context(program_), view_.data());
             break;
         default:
             break;  // Open and Save As come with the settings-file module

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/program.h"
-#include "app/view_widget.h"
+#include "ui/view_widget.h"
 
 namespace tarvex {
 
@@ -54,11 +54,13 @@ class MainWindow final : public QMainWindow {
     void place_window();
     void fit_window();
     void switch_to_view(int view);
-    void create_view(int view);
+    // Creates a view from its context, places it, sets it up when asked,
+    // places its controls and shows it.
+    void open_view(int view, bool set_up);
+    // Destroys the shown view and opens one of this kind in its place.
+    void replace_view(int view);
     void destroy_view();
     void set_up_view();
-    // Creates, sets up, places and shows a view.
-    void open_view(int view, bool set_up);
     void place_learning_button();
     void apply_size(int mode);
     void select_size_factors();

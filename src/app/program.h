@@ -3,20 +3,21 @@
 #include <string>
 
 #include "app/menu_model.h"
-#include "app/poll_shared.h"
-#include "app/size_modes.h"
-#include "app/ui_texts.h"
-#include "config/configuration_form.h"
+#include "config/settings_state.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
 #include "readings/dashboard.h"
 #include "readings/dial_tables.h"
 #include "scope/scope_trace.h"
+#include "ui/poll_shared.h"
+#include "ui/size_modes.h"
+#include "ui/ui_texts.h"
 
 namespace tarvex {
 
 // The program-wide state of the running program: one instance, owned by
-// main(), reached by reference from the main window and the views.
+// main(), reached by reference from the main window, which gives each view
+// and dialog references to the parts it uses.
 class UserDialogs;
 
 struct Program {
@@ -30,6 +31,10 @@ struct Program {
     // Shell.
     std::string StartDirectory;
     std::string ProgramDirectory;
+    // Set by the desktop launcher: where the language files and the user's
+    // documents are. Empty when the program is started by hand.
+    std::string LanguageDirectory;
+    std::string DocumentsDirectory;
     int CurrentView = 1;
     int DesktopWidth = 0, DesktopHeight = 0;  // the desktop size last seen
     int DesktopSizeClass = 1;
@@ -44,9 +49,7 @@ struct Program {
     PollShared poll;
 
     // Settings views.
-    struct ConfigShared : ConfigurationState {
-        int OptionsSubDialogOpen = 0;
-    } config;
+    SettingsViewsState config;
 
     // Live readings.
     DialTables dial;

@@ -1,65 +1,59 @@
 #include "app/program_settings.h"
 
-#include "app/text_scanner.h"
+#include "ui/text_scanner.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdio>
-#include <fstream>
+#include <set>
+
+#include "link/file_access.h"
 
 namespace tarvex {
 
 namespace {
 
-// The integer of a sign and digits, held at INT_MAX in size: any number
-// that large selects COM 1 all the same.
-int to_int(bool negative, std::string_view digits) {
-    long long v = 0;
-    for (char c : digits)
-        v = std::min<long long>(v * 10 + (c - '0'), INT_MAX);
-    return static_cast<int>(negative ? -v : v);
+ProgramSettings parse(TextScanner& in) {
+    ProgramSettings s;
+    std::string w;
+    // Every word replaces the language code, cut to the code's size.
+    auto word = [&] {
+        if (!in.word(w, kLanguageCodeMax))
+            return false;
+        s.LanguageCode = w;
+        return true;
+    };
+    // Each scan stops at its first item that cannot be read; the next goes on from there.
+    if (word())
+        in.skip_space();
+    if (word()) {
+        // The integer is held at INT_MAX in size: any number that large
+        // selects COM 1 all the same.
+        long long v = 0;
+        bool negative = false;
+        if (in.number(negative, [&v](int d) { v = std::min<long long>(v * 10 + d, INT_MAX); })) {
+            s.port_number = static_cast<int>(negative ? -v : v);
+            in.skip_space();
+        }
+    }
+    if (word())
+        word();
+    return s;
 }
 
 }  // namespace
 
 ProgramSettings parse_program_settings(std::string_view text) {
-    ProgramSettings s;
     TextScanner in(text);
-    std::string w;
-    auto take = [&s](const std::string& word) {
-        s.LanguageCode = word.substr(0, kLanguageCodeMax);
-    };
-    // Each scan stops at its first item that cannot be read; the next goes on from there.
-    if (in.word(w)) {
-        take(w);
-        in.skip_space();
-    }
-    if (in.word(w)) {
-        take(w);
-        bool negative = false;
-        std::string_view digits;
-        if (in.number(negative, digits)) {
-            s.port_number = to_int(negative, digits);
-            in.skip_space();
-        }
-    }
-    if (in.word(w)) {
-        take(w);
-        if (in.word(w))
-            take(w);
-    }
-    return s;
+    return parse(in);
 }
 
 bool read_program_settings(const std::string& path, ProgramSettings& settings) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    FileReader file;
+    if (!file.open(path))
         return false;
-    constexpr std::size_t kMaxBytes = 64 * 1024;
-    std::string bytes(kMaxBytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(kMaxBytes));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    settings = parse_program_settings(bytes);
+    TextScanner in(file);
+    settings = parse(in);
     return true;
 }
 
@@ -69,12 +63,17 @@ std::string program_settings_text(int port_number, const std::string& language_c
 }
 
 bool save_settings(const std::string& path, int port_number, const std::string& language_code) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out << program_settings_text(port_number, language_code);
-    out.flush();
-    return static_cast<bool>(out);
+    std::string error;
+    if (write_file_atomically(path, program_settings_text(port_number, language_code), error))
+        return true;
+    // Said once for each file: a start folder that cannot be written would
+    // otherwise repeat it at every port and language command.
+    static std::set<std::string> reported;
+    if (reported.insert(path).second)
+        std::fprintf(stderr,
+                     "tarvex: cannot write %s (%s); the port and language will not be kept\n",
+                     path.c_str(), error.c_str());
+    return false;
 }
 
 StartupSettings read_or_create_settings(const std::string& path) {

@@ -19,15 +19,19 @@ struct ProgramSettings {
 // the port number. The key words are not checked: only the order counts.
 ProgramSettings parse_program_settings(std::string_view text);
 
-// Reads the file into settings; false when it cannot be opened.
+// Reads the file into settings; false when it cannot be opened or is not a
+// regular file.
 bool read_program_settings(const std::string& path, ProgramSettings& settings);
 
 // The file's three lines for a port and a language.
 std::string program_settings_text(int port_number, const std::string& language_code);
-// Rewrites the whole file; false when it could not be written.
+// Rewrites the whole file beside it, then renames it over the old one, so a
+// failed write keeps the old file. False when it could not be written; the
+// first failure for a path is said on standard error.
 bool save_settings(const std::string& path, int port_number, const std::string& language_code);
 
-// Reads the file, or creates it with port 1 and "pol" when it is missing.
+// Reads the file, or creates it with port 1 and "pol" when it cannot be read.
+// Something other than a regular file in its place is left as it is.
 // Gives the port that the settings select (1..4; 1 for any other number).
 struct StartupSettings {
     int PortNumber = 1;

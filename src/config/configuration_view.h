@@ -9,7 +9,7 @@ namespace tarvex {
 class ConfigurationView final : public SettingsView {
     Q_OBJECT
   public:
-    ConfigurationView(Program& program, int template_id, QWidget* parent);
+    ConfigurationView(const SettingsContext& context, int template_id, QWidget* parent);
     void fill_lists() override;
 
   protected:

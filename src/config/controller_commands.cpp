@@ -1,7 +1,7 @@
 #include "config/controller_commands.h"
 
-#include "app/format.h"
 #include "link/settings_table.h"
+#include "ui/format.h"
 
 namespace tarvex {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/ui_texts.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
+#include "ui/ui_texts.h"
 
 namespace tarvex {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/dialog_units.h"
+#include "ui/dialog_units.h"
 
 namespace tarvex {
 

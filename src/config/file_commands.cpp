@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 
-#include "app/program.h"
-#include "app/ui_text_qt.h"
 #include "config/settings_file.h"
 #include "gfx/text_codec.h"
+#include "link/file_access.h"
+#include "ui/ui_text_qt.h"
 
 namespace tarvex {
 
@@ -15,40 +15,43 @@ const QString kIoError = QStringLiteral("I/O Error");
 
 }  // namespace
 
-void save_controller_settings(Program& p, UserDialogs& dialogs, QWidget* owner) {
+void save_controller_settings(const FileContext& p, QWidget* owner) {
+    UserDialogs& dialogs = p.dialogs;
     QString name;
     for (;;) {
-        name = dialogs.save_file_name(owner, ui_text(p, 166), name);
+        name = dialogs.save_file_name(owner, ui_text(p.texts, 166), name);
         if (name.isEmpty())
             return;
         if (!QFileInfo(name).isFile())
             break;
-        if (dialogs.ask_yes_no(owner, ui_text(p, 172), ui_text(p, 173)))
+        if (dialogs.ask_yes_no(owner, ui_text(p.texts, 172), ui_text(p.texts, 173)))
             break;
     }
     std::string error;
     if (!write_file_atomically(name.toStdString(), settings_file_text(p.image), error))
         dialogs.message(owner, UserDialogs::Icon::Warning, kIoError,
-                        ui_text(p, 167) +
+                        ui_text(p.texts, 167) +
                             QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
 }
 
-void load_controller_settings(Program& p, UserDialogs& dialogs, QWidget* owner) {
-    const QString name = dialogs.open_file_name(owner, ui_text(p, 165));
+void load_controller_settings(const FileContext& p, QWidget* owner) {
+    UserDialogs& dialogs = p.dialogs;
+    const QString name = dialogs.open_file_name(owner, ui_text(p.texts, 165));
     if (name.isEmpty())
         return;
-    std::string bytes;
-    if (!read_whole_file(name.toStdString(), bytes)) {
-        dialogs.message(owner, UserDialogs::Icon::Warning, kIoError, ui_text(p, 167));
+    ParsedSettings parsed;
+    if (!read_settings_file(name.toStdString(), parsed)) {
+        dialogs.message(owner, UserDialogs::Icon::Warning, kIoError, ui_text(p.texts, 167));
         return;
     }
-    const ParsedSettings parsed = parse_settings_file(bytes);
     if (!parsed.ok) {
-        dialogs.message(owner, UserDialogs::Icon::Warning, ui_text(p, 169), ui_text(p, 168));
+        dialogs.message(owner, UserDialogs::Icon::Warning, ui_text(p.texts, 169),
+                        ui_text(p.texts, 168));
         return;
     }
     if (send_settings(p.link, p.image, parsed) != static_cast<int>(parsed.values.size()))
-        dialogs.message(owner, UserDialogs::Icon::Warning, ui_text(p, 170), ui_text(p, 171));
+        dialogs.message(owner, UserDialogs::Icon::Warning, ui_text(p.texts, 170),
+                        ui_text(p.texts, 171));
 }
 
 }  // namespace tarvex

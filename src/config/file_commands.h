@@ -1,14 +1,23 @@
 #pragma once
 
-#include "app/user_dialogs.h"
+#include "link/controller_image.h"
+#include "link/link_state.h"
+#include "ui/ui_text_qt.h"
+#include "ui/user_dialogs.h"
 
 namespace tarvex {
 
-struct Program;
+// What the file commands read and write, and the dialogs they ask with.
+struct FileContext {
+    LinkState& link;
+    ControllerImage& image;
+    UserDialogs& dialogs;
+    ViewTexts texts;
+};
 
 // File > Save As...: the controller's settings as the image holds them.
-void save_controller_settings(Program& program, UserDialogs& dialogs, QWidget* owner);
+void save_controller_settings(const FileContext& context, QWidget* owner);
 // File > Open...: a checked file sent to the controller setting by setting.
-void load_controller_settings(Program& program, UserDialogs& dialogs, QWidget* owner);
+void load_controller_settings(const FileContext& context, QWidget* owner);
 
 }  // namespace tarvex

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ui_texts.h"
 #include "link/controller_image.h"
+#include "ui/ui_texts.h"
 
 namespace tarvex {
 

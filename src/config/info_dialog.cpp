@@ -6,15 +6,15 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/program.h"
-#include "app/template_font.h"
-#include "app/ui_text_qt.h"
 #include "config/controller_commands.h"
 #include "gfx/text_codec.h"
+#include "ui/template_font.h"
+#include "ui/ui_text_qt.h"
 
 namespace tarvex {
 
-InfoDialog::InfoDialog(Program& program, QWidget* parent) : QDialog(parent), program_(program) {
+InfoDialog::InfoDialog(const InfoContext& context, QWidget* parent)
+    : QDialog(parent), ctx_(context) {
     // Template 103: 219 x 169 dialog units in MS Sans Serif 10 point.
     setFont(template_font(10));
     const DialogUnits du = dialog_units(font());
@@ -69,11 +69,11 @@ InfoDialog::InfoDialog(Program& program, QWidget* parent) : QDialog(parent), pro
     }
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &InfoDialog::tick);
-    timer_.start(program_.link.PollPeriod);
+    timer_.start(ctx_.link.PollPeriod);
 }
 
 void InfoDialog::set_texts() {
-    auto text = [this](int slot) { return ui_text(program_, slot); };
+    auto text = [this](int slot) { return ui_text(ctx_.texts, slot); };
     name_->setText(text(156));
     setWindowTitle(text(157));
     program_label_->setText(text(158));
@@ -87,8 +87,8 @@ void InfoDialog::showEvent(QShowEvent* event) {
 }
 
 void InfoDialog::tick() {
-    const std::string t = poll_version_text(program_.link, program_.image, program_.texts);
-    version_->setText(ui_string(program_, t));
+    const std::string t = poll_version_text(ctx_.link, ctx_.image, ctx_.texts.texts);
+    version_->setText(ui_string(ctx_.texts, t));
 }
 
 QString InfoDialog::version_text() const {
@@ -97,7 +97,7 @@ QString InfoDialog::version_text() const {
 
 void InfoDialog::done(int result) {
     timer_.stop();
-    program_.poll.InfoDialogOpen = 0;
+    ctx_.poll.InfoDialogOpen = 0;
     QDialog::done(result);
 }
 

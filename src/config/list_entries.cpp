@@ -1,5 +1,5 @@
 #include "config/list_entries.h"
-#include "app/format.h"
+#include "ui/format.h"
 
 namespace tarvex {
 

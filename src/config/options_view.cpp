@@ -4,14 +4,13 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/program.h"
-#include "app/ui_text_qt.h"
 #include "gfx/text_codec.h"
+#include "ui/ui_text_qt.h"
 
 namespace tarvex {
 
-OptionsView::OptionsView(Program& program, int template_id, QWidget* parent)
-    : SettingsView(program, 3, template_id, parent) {
+OptionsView::OptionsView(const SettingsContext& context, int template_id, QWidget* parent)
+    : SettingsView(context, 3, template_id, parent) {
     bind(options_lists(), options_checks());
     if (auto* b = qobject_cast<QPushButton*>(form_.control(1014)))
         connect(b, &QPushButton::clicked, this, &OptionsView::open_emul_do);
@@ -19,40 +18,38 @@ OptionsView::OptionsView(Program& program, int template_id, QWidget* parent)
 
 void OptionsView::fill_lists() {
     for (const ListBinding& l : options_lists())
-        form_.fill(l.id, l.entries(program_.texts), charset());
+        form_.fill(l.id, l.entries(ctx_.texts.texts), charset());
 }
 
 void OptionsView::refresh() {
-    form_.apply(refresh_options_view(program_.image));
+    form_.apply(refresh_options_view(ctx_.image));
 }
 
 bool OptionsView::paused() const {
-    return program_.poll.InfoDialogOpen != 0 || program_.config.OptionsSubDialogOpen != 0;
+    return ctx_.poll.InfoDialogOpen != 0 || ctx_.state.OptionsSubDialogOpen != 0;
 }
 
 void OptionsView::open_emul_do() {
-    program_.config.OptionsSubDialogOpen = 1;
+    ctx_.state.OptionsSubDialogOpen = 1;
     {
-        EmulDODialog dialog(program_, this);
+        EmulDODialog dialog(ctx_, this);
         dialog.exec();
     }
-    program_.config.OptionsSubDialogOpen = 0;
+    ctx_.state.OptionsSubDialogOpen = 0;
 }
 
-EmulDODialog::EmulDODialog(Program& program, QWidget* parent)
-    : QDialog(parent),
-      program_(program),
-      form_(*dialog_template(170), this, program.poll.ListPaused) {
-    const Charset cs = charset_for(program.LanguageCode);
-    setWindowTitle(ui_text(program, 98));
-    form_.set_texts(program.texts, cs);
+EmulDODialog::EmulDODialog(const SettingsContext& context, QWidget* parent)
+    : QDialog(parent), ctx_(context), form_(*dialog_template(170), this, context.poll.ListPaused) {
+    const Charset cs = charset_for(ctx_.texts.LanguageCode);
+    setWindowTitle(ui_text(ctx_.texts, 98));
+    form_.set_texts(ctx_.texts.texts, cs);
     form_.layout(QSize());
     setFixedSize(form_.template_size());
     for (const ListBinding& l : emul_do_lists()) {
-        form_.fill(l.id, l.entries(program.texts), cs);
+        form_.fill(l.id, l.entries(ctx_.texts.texts), cs);
         connect(form_.list(l.id), &QComboBox::activated, this, [this, &l](int k) {
-            for (const Write& w : l.pick(program_.image, k))
-                write_setting(program_.link, program_.image, w.code, w.value);
+            for (const Write& w : l.pick(ctx_.image, k))
+                write_setting(ctx_.link, ctx_.image, w.code, w.value);
         });
     }
     if (auto* b = qobject_cast<QPushButton*>(form_.control(1))) {
@@ -70,11 +67,11 @@ EmulDODialog::EmulDODialog(Program& program, QWidget* parent)
 
 void EmulDODialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    timer_.start(program_.link.PollPeriod);
+    timer_.start(ctx_.link.PollPeriod);
 }
 
 void EmulDODialog::tick() {
-    Program& p = program_;
+    const SettingsContext& p = ctx_;
     if (!p.poll.ListPaused) {
         poll_status(p.link, p.image);
         if (p.link.NoConnection == 0 && controller_generation(p.image) == 2)

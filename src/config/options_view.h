@@ -12,7 +12,7 @@ namespace tarvex {
 class OptionsView final : public SettingsView {
     Q_OBJECT
   public:
-    OptionsView(Program& program, int template_id, QWidget* parent);
+    OptionsView(const SettingsContext& context, int template_id, QWidget* parent);
     void fill_lists() override;
 
   protected:
@@ -28,7 +28,7 @@ class OptionsView final : public SettingsView {
 class EmulDODialog final : public QDialog {
     Q_OBJECT
   public:
-    EmulDODialog(Program& program, QWidget* parent);
+    EmulDODialog(const SettingsContext& context, QWidget* parent);
     void tick();
     TemplateForm& form() { return form_; }
     QTimer& timer() { return timer_; }
@@ -37,7 +37,7 @@ class EmulDODialog final : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    Program& program_;
+    SettingsContext ctx_;
     TemplateForm form_;
     QTimer timer_;
 };

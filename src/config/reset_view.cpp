@@ -4,12 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/program.h"
-#include "app/template_font.h"
-#include "app/ui_text_qt.h"
-#include "app/user_dialogs.h"
 #include "config/controller_commands.h"
 #include "gfx/text_codec.h"
+#include "ui/template_font.h"
+#include "ui/ui_text_qt.h"
 
 namespace tarvex {
 
@@ -32,7 +30,8 @@ constexpr ResetLayout kLayouts[5] = {
 
 }  // namespace
 
-ResetView::ResetView(Program& program, QWidget* parent) : TemplateView(program, 5, 126, parent) {
+ResetView::ResetView(const ResetContext& context, QWidget* parent)
+    : TemplateView(5, 126, parent), ctx_(context) {
     // The template's font: MS Sans Serif 12 point.
     QFont f(QStringLiteral("Liberation Sans"));
     f.setPixelSize(16);
@@ -44,10 +43,10 @@ ResetView::ResetView(Program& program, QWidget* parent) : TemplateView(program, 
 }
 
 void ResetView::window_paint() {
-    Program& p = program_;
+    const ResetContext& p = ctx_;
     if (geometry() != QRect(0, 0, p.size.WindowWidth, p.size.WindowHeight))
         place(0, 0, p.size.WindowWidth, p.size.WindowHeight);
-    auto text = [&](int slot) { return ui_text(p, slot); };
+    auto text = [&](int slot) { return ui_text(p.texts, slot); };
     if (auto* l = qobject_cast<QLabel*>(control(1104)))
         l->setText(text(134));
     if (auto* l = qobject_cast<QLabel*>(control(1105)))
@@ -62,12 +61,11 @@ void ResetView::window_paint() {
 }
 
 void ResetView::reset_clicked() {
-    Program& p = program_;
+    const ResetContext& p = ctx_;
     const bool ok = factory_reset(p.link, p.image);
-    auto text = [&](int slot) { return ui_text(p, slot); };
-    if (p.dialogs)
-        p.dialogs->message(this, ok ? UserDialogs::Icon::Information : UserDialogs::Icon::Warning,
-                           text(137), text(ok ? 138 : 139));
+    auto text = [&](int slot) { return ui_text(p.texts, slot); };
+    p.dialogs.message(this, ok ? UserDialogs::Icon::Information : UserDialogs::Icon::Warning,
+                      text(137), text(ok ? 138 : 139));
 }
 
 }  // namespace tarvex

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ui_texts.h"
+#include "ui/ui_texts.h"
 #include "config/settings_file.h"
 #include "link/controller_image.h"
 

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,24 +28,13 @@ struct ParsedSettings {
 // characters, a missing token or a missing or non-numeric value is a
 // mismatch. Anything after the 28th value is ignored.
 ParsedSettings parse_settings_file(std::string_view text);
+// The same for a file, read only as far as the 28th value. False when it
+// cannot be opened or is not a regular file.
+bool read_settings_file(const std::string& path, ParsedSettings& settings);
 
 // Sends the 28 values with their write codes in file order. Returns 28 when
 // all were acknowledged with 3 bytes, else the index of the write that was
 // not (the writes before it stay sent).
 int send_settings(LinkState& link, ControllerImage& image, const ParsedSettings& settings);
-
-// Writes a file so that the old one survives any failure: the text goes to a
-// temporary file in the same folder, is flushed to the disk and only then
-// renamed over the target. On failure the temporary file is removed and
-// error says why.
-struct FileWriter {
-    // Writes n bytes to fd; returns what ::write returns. Tests replace it to
-    // simulate a full disk.
-    std::function<long(int fd, const char* data, std::size_t n)> write;
-};
-bool write_file_atomically(const std::string& path, std::string_view bytes, std::string& error,
-                           const FileWriter& writer = {});
-
-bool read_whole_file(const std::string& path, std::string& bytes, std::size_t max_bytes = 1 << 20);
 
 }  // namespace tarvex

@@ -9,9 +9,8 @@
 #include <QResizeEvent>
 #include <QWheelEvent>
 
-#include "app/program.h"
-#include "app/template_font.h"
 #include "gfx/text_codec.h"
+#include "ui/template_font.h"
 
 namespace tarvex {
 
@@ -215,9 +214,11 @@ void TemplateForm::apply(const std::vector<ControlState>& states) {
     }
 }
 
-SettingsView::SettingsView(Program& program, int view, int template_id, QWidget* parent)
-    : ViewWidget(program, view, template_id, parent),
-      form_(*dialog_template(template_id), this, program.poll.ListPaused) {
+SettingsView::SettingsView(const SettingsContext& context, int view, int template_id,
+                           QWidget* parent)
+    : ViewWidget(view, template_id, parent),
+      ctx_(context),
+      form_(*dialog_template(template_id), this, context.poll.ListPaused) {
     surface().fill(palette().color(QPalette::Window));
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &SettingsView::tick);
@@ -233,11 +234,11 @@ void SettingsView::resizeEvent(QResizeEvent* event) {
 }
 
 Charset SettingsView::charset() const {
-    return charset_for(program_.LanguageCode);
+    return charset_for(ctx_.texts.LanguageCode);
 }
 
 void SettingsView::set_texts() {
-    form_.set_texts(program_.texts, charset());
+    form_.set_texts(ctx_.texts.texts, charset());
 }
 
 void SettingsView::bind(const std::vector<ListBinding>& lists,
@@ -247,28 +248,28 @@ void SettingsView::bind(const std::vector<ListBinding>& lists,
         if (!box)
             continue;
         connect(box, &QComboBox::activated, this,
-                [this, &l](int k) { send(l.pick(program_.image, k)); });
+                [this, &l](int k) { send(l.pick(ctx_.image, k)); });
     }
     for (const CheckBinding& c : checks) {
         auto* box = qobject_cast<QCheckBox*>(form_.control(c.id));
         if (!box)
             continue;
         connect(box, &QCheckBox::clicked, this,
-                [this, &c](bool on) { send(c.click(program_.image, on)); });
+                [this, &c](bool on) { send(c.click(ctx_.image, on)); });
     }
 }
 
 void SettingsView::send(const std::vector<Write>& writes) {
     for (const Write& w : writes)
-        write_setting(program_.link, program_.image, w.code, w.value);
+        write_setting(ctx_.link, ctx_.image, w.code, w.value);
 }
 
 bool SettingsView::paused() const {
-    return program_.poll.InfoDialogOpen != 0;
+    return ctx_.poll.InfoDialogOpen != 0;
 }
 
 void SettingsView::tick() {
-    Program& p = program_;
+    const SettingsContext& p = ctx_;
     if (paused())
         return;
     if (!p.poll.ListPaused) {
@@ -285,8 +286,8 @@ void SettingsView::tick() {
 }
 
 void SettingsView::window_paint() {
-    timer_.start(program_.link.PollPeriod);
-    const QRect want(0, 0, program_.size.WindowWidth, program_.size.WindowHeight);
+    timer_.start(ctx_.link.PollPeriod);
+    const QRect want(0, 0, ctx_.size.WindowWidth, ctx_.size.WindowHeight);
     if (geometry() != want)
         place(0, 0, want.width(), want.height());
 }

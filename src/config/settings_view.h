@@ -5,13 +5,28 @@
 
 #include <map>
 
-#include "app/view_widget.h"
 #include "config/dialog_templates.h"
 #include "config/form.h"
+#include "config/settings_state.h"
+#include "link/controller_image.h"
+#include "link/link_state.h"
+#include "ui/poll_shared.h"
+#include "ui/size_modes.h"
+#include "ui/ui_text_qt.h"
+#include "ui/view_widget.h"
 
 namespace tarvex {
 
-struct LinkState;
+// What the Configuration and Options views and the EmulDO dialog read and
+// write.
+struct SettingsContext {
+    LinkState& link;
+    ControllerImage& image;
+    PollShared& poll;
+    const SizeState& size;
+    ViewTexts texts;
+    SettingsViewsState& state;
+};
 
 // A drop-down list that pauses every view's polling while it is open. The
 // pause ends however the list closes: a pick, Escape, a click outside, the
@@ -69,7 +84,7 @@ class TemplateForm {
 class SettingsView : public ViewWidget {
     Q_OBJECT
   public:
-    SettingsView(Program& program, int view, int template_id, QWidget* parent);
+    SettingsView(const SettingsContext& context, int view, int template_id, QWidget* parent);
 
     // Fills every list and puts the interface texts on the controls.
     virtual void fill_lists() = 0;
@@ -89,6 +104,7 @@ class SettingsView : public ViewWidget {
     virtual bool paused() const;
     Charset charset() const;
 
+    SettingsContext ctx_;
     TemplateForm form_;
     QTimer timer_;
 };

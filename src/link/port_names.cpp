@@ -1,7 +1,8 @@
 #include "link/port_names.h"
 
-#include <fstream>
 #include <istream>
+
+#include "link/file_access.h"
 
 namespace tarvex {
 
@@ -14,6 +15,20 @@ std::string trim(const std::string& s) {
         return {};
     auto e = s.find_last_not_of(ws);
     return s.substr(b, e - b + 1);
+}
+
+// Reads a line without its line feed, keeping at most keep characters of it;
+// the rest of a longer line is read and dropped. False at the end of input.
+bool read_line(std::istream& in, std::string& line, std::size_t keep) {
+    line.clear();
+    std::streambuf* buf = in.rdbuf();
+    int c = buf->sbumpc();
+    if (c == std::char_traits<char>::eof())
+        return false;
+    for (; c != std::char_traits<char>::eof() && c != '\n'; c = buf->sbumpc())
+        if (line.size() < keep)
+            line += static_cast<char>(c);
+    return true;
 }
 
 }  // namespace
@@ -41,7 +56,7 @@ void parse_port_map(std::istream& in, PortMap& map, std::vector<std::string>* pr
     int line_no = 0;
     // A port file is a handful of lines; anything longer than this is not one.
     constexpr std::size_t kMaxLine = 4096;
-    while (std::getline(in, line)) {
+    while (read_line(in, line, kMaxLine + 1)) {
         ++line_no;
         if (line.size() > kMaxLine) {
             if (problems)
@@ -68,9 +83,10 @@ void parse_port_map(std::istream& in, PortMap& map, std::vector<std::string>* pr
 }
 
 bool load_port_map(const std::string& path, PortMap& map, std::vector<std::string>* problems) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    FileReader file;
+    if (!file.open(path))
         return false;
+    std::istream in(&file);
     parse_port_map(in, map, problems);
     return true;
 }

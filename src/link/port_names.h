@@ -26,9 +26,11 @@ const std::string& device_for(const PortMap& map, const std::string& port_name);
 
 // Reads port lines into map. Blank lines and lines starting with '#' are
 // ignored; a line that is not "COMn=path" with n 1..4 and a non-empty path is
-// skipped and described in problems (with its line number). Never fails.
+// skipped and described in problems (with its line number), as is a line
+// over 4096 characters, which is never held whole. Never fails.
 void parse_port_map(std::istream& in, PortMap& map, std::vector<std::string>* problems = nullptr);
-// Same for a file; a missing file leaves the map as it is. True when the file existed.
+// Same for a file; a missing file, or one that is not a regular file, leaves
+// the map as it is. True when the file was read.
 bool load_port_map(const std::string& path, PortMap& map,
                    std::vector<std::string>* problems = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -17,11 +18,12 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 int ms_until(Clock::time_point deadline) {
-    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    // Round up so that a poll never wakes just before the deadline and spins.
-    if (deadline > Clock::now() && left.count() == 0)
-        return 1;
-    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+    const auto left = deadline - Clock::now();
+    if (left <= Clock::duration::zero())
+        return 0;
+    // Rounded up, so that a poll that times out never wakes before the
+    // deadline: a read then gives up after its whole timeout, not just before.
+    return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count());
 }
 
 bool configure(int fd) {
@@ -58,6 +60,14 @@ bool PosixSerialPort::open(const std::string& device) {
         last_open_error_ = errno;
         return false;
     }
+    // A port that another program holds is refused. The lock binds root too,
+    // which TIOCEXCL does not, and dies with its holder. It is taken first, so
+    // a refused opener leaves the holder's settings alone.
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        last_open_error_ = errno;
+        ::close(fd);
+        return false;
+    }
     if (!isatty(fd) || ioctl(fd, TIOCEXCL) != 0 || !configure(fd)) {
         last_open_error_ = errno ? errno : ENOTTY;
         ::close(fd);
@@ -89,7 +99,8 @@ void PosixSerialPort::purge_transmit() {
 std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
     if (fd_ < 0)
         return 0;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(total_timeout_ms(bytes.size()));
+    const auto deadline =
+        Clock::now() + std::chrono::milliseconds(total_timeout_ms(bytes.size()) * timeout_scale_);
     std::size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
@@ -117,14 +128,16 @@ std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
 std::size_t PosixSerialPort::read(std::span<std::uint8_t> into) {
     if (fd_ < 0 || into.empty())
         return 0;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(total_timeout_ms(into.size()));
+    const auto deadline =
+        Clock::now() + std::chrono::milliseconds(total_timeout_ms(into.size()) * timeout_scale_);
+    const int inter_byte = kInterByteTimeoutMs * timeout_scale_;
     std::size_t got = 0;
     while (got < into.size()) {
         int wait = ms_until(deadline);
         if (wait == 0)
             break;
-        if (got > 0 && wait > kInterByteTimeoutMs)
-            wait = kInterByteTimeoutMs;
+        if (got > 0 && wait > inter_byte)
+            wait = inter_byte;
         pollfd p{fd_, POLLIN, 0};
         int rc = ::poll(&p, 1, wait);
         if (rc < 0) {

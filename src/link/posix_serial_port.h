@@ -4,9 +4,9 @@
 
 namespace tarvex {
 
-// A serial device through POSIX termios: exclusive, raw 9600 8N1, no flow
-// control, DTR and RTS cleared. Reads and writes wait with poll(), never with
-// fixed sleeps.
+// A serial device through POSIX termios: exclusive (an exclusive lock on the
+// device and TIOCEXCL), raw 9600 8N1, no flow control, DTR and RTS cleared. Reads and writes wait
+// with poll(), never with fixed sleeps.
 class PosixSerialPort final : public SerialPort {
   public:
     PosixSerialPort() = default;
@@ -22,6 +22,12 @@ class PosixSerialPort final : public SerialPort {
     std::size_t read(std::span<std::uint8_t> into) override;
     void sleep_ms(int ms) override;
 
+    // Stretches every timeout by factor (1, the link's own timeouts, by
+    // default). Tests that check what the link does with replies, rather than
+    // when it gives up on them, stretch them so that a busy machine cannot
+    // make a prompt reply late.
+    void set_timeout_scale(int factor) { timeout_scale_ = factor > 1 ? factor : 1; }
+
     bool is_open() const { return fd_ >= 0; }
     // errno of the last failed open, 0 after a successful one.
     int last_open_error() const { return last_open_error_; }
@@ -29,6 +35,7 @@ class PosixSerialPort final : public SerialPort {
   private:
     int fd_ = -1;
     int last_open_error_ = 0;
+    int timeout_scale_ = 1;
 };
 
 }  // namespace tarvex

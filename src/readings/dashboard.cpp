@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/format.h"
 #include "gfx/palette.h"
 #include "link/conversions.h"
+#include "ui/format.h"
 
 namespace tarvex {
 

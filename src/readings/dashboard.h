@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "app/size_modes.h"
-#include "app/ui_texts.h"
 #include "gfx/canvas.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
 #include "readings/dial_tables.h"
+#include "ui/size_modes.h"
+#include "ui/ui_texts.h"
 
 namespace tarvex {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/poll_shared.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
 #include "readings/dashboard.h"
+#include "ui/poll_shared.h"
 
 namespace tarvex {
 

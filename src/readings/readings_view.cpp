@@ -2,16 +2,15 @@
 
 #include <QPushButton>
 
-#include "app/program.h"
-#include "app/ui_text_qt.h"
 #include "gfx/qpainter_canvas.h"
 #include "gfx/text_codec.h"
 #include "readings/readings_poll.h"
+#include "ui/ui_text_qt.h"
 
 namespace tarvex {
 
-ReadingsView::ReadingsView(Program& program, QWidget* parent)
-    : TemplateView(program, 1, 101, parent) {
+ReadingsView::ReadingsView(const ReadingsContext& context, QWidget* parent)
+    : TemplateView(1, 101, parent), ctx_(context) {
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &ReadingsView::tick);
     if (auto* b = qobject_cast<QPushButton*>(control(1005)))
@@ -19,14 +18,14 @@ ReadingsView::ReadingsView(Program& program, QWidget* parent)
 }
 
 Dashboard ReadingsView::dashboard() {
-    Program& p = program_;
-    return Dashboard{p.image,         p.link,  p.size.scale, p.fonts,     p.size.LampX,
-                     p.size.lamp_box, p.texts, p.dial,       p.dashboard, p.status};
+    const ReadingsContext& c = ctx_;
+    return Dashboard{c.image,         c.link,        c.size.scale, c.fonts,     c.size.LampX,
+                     c.size.lamp_box, c.texts.texts, c.dial,       c.dashboard, c.status};
 }
 
 void ReadingsView::draw_frame() {
     if (auto* b = qobject_cast<QPushButton*>(control(1005)))
-        b->setText(ui_text(program_, 33));
+        b->setText(ui_text(ctx_.texts, 33));
     {
         QPainterCanvas canvas(surface());
         Dashboard d = dashboard();
@@ -45,7 +44,7 @@ void ReadingsView::draw_values() {
 }
 
 void ReadingsView::tick() {
-    const TickOutcome out = readings_poll(program_.link, program_.image, program_.poll);
+    const TickOutcome out = readings_poll(ctx_.link, ctx_.image, ctx_.poll);
     if (out.result == TickResult::Skipped)
         return;
     draw_values();
@@ -54,17 +53,17 @@ void ReadingsView::tick() {
 }
 
 void ReadingsView::window_paint() {
-    const QRect want(-5, -10, program_.size.WindowWidth, program_.size.WindowHeight);
+    const QRect want(-5, -10, ctx_.size.WindowWidth, ctx_.size.WindowHeight);
     if (geometry() != want)
         place(want.x(), want.y(), want.width(), want.height());
-    timer_.start(program_.link.PollPeriod);
+    timer_.start(ctx_.link.PollPeriod);
 }
 
 void ReadingsView::learning_clicked() {
     {
         QPainterCanvas canvas(surface());
         Dashboard d = dashboard();
-        learning_request(canvas, d, program_.link, program_.image);
+        learning_request(canvas, d, ctx_.link, ctx_.image);
     }
     present();
 }

@@ -2,16 +2,35 @@
 
 #include <QTimer>
 
-#include "app/template_view.h"
+#include "link/controller_image.h"
+#include "link/link_state.h"
 #include "readings/dashboard.h"
+#include "readings/dial_tables.h"
+#include "ui/poll_shared.h"
+#include "ui/size_modes.h"
+#include "ui/template_view.h"
+#include "ui/ui_text_qt.h"
 
 namespace tarvex {
+
+// What the Readings view reads and writes.
+struct ReadingsContext {
+    LinkState& link;
+    ControllerImage& image;
+    PollShared& poll;
+    const SizeState& size;
+    const FontChoice& fonts;
+    ViewTexts texts;
+    const DialTables& dial;
+    DashboardState& dashboard;
+    StatusFlags& status;
+};
 
 // The Readings view: the dashboard, polled on timer 1, and the learning button.
 class ReadingsView final : public TemplateView {
     Q_OBJECT
   public:
-    ReadingsView(Program& program, QWidget* parent);
+    ReadingsView(const ReadingsContext& context, QWidget* parent);
 
     // The static layer and the button caption (at creation and on repaints).
     void draw_frame();
@@ -27,6 +46,7 @@ class ReadingsView final : public TemplateView {
   private:
     Dashboard dashboard();
     void learning_clicked();
+    ReadingsContext ctx_;
     QTimer timer_;
 };
 

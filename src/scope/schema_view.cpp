@@ -3,12 +3,12 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "app/program.h"
-#include "app/scroll_codes.h"
+#include "ui/scroll_codes.h"
 
 namespace tarvex {
 
-SchemaView::SchemaView(Program& program, QWidget* parent) : TemplateView(program, 4, 132, parent) {
+SchemaView::SchemaView(const SchemaContext& context, QWidget* parent)
+    : TemplateView(4, 132, parent), ctx_(context) {
     surface().fill(palette().color(QPalette::Window));
     for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
         QScrollBar* b = bar(o);
@@ -24,7 +24,7 @@ QScrollBar* SchemaView::bar(Qt::Orientation o) const {
 }
 
 void SchemaView::set_up(QSize client) {
-    Program& p = program_;
+    const SchemaContext& p = ctx_;
     layout_ = schema_setup(p.size.SizeMode, client.width(), client.height());
     QScrollBar* h = bar(Qt::Horizontal);
     QScrollBar* v = bar(Qt::Vertical);
@@ -83,7 +83,7 @@ void SchemaView::scroll(Qt::Orientation o, int code, int thumb) {
 }
 
 void SchemaView::window_paint() {
-    const Program& p = program_;
+    const SchemaContext& p = ctx_;
     if (geometry() != QRect(0, 0, p.size.WindowWidth, p.size.WindowHeight))
         place(0, 0, p.size.WindowWidth, p.size.WindowHeight);
 }

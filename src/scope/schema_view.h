@@ -2,19 +2,28 @@
 
 #include <QImage>
 
-#include "app/template_view.h"
+#include <string>
+
 #include "scope/schema.h"
+#include "ui/size_modes.h"
+#include "ui/template_view.h"
 
 class QScrollBar;
 
 namespace tarvex {
+
+// What the Schema view reads: the size and the language of its diagram.
+struct SchemaContext {
+    const SizeState& size;
+    const std::string& LanguageCode;
+};
 
 // The Schema view: the wiring diagram of the interface language, scrollable
 // in the two smallest sizes. It does not talk to the controller.
 class SchemaView final : public TemplateView {
     Q_OBJECT
   public:
-    SchemaView(Program& program, QWidget* parent);
+    SchemaView(const SchemaContext& context, QWidget* parent);
     // Viewport, scroll bars and picture for the current size and language.
     void set_up(QSize client);
     // Copies the shown part of the picture into the view.
@@ -26,6 +35,7 @@ class SchemaView final : public TemplateView {
     QScrollBar* bar(Qt::Orientation o) const;
 
   private:
+    SchemaContext ctx_;
     SchemaLayout layout_;
     QImage DiagramImage;
 };

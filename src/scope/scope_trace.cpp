@@ -1,5 +1,5 @@
 #include "scope/scope_trace.h"
-#include "app/format.h"
+#include "ui/format.h"
 
 #include <algorithm>
 

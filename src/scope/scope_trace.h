@@ -3,11 +3,11 @@
 #include <array>
 #include <cstdint>
 
-#include "app/size_modes.h"
-#include "app/ui_texts.h"
 #include "gfx/canvas.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
+#include "ui/size_modes.h"
+#include "ui/ui_texts.h"
 
 namespace tarvex {
 

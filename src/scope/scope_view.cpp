@@ -4,12 +4,11 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
-#include "app/program.h"
-#include "app/scroll_codes.h"
-#include "app/template_font.h"
-#include "app/ui_text_qt.h"
 #include "gfx/qpainter_canvas.h"
 #include "gfx/text_codec.h"
+#include "ui/scroll_codes.h"
+#include "ui/template_font.h"
+#include "ui/ui_text_qt.h"
 
 namespace tarvex {
 
@@ -29,7 +28,8 @@ constexpr Place kCheck[5] = {
 
 }  // namespace
 
-ScopeView::ScopeView(Program& program, QWidget* parent) : TemplateView(program, 6, 159, parent) {
+ScopeView::ScopeView(const ScopeContext& context, QWidget* parent)
+    : TemplateView(6, 159, parent), ctx_(context) {
     surface().fill(palette().color(QPalette::Window));
     // The template's font (MS Sans Serif 12 point) and the check box's
     // template place: x 254, y 0, 80 x 10 dialog units.
@@ -59,39 +59,39 @@ QScrollBar* ScopeView::cursor_bar() const {
 }
 
 Scope ScopeView::scope() {
-    Program& p = program_;
+    const ScopeContext& c = ctx_;
     const QColor face = palette().color(QPalette::Button);
-    return Scope{p.scope_buffers,
-                 p.scope,
-                 p.image,
-                 p.link,
-                 p.size.scale,
-                 p.size.SizeMode,
-                 p.fonts,
-                 p.texts,
-                 p.dashboard.CurrentRpm,
+    return Scope{c.buffers,
+                 c.state,
+                 c.image,
+                 c.link,
+                 c.size.scale,
+                 c.size.SizeMode,
+                 c.fonts,
+                 c.texts.texts,
+                 c.CurrentRpm,
                  Rgb{static_cast<std::uint8_t>(face.red()), static_cast<std::uint8_t>(face.green()),
                      static_cast<std::uint8_t>(face.blue())}};
 }
 
 void ScopeView::set_up() {
-    ResetScopeBuffers(program_.scope_buffers, program_.size.scale);
+    ResetScopeBuffers(ctx_.buffers, ctx_.size.scale);
     draw_layout();
     redraw_traces();
-    program_.scope_buffers.SweepColumn = 202;
+    ctx_.buffers.SweepColumn = 202;
 }
 
 void ScopeView::draw_layout() {
-    Program& p = program_;
-    cursor_box()->setText(ui_text(p, 142));
+    const ScopeContext& p = ctx_;
+    cursor_box()->setText(ui_text(p.texts, 142));
     read_settings1(p.link, p.image);
     {
         QPainterCanvas canvas(surface());
         Scope s = scope();
         DrawScopeLayout(canvas, s);
     }
-    cursor_box()->setChecked(p.scope.ScopeCursorOn != 0);
-    cursor_bar()->setVisible(p.scope.ScopeCursorOn != 0);
+    cursor_box()->setChecked(p.state.ScopeCursorOn != 0);
+    cursor_bar()->setVisible(p.state.ScopeCursorOn != 0);
     cursor_bar()->setRange(2, 395);
     present();
 }
@@ -106,29 +106,29 @@ void ScopeView::redraw_traces() {
 }
 
 void ScopeView::tick() {
-    Program& p = program_;
+    const ScopeContext& p = ctx_;
     if (p.poll.InfoDialogOpen)
         return;
     {
         QPainterCanvas canvas(surface());
         Scope s = scope();
-        if (p.scope.ScopeCursorOn) {
+        if (p.state.ScopeCursorOn) {
             DrawScopeCursor(canvas, s, cursor_bar()->value());
         } else {
             poll_status(p.link, p.image);
             if (p.link.NoConnection == 0 && controller_generation(p.image) == 2) {
                 read_live(p.link, p.image);
-                if (!p.scope.ScopeConfigRead) {
+                if (!p.state.ScopeConfigRead) {
                     read_settings1(p.link, p.image);
-                    p.scope.ScopeConfigRead = 1;
+                    p.state.ScopeConfigRead = 1;
                 }
             } else {
-                p.scope.ScopeConfigRead = 0;
+                p.state.ScopeConfigRead = 0;
             }
             RecordScopeTick(canvas, s);
         }
     }
-    cursor_bar()->setVisible(p.scope.ScopeCursorOn != 0);
+    cursor_bar()->setVisible(p.state.ScopeCursorOn != 0);
     present();
     // This view polls every 20 ms, also after the link was lost.
     p.link.PollPeriod = 20;
@@ -137,7 +137,7 @@ void ScopeView::tick() {
 }
 
 void ScopeView::window_paint() {
-    Program& p = program_;
+    const ScopeContext& p = ctx_;
     if (geometry() != QRect(0, 0, p.size.WindowWidth, p.size.WindowHeight))
         place(0, 0, p.size.WindowWidth, p.size.WindowHeight);
     timer_.start(p.link.PollPeriod);
@@ -152,7 +152,7 @@ void ScopeView::window_paint() {
 }
 
 void ScopeView::cursor_clicked(bool checked) {
-    program_.scope.ScopeCursorOn = checked ? 1 : 0;
+    ctx_.state.ScopeCursorOn = checked ? 1 : 0;
     cursor_bar()->setVisible(checked);
     redraw_traces();
 }
@@ -169,11 +169,11 @@ bool ScopeView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ScopeView::cursor_scrolled(int code, int thumb) {
-    Program& p = program_;
-    p.scope.ScopeCursorPos = cursor_scroll(p.scope.ScopeCursorPos, code, thumb);
+    const ScopeContext& p = ctx_;
+    p.state.ScopeCursorPos = cursor_scroll(p.state.ScopeCursorPos, code, thumb);
     QScrollBar* bar = cursor_bar();
     const QSignalBlocker block(bar);
-    bar->setValue(p.scope.ScopeCursorPos);
+    bar->setValue(p.state.ScopeCursorPos);
 }
 
 }  // namespace tarvex

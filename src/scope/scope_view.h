@@ -2,20 +2,38 @@
 
 #include <QTimer>
 
-#include "app/template_view.h"
+#include "link/controller_image.h"
+#include "link/link_state.h"
 #include "scope/scope_trace.h"
+#include "ui/poll_shared.h"
+#include "ui/size_modes.h"
+#include "ui/template_view.h"
+#include "ui/ui_text_qt.h"
 
 class QCheckBox;
 class QScrollBar;
 
 namespace tarvex {
 
+// What the Oscilloscope view reads and writes.
+struct ScopeContext {
+    LinkState& link;
+    ControllerImage& image;
+    PollShared& poll;
+    const SizeState& size;
+    const FontChoice& fonts;
+    ViewTexts texts;
+    ScopeBuffers& buffers;
+    ScopeState& state;
+    int& CurrentRpm;  // the engine speed the dashboard shows too
+};
+
 // The Oscilloscope view: five traces sweeping across four panels, polled every
 // 20 ms, with a value cursor over the recording.
 class ScopeView final : public TemplateView {
     Q_OBJECT
   public:
-    ScopeView(Program& program, QWidget* parent);
+    ScopeView(const ScopeContext& context, QWidget* parent);
 
     // The set-up at every creation: buffers reset, layout, traces, sweep start.
     void set_up();
@@ -34,6 +52,7 @@ class ScopeView final : public TemplateView {
   private:
     Scope scope();
     void cursor_clicked(bool checked);
+    ScopeContext ctx_;
     QTimer timer_;
 };
 

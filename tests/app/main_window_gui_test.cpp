@@ -206,3 +206,36 @@ TEST_F(ShellFixture, CheckedBadgeIsBlueAlsoOnADisabledItem) {
                 << mode << " " << state;
         }
 }
+
+// Qt's own texts (file dialogs, message-box buttons) follow the interface
+// language; a language Qt does not speak gets Qt's English.
+TEST_F(ShellFixture, QtTextsFollowTheInterfaceLanguage) {
+    start();
+    const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+    const struct {
+        int command;
+        const char* yes;
+    } cases[] = {{cmd::LangEnglish, "&Yes"},
+                 {cmd::LangRussian, "&Да"},
+                 {cmd::LangLithuanian, "&Yes"},
+                 {cmd::LangItalian, "&Sì"},
+                 {cmd::LangPolish, "&Tak"}};
+    for (const auto& c : cases) {
+        window->run_command(c.command);
+        EXPECT_EQ(yes(), QString::fromUtf8(c.yes)) << c.command;
+    }
+}
+
+// Started by the desktop launcher: the language files of the folder it names,
+// whatever lies beside the start folder.
+TEST_F(ShellFixture, LanguageFilesFromTheLaunchersFolder) {
+    const fs::path own = dir / "own-lang";
+    fs::create_directories(own);
+    std::ofstream f(own / "Tarvex_lang.pol", std::ios::binary);
+    for (int k = 0; k < kUiTextSlots; ++k)
+        f << "T" << k << "=own " << k << "\r\n";
+    f.close();
+    program.LanguageDirectory = own.string();
+    start();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("own 175"));
+}

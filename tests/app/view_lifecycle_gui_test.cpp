@@ -16,12 +16,12 @@
 #include <functional>
 
 #include "app/commands.h"
-#include "app/template_view.h"
 #include "app/views.h"
 #include "config/settings_view.h"
 #include "readings/readings_poll.h"
 #include "scope/scope_view.h"
 #include "support/shell_test.h"
+#include "ui/template_view.h"
 
 using namespace tarvex;
 

@@ -7,16 +7,22 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "app/commands.h"
-#include "app/user_dialogs.h"
+#include "app/view_factory.h"
 #include "config/info_dialog.h"
 #include "config/reset_view.h"
+#include "config/settings_file.h"
 #include "support/shell_test.h"
+#include "ui/user_dialogs.h"
 
 using namespace tarvex;
 namespace fs = std::filesystem;
@@ -167,6 +173,108 @@ TEST_F(FileFixture, OpenChecksThenSendsAndReportsEachFailure) {
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("S171"));
 }
 
+TEST_F(FileFixture, OpenReadsTheWholeFileWhateverItsSize) {
+    poll_all();
+    const std::string good = settings_file_text(program.image);
+    constexpr std::size_t kMiB = 1 << 20;
+    const std::size_t last = good.find("Otwarcie_GAZU=") + 14;
+    const std::size_t first_key = good.find("Options=");
+    // The last value, 25, with its "2" as the last byte of the first MiB.
+    const std::string straddling =
+        good.substr(0, last) + std::string(kMiB - 1 - last, ' ') + "25\r\n";
+    const int last_value = controller.setting(33);
+    struct Case {
+        const char* what;
+        std::string text;
+        std::size_t writes;
+        int last_value;  // the value sent with code 33, -1 for none
+    } cases[] = {
+        {"last value across the first MiB", straddling, 28, 25},
+        {"keys after 3 MiB of blank lines",
+         good.substr(0, first_key) + std::string(3 * kMiB, '\n') + good.substr(first_key), 28,
+         last_value},
+        {"5 MiB after the last value", good + std::string(5 * kMiB, 'x'), 28, last_value},
+        {"a 3 MiB token", std::string(3 * kMiB, 'T') + good, 0, -1},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(dir / "big.tvs", std::ios::binary) << c.text;
+        dialogs.messages.clear();
+        port.clear_events();
+        dialogs.file_names = {path("big.tvs")};
+        window->run_command(cmd::Open);
+        const auto sent = writes();
+        EXPECT_EQ(sent.size(), c.writes) << c.what;
+        int last_sent = -1;
+        for (const auto& w : sent)
+            if (w[1] == 33)
+                last_sent = w[2];
+        EXPECT_EQ(last_sent, c.last_value) << c.what;
+        EXPECT_EQ(dialogs.messages.size(), c.writes == 28 ? 0u : 1u) << c.what;
+    }
+}
+
+TEST_F(FileFixture, SaveKeepsReadOnlyFilesAndWritesThroughLinks) {
+    poll_all();
+    const std::string fresh = settings_file_text(program.image);
+    const std::string old_bytes = "old contents";
+    auto write_old = [&](const char* name, fs::perms perms) {
+        std::ofstream(dir / name, std::ios::binary) << old_bytes;
+        fs::permissions(dir / name, perms);
+    };
+    const fs::perms ro = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const fs::perms rw = ro | fs::perms::owner_write;
+    write_old("ro.tvs", ro);
+    write_old("target.tvs", rw);
+    write_old("ro-target.tvs", ro);
+    fs::create_directories(dir / "sub");
+    fs::create_symlink("target.tvs", dir / "link.tvs");
+    fs::create_symlink("ro-target.tvs", dir / "ro-link.tvs");
+    fs::create_symlink("sub/new.tvs", dir / "dangling.tvs");
+
+    struct Case {
+        const char* chosen;
+        const char* holder;  // the file that gets (or keeps) the bytes
+        bool refused;
+    } cases[] = {
+        {"ro.tvs", "ro.tvs", true},
+        {"ro-link.tvs", "ro-target.tvs", true},
+        {"link.tvs", "target.tvs", false},
+        {"dangling.tvs", "sub/new.tvs", false},
+    };
+    for (const auto& c : cases) {
+        dialogs.messages.clear();
+        dialogs.file_names = {path(c.chosen)};
+        dialogs.answers = {true};
+        window->run_command(cmd::SaveAs);
+        if (c.refused) {
+            EXPECT_EQ(dialogs.messages.size(), 1u) << c.chosen;
+            if (dialogs.messages.empty())
+                dialogs.messages.push_back({});
+            const auto& m = dialogs.messages[0];
+            EXPECT_EQ(m.caption, QStringLiteral("I/O Error"));
+            EXPECT_EQ(m.icon, UserDialogs::Icon::Warning);
+            EXPECT_TRUE(m.text.startsWith(QStringLiteral("S167"))) << m.text.toStdString();
+            EXPECT_TRUE(m.text.contains(path(c.chosen))) << m.text.toStdString();
+            EXPECT_TRUE(m.text.contains(QString::fromLatin1(std::strerror(EACCES))))
+                << m.text.toStdString();
+            EXPECT_FALSE(m.text.contains(QStringLiteral(".tarvex-"))) << m.text.toStdString();
+            EXPECT_EQ(read_all(dir / c.holder), old_bytes) << c.chosen;
+            EXPECT_EQ(fs::status(dir / c.holder).permissions() & fs::perms::all, ro) << c.chosen;
+        } else {
+            EXPECT_TRUE(dialogs.messages.empty()) << c.chosen;
+            EXPECT_EQ(read_all(dir / c.holder), fresh) << c.chosen;
+        }
+        // A chosen link stays a link.
+        if (std::string(c.chosen) != c.holder) {
+            EXPECT_TRUE(fs::is_symlink(dir / c.chosen)) << c.chosen;
+        }
+    }
+    // No temporary file is left behind.
+    for (const auto& e : fs::directory_iterator(dir)) {
+        EXPECT_EQ(e.path().filename().string().rfind(".tarvex-", 0), std::string::npos) << e.path();
+    }
+}
+
 TEST_F(FileFixture, ResetViewPlacesItsControlsAndReportsTheOutcome) {
     poll_all();
     window->run_command(cmd::Reset);
@@ -195,7 +303,7 @@ TEST_F(FileFixture, ResetViewPlacesItsControlsAndReportsTheOutcome) {
 
 TEST_F(FileFixture, ProgramInformationShowsBothVersions) {
     program.poll.InfoDialogOpen = 1;
-    InfoDialog dialog(program, window.get());
+    InfoDialog dialog(info_context(program), window.get());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("S157"));
     EXPECT_EQ(dialog.timer().interval(), 50);
     EXPECT_TRUE(dialog.version_text().isEmpty());

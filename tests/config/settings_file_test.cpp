@@ -12,6 +12,7 @@
 
 #include "config/controller_commands.h"
 #include "config/settings_file.h"
+#include "link/file_access.h"
 #include "link/scripted_serial_port.h"
 #include "link/settings_table.h"
 #include "sim/sim_controller.h"

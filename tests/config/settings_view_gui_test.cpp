@@ -7,6 +7,7 @@
 #include <QComboBox>
 
 #include "app/commands.h"
+#include "app/view_factory.h"
 #include "config/configuration_view.h"
 #include "config/options_view.h"
 #include "readings/readings_poll.h"
@@ -104,7 +105,7 @@ TEST_F(SettingsFixture, LostLinkShowsFirstEntries) {
 TEST_F(SettingsFixture, EmulDODialogPollsAndWritesItsNibbles) {
     window->run_command(cmd::Options);
     view()->tick();
-    EmulDODialog dialog(program, view());
+    EmulDODialog dialog(settings_context(program), view());
     dialog.tick();
     // Factory 0x55 / 0x55: every field 5, shown as entry 10.
     for (int id : {1003, 1013, 1122, 1123})

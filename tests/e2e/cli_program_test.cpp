@@ -9,7 +9,6 @@
 
 #include "app/commands.h"
 #include "app/main_window.h"
-#include "app/user_dialogs.h"
 #include "config/settings_file.h"
 #include "e2e/cli_process.h"
 #include "e2e/sim_process.h"
@@ -18,6 +17,7 @@
 #include "readings/readings_view.h"
 #include "sim/sim_controller.h"
 #include "support/start_folder.h"
+#include "ui/user_dialogs.h"
 
 using namespace tarvex;
 using tarvex::testing::CliRun;

@@ -8,6 +8,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 namespace tarvex::testing {
@@ -60,12 +62,12 @@ std::string SimProcess::fresh_link_path() {
 }
 
 SimProcess::SimProcess(std::vector<std::string> extra_args, std::string link, std::string log_file)
-    : link_(link.empty() ? fresh_link_path() : std::move(link)) {
+    : link_(link.empty() ? fresh_link_path() : std::move(link)), log_file_(std::move(log_file)) {
     std::vector<std::string> args{"--link", link_};
     args.insert(args.end(), extra_args.begin(), extra_args.end());
     int log_fd = -1;
-    if (!log_file.empty())
-        log_fd = ::open(log_file.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (!log_file_.empty())
+        log_fd = ::open(log_file_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     // A link left dangling by an earlier, killed simulator would look ready;
     // the new simulator replaces it anyway.
     struct stat st {};
@@ -74,13 +76,28 @@ SimProcess::SimProcess(std::vector<std::string> extra_args, std::string link, st
     pid_ = spawn(args, log_fd);
     if (log_fd >= 0)
         ::close(log_fd);
-    for (int i = 0; i < 200; ++i) {
+    // A busy machine may take long to start it.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (std::chrono::steady_clock::now() < deadline) {
         if (!link_target(link_).empty()) {
             ready_ = true;
             return;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+}
+
+bool SimProcess::wait_for_output(const std::string& text) const {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::ifstream in(log_file_, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        if (s.str().find(text) != std::string::npos)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
 }
 
 SimProcess::~SimProcess() {

@@ -27,6 +27,10 @@ class SimProcess {
     // The link stays until remove_link().
     void kill_hard();
 
+    // Waits (generously) until the simulator's output, which must go to a
+    // log file, holds text; false when it never did.
+    bool wait_for_output(const std::string& text) const;
+
     void remove_link();
     static std::string sim_path();
     static std::string fresh_link_path();
@@ -38,6 +42,7 @@ class SimProcess {
     int pid_ = -1;
     bool ready_ = false;
     std::string link_;
+    std::string log_file_;
 };
 
 }  // namespace tarvex::testing

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -52,4 +55,27 @@ TEST(PortNames, MissingOrBinaryFileIsNeverFatal) {
     std::istringstream in(junk);
     parse_port_map(in, m);
     EXPECT_EQ(m.device[1], "/dev/ttyACM0");
+}
+
+TEST(PortNames, AHugeLineIsSkippedWithoutBeingHeldInMemory) {
+    const std::string path = "/tmp/tarvex-ports-" + std::to_string(::getpid());
+    {
+        // One line of 200 MB (a sparse file of zeros), then a good line.
+        std::ofstream f(path, std::ios::binary);
+        f.seekp(200 << 20);
+        f << "\nCOM2=/dev/ttyUSB7\n";
+    }
+    rusage before{};
+    ::getrusage(RUSAGE_SELF, &before);
+    PortMap m;
+    std::vector<std::string> problems;
+    EXPECT_TRUE(load_port_map(path, m, &problems));
+    rusage after{};
+    ::getrusage(RUSAGE_SELF, &after);
+    std::remove(path.c_str());
+    EXPECT_EQ(m.device[1], "/dev/ttyUSB7");
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0], "line 1: too long");
+    // The peak memory grew by far less than the line's size (figures in KiB).
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 32 * 1024);
 }

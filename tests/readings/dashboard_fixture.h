@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/size_modes.h"
 #include "gfx/recording_canvas.h"
 #include "readings/dashboard.h"
 #include "support/start_folder.h"
+#include "ui/size_modes.h"
 
 namespace tarvex::testing {
 

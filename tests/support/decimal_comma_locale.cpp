@@ -35,7 +35,8 @@ DecimalCommaLocale::DecimalCommaLocale() {
     fs::create_directories(built_);
     const std::string cmd = "/usr/bin/localedef -i pl_PL -f UTF-8 '" +
                             (built_ / "pl_PL.UTF-8").string() + "' >/dev/null 2>&1";
-    (void)std::system(cmd.c_str());  // warnings give a non-zero status; the result counts
+    // Warnings give a non-zero status; whether the locale can be set counts.
+    [[maybe_unused]] const int status = std::system(cmd.c_str());
     ::setenv("LOCPATH", built_.c_str(), 1);
     if (set_comma_locale("pl_PL.UTF-8"))
         name_ = "pl_PL.UTF-8 (built)";

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/ui_texts.h"
+#include "ui/ui_texts.h"
 
 namespace tarvex::testing {
 

@@ -2,16 +2,17 @@
 
 #include <ostream>
 
-#include "app/format.h"
 #include "app/paths.h"
-#include "app/ui_texts.h"
 #include "cli/cli_log.h"
 #include "cli/cli_session.h"
 #include "config/settings_compare.h"
 #include "config/settings_file.h"
 #include "gfx/text_codec.h"
+#include "link/file_access.h"
 #include "link/recording_row.h"
 #include "link/settings_table.h"
+#include "ui/format.h"
+#include "ui/ui_texts.h"
 
 namespace tarvex::cli {
 
@@ -36,12 +37,10 @@ int status(Session& s, const CliOptions& o, std::ostream& out) {
 
 // Reads and checks a settings file as File > Open does.
 int load_file(const std::string& path, ParsedSettings& parsed, std::ostream& err) {
-    std::string bytes;
-    if (!read_whole_file(path, bytes)) {
+    if (!read_settings_file(path, parsed)) {
         err << "tarvex-cli: cannot open " << path << "\n";
         return kExitFileRefused;
     }
-    parsed = parse_settings_file(bytes);
     if (!parsed.ok) {
         err << "tarvex-cli: " << path
             << " is not a valid Tarvex settings file; nothing was sent to the controller\n";

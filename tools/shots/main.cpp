@@ -17,6 +17,7 @@
 #include "app/menu_bar.h"
 #include "app/paths.h"
 #include "app/program_settings.h"
+#include "app/view_factory.h"
 #include "app/views.h"
 #include "config/info_dialog.h"
 #include "link/posix_serial_port.h"
@@ -99,7 +100,7 @@ int main(int argc, char** argv) {
             }
             // The program-information dialog after one tick.
             {
-                tarvex::InfoDialog info(program, &w);
+                tarvex::InfoDialog info(tarvex::info_context(program), &w);
                 info.show();
                 info.tick();
                 app.processEvents();

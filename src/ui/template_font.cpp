@@ -1,4 +1,4 @@
-#include "app/template_font.h"
+#include "ui/template_font.h"
 
 #include <QFontMetrics>
 #include <QWidget>

@@ -1,12 +1,12 @@
-#include "app/view_widget.h"
+#include "ui/view_widget.h"
 
 #include <QPainter>
 #include <QResizeEvent>
 
 namespace tarvex {
 
-ViewWidget::ViewWidget(Program& program, int view, int template_id, QWidget* parent)
-    : QWidget(parent), program_(program), view_(view), template_id_(template_id) {
+ViewWidget::ViewWidget(int view, int template_id, QWidget* parent)
+    : QWidget(parent), view_(view), template_id_(template_id) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
 }

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "app/view_widget.h"
+#include "ui/view_widget.h"
 
 namespace tarvex {
 
@@ -11,7 +11,7 @@ namespace tarvex {
 class TemplateView : public ViewWidget {
     Q_OBJECT
   public:
-    TemplateView(Program& program, int view, int template_id, QWidget* parent);
+    TemplateView(int view, int template_id, QWidget* parent);
     // The control with this identifier, or null.
     QWidget* control(int id) const;
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/ui_texts.h"
+#include "ui/ui_texts.h"
 
 using namespace tarvex;
 

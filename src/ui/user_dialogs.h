@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <utility>
+
 class QWidget;
 
 namespace tarvex {
@@ -26,10 +28,15 @@ class UserDialogs {
 // The real dialogs.
 class QtUserDialogs final : public UserDialogs {
   public:
+    // The file dialogs open in this folder; the current folder when empty.
+    explicit QtUserDialogs(QString folder = {}) : folder_(std::move(folder)) {}
     QString save_file_name(QWidget* owner, const QString& title, const QString& initial) override;
     QString open_file_name(QWidget* owner, const QString& title) override;
     bool ask_yes_no(QWidget* owner, const QString& caption, const QString& text) override;
     void message(QWidget* owner, Icon icon, const QString& caption, const QString& text) override;
+
+  private:
+    QString folder_;
 };
 
 }  // namespace tarvex

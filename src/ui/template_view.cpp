@@ -1,4 +1,4 @@
-#include "app/template_view.h"
+#include "ui/template_view.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -8,8 +8,8 @@
 
 namespace tarvex {
 
-TemplateView::TemplateView(Program& program, int view, int template_id, QWidget* parent)
-    : ViewWidget(program, view, template_id, parent) {
+TemplateView::TemplateView(int view, int template_id, QWidget* parent)
+    : ViewWidget(view, template_id, parent) {
     switch (template_id) {
         case 101: {  // Readings: the learning button and a hidden edit field
             add_control(1005, new QPushButton(QStringLiteral("NAUKA"), this));

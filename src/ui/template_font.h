@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QRect>
 
-#include "app/dialog_units.h"
+#include "ui/dialog_units.h"
 
 class QWidget;
 

@@ -1,7 +1,6 @@
-#include "app/ui_texts.h"
+#include "ui/ui_texts.h"
 
-#include <fstream>
-#include <iterator>
+#include "link/file_access.h"
 
 namespace tarvex {
 
@@ -62,14 +61,13 @@ void parse_language_file(std::string_view bytes, UiTexts& texts) {
 }
 
 bool load_language_file(const std::string& path, UiTexts& texts) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    FileReader file;
+    if (!file.open(path))
         return false;
     // A language file is a few kilobytes; read at most 1 MiB of it.
     constexpr std::size_t kMaxBytes = 1 << 20;
     std::string bytes(kMaxBytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(kMaxBytes));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    bytes.resize(static_cast<std::size_t>(file.sgetn(bytes.data(), kMaxBytes)));
     parse_language_file(bytes, texts);
     return true;
 }

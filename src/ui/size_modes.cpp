@@ -1,4 +1,4 @@
-#include "app/size_modes.h"
+#include "ui/size_modes.h"
 
 namespace tarvex {
 

@@ -5,8 +5,6 @@
 
 namespace tarvex {
 
-struct Program;
-
 // A view of the main window: a child widget with a persistent surface image
 // that the drawing code draws into. Painting only copies the surface to the
 // screen. The view's own paint handling, window_paint(), answers the window
@@ -15,7 +13,7 @@ struct Program;
 class ViewWidget : public QWidget {
     Q_OBJECT
   public:
-    ViewWidget(Program& program, int view, int template_id, QWidget* parent);
+    ViewWidget(int view, int template_id, QWidget* parent);
 
     int view() const { return view_; }
     int template_id() const { return template_id_; }
@@ -33,8 +31,6 @@ class ViewWidget : public QWidget {
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void fit_surface(QSize size);
-
-    Program& program_;
 
   private:
     int view_;

@@ -27,7 +27,8 @@ struct UiTexts {
 // lines past the last slot are ignored.
 void parse_language_file(std::string_view bytes, UiTexts& texts);
 
-// Reads the file at path; false (texts untouched) when it cannot be read.
+// Reads the file at path; false (texts untouched) when it cannot be read or
+// is not a regular file.
 bool load_language_file(const std::string& path, UiTexts& texts);
 
 }  // namespace tarvex

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/size_modes.h"
+#include "ui/size_modes.h"
 
 using namespace tarvex;
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/format.h"
+#include "ui/format.h"
 #include "support/decimal_comma_locale.h"
 
 using namespace tarvex;

@@ -1,4 +1,4 @@
-#include "app/user_dialogs.h"
+#include "ui/user_dialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -12,8 +12,8 @@ QString settings_filter() {
 }
 
 QString run_file_dialog(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode,
-                        const QString& initial) {
-    QFileDialog dlg(owner, title, QString(), settings_filter());
+                        const QString& folder, const QString& initial) {
+    QFileDialog dlg(owner, title, folder, settings_filter());
     dlg.setAcceptMode(mode);
     dlg.setDefaultSuffix(QStringLiteral("tvs"));
     dlg.setFileMode(QFileDialog::AnyFile);
@@ -30,11 +30,11 @@ QString run_file_dialog(QWidget* owner, const QString& title, QFileDialog::Accep
 
 QString QtUserDialogs::save_file_name(QWidget* owner, const QString& title,
                                       const QString& initial) {
-    return run_file_dialog(owner, title, QFileDialog::AcceptSave, initial);
+    return run_file_dialog(owner, title, QFileDialog::AcceptSave, folder_, initial);
 }
 
 QString QtUserDialogs::open_file_name(QWidget* owner, const QString& title) {
-    return run_file_dialog(owner, title, QFileDialog::AcceptOpen, QString());
+    return run_file_dialog(owner, title, QFileDialog::AcceptOpen, folder_, QString());
 }
 
 bool QtUserDialogs::ask_yes_no(QWidget* owner, const QString& caption, const QString& text) {
