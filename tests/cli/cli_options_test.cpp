@@ -42,6 +42,10 @@ TEST(CliOptions, CommandLines) {
         {{"--port", "COM1", "status", "--verbose"}, false, "unknown option"},
         {{"--port", "COM1", "status", "-x"}, false, "unknown option"},
         {{"--help=yes"}, false, "takes no value"},
+        {{"--port", "COM1", "status", "--timeout-scale", "20"}, true, ""},
+        {{"--port", "COM1", "status", "--timeout-scale", "0"}, false, "1 to 50"},
+        {{"--port", "COM1", "status", "--timeout-scale=51"}, false, "1 to 50"},
+        {{"--port", "COM1", "status", "--timeout-scale", "2x"}, false, "1 to 50"},
     };
     for (const auto& c : cases) {
         CliOptions o;

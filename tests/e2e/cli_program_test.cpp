@@ -63,6 +63,8 @@ struct CliAndProgram : tarvex::testing::StartFolderTest {
         write_language_file("pol", "T");
         program.StartDirectory = dir.string();
         program.link.port = &port;
+        // Timeouts stretched, so that a busy machine cannot make a reply late.
+        port.set_timeout_scale(20);
         program.dialogs = &dialogs;
         build_dial_tables(program.dial);
     }
@@ -87,7 +89,9 @@ struct CliAndProgram : tarvex::testing::StartFolderTest {
         window.reset();
         close_port(program.link);
     }
+    // The cli, its timeouts stretched as the program's.
     CliRun cli(std::vector<std::string> args) {
+        args.insert(args.end(), {"--timeout-scale", "20"});
         return tarvex::testing::run_cli(args, dir.string());
     }
     std::string path(const char* name) const { return (dir / name).string(); }

@@ -29,10 +29,16 @@ std::string read_all(const fs::path& p) {
 
 struct Cli : tarvex::testing::StartFolderTest {
     CliRun cli(std::vector<std::string> args) { return run_cli(args, dir.string()); }
+    // With timeouts stretched 20 times, so that a busy machine cannot make a
+    // prompt reply late; for runs that expect the controller to answer.
+    CliRun patient(std::vector<std::string> args) {
+        args.insert(args.end(), {"--timeout-scale", "20"});
+        return cli(args);
+    }
     std::string path(const char* name) const { return (dir / name).string(); }
     // The settings file of a simulated controller, read by the cli.
     std::string saved(const SimProcess& sim, const char* name) {
-        const CliRun r = cli({"--port", sim.link(), "read", path(name)});
+        const CliRun r = patient({"--port", sim.link(), "read", path(name)});
         EXPECT_EQ(r.exit_code, 0) << r.err;
         return read_all(dir / name);
     }
@@ -52,6 +58,7 @@ TEST_F(Cli, StatusTellsGenerationVersionAndLink) {
         int exit_code;
         const char* lines;
     } cases[] = {
+        // The silent one with the link's own timeouts, the others patient.
         {{"--no-pacing"}, 0, "link: connected\ngeneration: 2\nversion: 2.06\n"},
         {{"--no-pacing", "--generation", "3", "--minor", "1"},
          0,
@@ -61,7 +68,8 @@ TEST_F(Cli, StatusTellsGenerationVersionAndLink) {
     for (const auto& c : cases) {
         SimProcess sim(c.sim_args);
         ASSERT_TRUE(sim.ready());
-        const CliRun r = cli({"--port", sim.link(), "status"});
+        const std::vector<std::string> args{"--port", sim.link(), "status"};
+        const CliRun r = c.exit_code == 0 ? patient(args) : cli(args);
         EXPECT_EQ(r.exit_code, c.exit_code) << c.sim_args[0] << r.err;
         EXPECT_EQ(r.out, "port: " + sim.link() + "\n" + c.lines);
     }
@@ -71,10 +79,10 @@ TEST_F(Cli, ComPortsResolveThroughThePortsFile) {
     SimProcess sim({"--no-pacing"});
     ASSERT_TRUE(sim.ready());
     std::ofstream(dir / "Tarvex.ports") << "# the adapter\nCOM2=" << sim.link() << "\n";
-    const CliRun r = cli({"--port", "COM2", "status"});
+    const CliRun r = patient({"--port", "COM2", "status"});
     EXPECT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "port: " + sim.link());
-    const CliRun lower = cli({"--port", "com2:", "status"});
+    const CliRun lower = patient({"--port", "com2:", "status"});
     EXPECT_EQ(lower.exit_code, 0) << lower.err;
 }
 
@@ -122,10 +130,10 @@ TEST_F(Cli, ReadWriteAndCompareExitCodes) {
     std::ofstream(dir / "bad.tvs", std::ios::binary) << "[Tarv_ex]\r\nVersion=1.3\r\n";
 
     // Compare: equal, then two keys marked.
-    CliRun r = cli({"--port", port, "compare", path("factory.tvs")});
+    CliRun r = patient({"--port", port, "compare", path("factory.tvs")});
     EXPECT_EQ(r.exit_code, 0) << r.err;
     EXPECT_NE(r.out.find("0 of 28 settings differ"), std::string::npos);
-    r = cli({"--port", port, "compare", path("changed.tvs")});
+    r = patient({"--port", port, "compare", path("changed.tvs")});
     EXPECT_EQ(r.exit_code, 1) << r.err;
     std::vector<std::string> marked;
     std::istringstream lines(r.out);
@@ -144,19 +152,19 @@ TEST_F(Cli, ReadWriteAndCompareExitCodes) {
                    {"compare", "bad.tvs", "not a valid Tarvex settings file"},
                    {"compare", "missing.tvs", "cannot open"}};
     for (const auto& f : refused) {
-        r = cli({"--port", port, f.command, path(f.file)});
+        r = patient({"--port", port, f.command, path(f.file)});
         EXPECT_EQ(r.exit_code, 3) << f.command << " " << f.file;
         EXPECT_NE(r.err.find(f.message), std::string::npos) << r.err;
     }
     EXPECT_EQ(saved(sim, "after-refused.tvs"), factory);
 
     // Write, then read back what was written.
-    r = cli({"--port", port, "write", path("changed.tvs")});
+    r = patient({"--port", port, "write", path("changed.tvs")});
     EXPECT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(saved(sim, "after-write.tvs"), changed);
 
     // A read that cannot be saved.
-    r = cli({"--port", port, "read", path("no-such-folder/x.tvs")});
+    r = patient({"--port", port, "read", path("no-such-folder/x.tvs")});
     EXPECT_EQ(r.exit_code, 7);
     EXPECT_NE(r.err.find("cannot write"), std::string::npos) << r.err;
 
@@ -200,7 +208,9 @@ TEST_F(Cli, ControllersThatDoNotTakeSettings) {
     for (const auto& c : cases) {
         SimProcess sim(c.sim_args);
         ASSERT_TRUE(sim.ready());
-        const CliRun r = cli({"--port", sim.link(), c.command, path("any.tvs")});
+        const std::vector<std::string> args{"--port", sim.link(), c.command, path("any.tvs")};
+        const bool silent = c.sim_args.front() == "--silence";
+        const CliRun r = silent ? cli(args) : patient(args);
         EXPECT_EQ(r.exit_code, c.exit_code) << c.command << " " << c.sim_args.back();
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     }
@@ -210,7 +220,7 @@ TEST_F(Cli, LogRecordsTheReadings) {
     SimProcess sim;
     ASSERT_TRUE(sim.ready());
     // To standard output and to a file: a recording that reads back whole.
-    CliRun r = cli({"--port", sim.link(), "log", "--seconds", "0.6"});
+    CliRun r = patient({"--port", sim.link(), "log", "--seconds", "0.6"});
     EXPECT_EQ(r.exit_code, 0) << r.err;
     Recording rec;
     std::string error;
@@ -220,7 +230,7 @@ TEST_F(Cli, LogRecordsTheReadings) {
     EXPECT_EQ(rec.ticks.front().replies[1].size, 11);
     EXPECT_NE(r.out.find(",connected\r\n"), std::string::npos);
 
-    r = cli({"--port", sim.link(), "log", "--seconds", "0.3", "--csv", path("drive.csv")});
+    r = patient({"--port", sim.link(), "log", "--seconds", "0.3", "--csv", path("drive.csv")});
     EXPECT_EQ(r.exit_code, 0) << r.err;
     EXPECT_TRUE(r.out.empty());
     ASSERT_TRUE(load_recording(path("drive.csv"), rec, error)) << error;

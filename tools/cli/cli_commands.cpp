@@ -124,6 +124,7 @@ int compare(Session& s, const CliOptions& o, std::ostream& out) {
 
 int run_cli(const CliOptions& o, std::ostream& out, std::ostream& err) {
     Session s(err);
+    s.timeout_scale = o.timeout_scale;
     if (o.command == "status")
         return status(s, o, out);
     if (o.command == "read")

@@ -31,6 +31,8 @@ Options:
   --csv FILE         log: write the recording to FILE instead of standard output
   --lang CODE        compare: names and units in this language (pol, ang, rus,
                      lit, ita; default ang), from the Tarvex language files
+  --timeout-scale N  wait N times as long for each reply as the program does
+                     (1 to 50, default 1), for a slow adapter or a busy machine
   --help             show this text
   --version          show the program's version
 
@@ -121,6 +123,16 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
                 return false;
             out.csv = value;
             csv_given = true;
+        } else if (name == "--timeout-scale") {
+            if (!need())
+                return false;
+            int n = 0;
+            const auto r = std::from_chars(value.data(), value.data() + value.size(), n);
+            if (r.ec != std::errc() || r.ptr != value.data() + value.size() || n < 1 || n > 50) {
+                error = "bad value for --timeout-scale: '" + value + "' (1 to 50)";
+                return false;
+            }
+            out.timeout_scale = n;
         } else if (name == "--lang") {
             if (!need())
                 return false;

@@ -26,6 +26,7 @@ struct CliOptions {
     double seconds = 0;            // log: how long
     std::string csv;               // log: the CSV file; standard output when empty
     std::string language = "ang";  // compare: the language of names and units
+    int timeout_scale = 1;         // how many times the link's timeouts to wait
 };
 
 // Reads the command line (without the program name). Options and the

@@ -68,6 +68,7 @@ int Session::open(const std::string& argument) {
         link.devices.device[0] = argument;
     }
     device = device_for(link.devices, link.port_name);
+    port.set_timeout_scale(timeout_scale);
     if (!port.open(device)) {
         err << "tarvex-cli: " << open_failure_text(device, port.last_open_error()) << "\n";
         return kExitPortUnavailable;

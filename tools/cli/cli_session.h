@@ -27,6 +27,7 @@ struct Session {
     int read_settings();
 
     std::ostream& err;
+    int timeout_scale = 1;
     PosixSerialPort port;
     LinkState link;
     ControllerImage image;
