@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <fstream>
+#include <istream>
+
+#include "link/file_access.h"
 
 namespace tarvex {
 
@@ -181,19 +183,16 @@ bool parse_recording(std::string_view text, Recording& out, std::string& error) 
 }
 
 bool load_recording(const std::string& path, Recording& out, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    FileReader file;
+    if (!file.open(path)) {
         error = "cannot open the file";
         return false;
     }
+    std::istream in(&file);
     std::string bytes;
     char chunk[1 << 16];
     while (bytes.size() < kMaxFileBytes && in.read(chunk, sizeof chunk).gcount() > 0)
         bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) {
-        error = "cannot read the file";
-        return false;
-    }
     return parse_recording(bytes, out, error);
 }
 

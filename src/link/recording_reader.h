@@ -32,7 +32,8 @@ struct Recording {
 // described in `problem`. False, with error set, when the header is not that
 // of a recording or no row could be read.
 bool parse_recording(std::string_view text, Recording& out, std::string& error);
-// The same for a file (at most 256 MiB of it are read).
+// The same for a file (at most 256 MiB of it are read); only a regular
+// file is opened.
 bool load_recording(const std::string& path, Recording& out, std::string& error);
 
 }  // namespace tarvex

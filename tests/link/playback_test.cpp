@@ -3,6 +3,9 @@
 // writes and after the end.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "link/playback_port.h"
 #include "link/recording_port.h"
 #include "link/recording_reader.h"
@@ -119,9 +122,15 @@ TEST(RecordingReader, HeaderDecidesTheColumns) {
     EXPECT_NE(error.find("settings2_frame"), std::string::npos);
     EXPECT_FALSE(parse_recording(kHeader, rec, error));
     EXPECT_FALSE(parse_recording("[Tarv_ex]\r\nVersion=1.2\r\n", rec, error));
-    std::string e2;
-    EXPECT_FALSE(load_recording("/nonexistent/drive.csv", rec, e2));
-    EXPECT_FALSE(e2.empty());
+    // Only a regular file is read: a folder or a FIFO (which would block) is refused.
+    const std::string fifo = "/tmp/tarvex-fifo-" + std::to_string(getpid());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string path : {"/nonexistent/drive.csv", "/tmp", fifo.c_str()}) {
+        std::string e2;
+        EXPECT_FALSE(load_recording(path, rec, e2)) << path;
+        EXPECT_FALSE(e2.empty()) << path;
+    }
+    ::unlink(fifo.c_str());
 }
 
 TEST(PlaybackPort, AnswersWithTheLatestReplyOfEachKind) {
