@@ -60,8 +60,10 @@ the firmware version, watches five signals on an oscilloscope with a value
 cursor and looks at the wiring diagram, in Polish, English, Russian,
 Lithuanian or Italian.
 .
-The package also holds tarvex-sim, a simulated controller on a
-pseudo-terminal, for trying the program without a car.")
+The package also holds tarvex-cli, which reads, writes and compares the
+settings and records the readings from the command line, and tarvex-sim, a
+simulated controller on a pseudo-terminal, for trying the program without a
+car.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -19,8 +19,9 @@ appstreamcli validate --no-net --pedantic packaging/tarvex.metainfo.xml >/dev/nu
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "./$deb" >/dev/null
-command -v tarvex tarvex-sim tarvex-launch
+command -v tarvex tarvex-sim tarvex-launch tarvex-cli
 tarvex-sim --help | head -1
+tarvex-cli --help | head -1
 home=$(mktemp -d)
 set +e
 HOME="$home" LANG=pl_PL.UTF-8 QT_QPA_PLATFORM=offscreen timeout 3 tarvex-launch
@@ -33,6 +34,7 @@ test -f /usr/share/tarvex/Lang/Tarvex_lang.pol
 test -f /usr/share/applications/tarvex.desktop
 test -f /usr/share/doc/tarvex/copyright
 test -f /usr/share/man/man1/tarvex.1.gz
+test -f /usr/share/man/man1/tarvex-cli.1.gz
 test -f /usr/share/mime/packages/tarvex.xml
 rm -rf "$home"
 echo "installed package runs"
