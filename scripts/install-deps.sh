@@ -11,4 +11,4 @@ $SUDO apt-get install -y -qq --no-install-recommends \
     fonts-liberation \
     libgtest-dev libgmock-dev libbenchmark-dev \
     clang libclang-rt-14-dev \
-    xvfb xauth >/dev/null
+    xvfb xauth xdotool imagemagick >/dev/null
