@@ -190,13 +190,14 @@ bool ProgramWindowTest::dashboard_on_gas() const {
     return pixel(shot(), dashboard_point(493, 500)) == qRgb(0, 255, 255);
 }
 
-bool ProgramWindowTest::learning_click_reaches_controller() {
+std::string ProgramWindowTest::learning_click_failure() {
     if (!wait_until([&] { return dashboard_on_gas(); }))
-        return false;
+        return "the dashboard does not show the car on gas; " + keep(shot(), "dashboard");
     const std::size_t mark = sim_log_->mark();
     click(learning_button_centre());
-    return wait_until(
-        [&] { return sim_log_->count_since(mark, kCommandCode, kStartLearning) > 0; });
+    if (wait_until([&] { return sim_log_->count_since(mark, kCommandCode, kStartLearning) > 0; }))
+        return {};
+    return "a click at the learning button's place sent nothing; " + keep(shot(), "learning");
 }
 
 bool ProgramWindowTest::polls_after(std::size_t mark) const {

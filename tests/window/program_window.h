@@ -100,8 +100,10 @@ class ProgramWindowTest : public ::testing::Test {
 
     // The dashboard has drawn its values and shows the car on gas.
     bool dashboard_on_gas() const;
-    // A click on the learning button reaches the controller.
-    bool learning_click_reaches_controller();
+    // Once the dashboard shows the car on gas (else the button does nothing),
+    // a click on the learning button reaches the controller. Empty when it
+    // does, else what went wrong.
+    std::string learning_click_failure();
     // The program polls the controller's status after the mark.
     bool polls_after(std::size_t mark) const;
     // A settings view has read both settings frames and shown them.
