@@ -75,6 +75,23 @@ double EngineModel::reducer_temp_at(double t) {
     return 15.0 + 70.0 * (1.0 - std::exp(-(t - kStartTime) / 20.0));
 }
 
+int EngineModel::idle_rpm_at(double t) {
+    return static_cast<int>(std::lround(850 + 20 * std::sin(2 * kPi * 0.7 * t)));
+}
+
+void EngineModel::set_idle_on_gas(bool on) {
+    idle_on_gas_ = on;
+    on_gas_ = on && !petrol_hold_;
+}
+
+void EngineModel::toggle_petrol_hold() {
+    petrol_hold_ = !petrol_hold_;
+    if (petrol_hold_)
+        on_gas_ = false;
+    else if (idle_on_gas_)
+        on_gas_ = true;  // idling never reaches the switch-over speed
+}
+
 bool EngineModel::start_learning(double t) {
     if (!on_gas_ || learning(t) || last_rpm_ > 1200)
         return false;
@@ -85,9 +102,9 @@ bool EngineModel::start_learning(double t) {
 
 LiveValues EngineModel::update(double t, const ModelSettings& s) {
     LiveValues v;
-    const int rpm = rpm_at(t);
-    const double throttle = throttle_at(t);
-    const double temp = reducer_temp_at(t);
+    const int rpm = idle_on_gas_ ? idle_rpm_at(t) : rpm_at(t);
+    const double throttle = idle_on_gas_ ? 0.0 : throttle_at(t);
+    const double temp = idle_on_gas_ ? 85.0 : reducer_temp_at(t);
     const bool warm = temp >= s.lpg_on_temp_c;
     const bool running = rpm > 0;
 
@@ -106,6 +123,8 @@ LiveValues EngineModel::update(double t, const ModelSettings& s) {
         over_rev_ = false;
         on_gas_ = true;
     }
+    if (petrol_hold_)
+        on_gas_ = false;
     const bool decelerating = rpm < last_rpm_;
     const bool cut_off =
         running && s.cut_off_enabled && throttle == 0.0 && decelerating && rpm > s.cut_off_rpm;

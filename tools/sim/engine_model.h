@@ -36,14 +36,21 @@ class EngineModel {
     // Starts a learning run; false (refused) unless the engine idles on gas.
     bool start_learning(double t);
     bool on_gas() const { return on_gas_; }
+    // The engine runs from the start, warm, idling on gas: no drive cycle.
+    void set_idle_on_gas(bool on);
+    // The fuel switch: hold the car on petrol, or let it go back to gas.
+    void toggle_petrol_hold();
     bool learning(double t) const { return t < learning_until_; }
 
     static int rpm_at(double t);
     static double throttle_at(double t);  // 0..1
     static double reducer_temp_at(double t);
+    static int idle_rpm_at(double t);
 
   private:
     bool on_gas_ = false;
+    bool idle_on_gas_ = false;
+    bool petrol_hold_ = false;
     bool over_rev_ = false;
     double over_rev_since_ = -1;
     double learning_from_ = -1;

@@ -15,6 +15,9 @@ void on_stop(int) {
 void on_toggle(int) {
     tarvex::sim::request_toggle_silence();
 }
+void on_fuel(int) {
+    tarvex::sim::request_toggle_fuel();
+}
 
 void install(int sig, void (*handler)(int)) {
     struct sigaction sa {};
@@ -41,6 +44,7 @@ int main(int argc, char** argv) {
     install(SIGINT, on_stop);
     install(SIGTERM, on_stop);
     install(SIGUSR1, on_toggle);
+    install(SIGUSR2, on_fuel);
     std::signal(SIGPIPE, SIG_IGN);
     return tarvex::sim::run_pty_host(options);
 }

@@ -21,6 +21,7 @@ namespace {
 
 volatile std::sig_atomic_t g_stop = 0;
 volatile std::sig_atomic_t g_toggle_silence = 0;
+volatile std::sig_atomic_t g_toggle_fuel = 0;
 
 using Clock = std::chrono::steady_clock;
 // One byte of 9600 baud 8N1: 10 bits.
@@ -43,6 +44,9 @@ class PtyHost {
     explicit PtyHost(const SimOptions& o)
         : opt_(o), ctl_(o.generation, o.minor, o.faults, o.seed), start_(Clock::now()) {
         ctl_.set_late_delay_ms(o.late_ms);
+        ctl_.set_idle_on_gas(o.idle_on_gas);
+        for (const auto& [code, value] : o.settings)
+            ctl_.set_setting(code, static_cast<std::uint8_t>(value));
     }
     ~PtyHost() { cleanup(); }
 
@@ -184,6 +188,11 @@ class PtyHost {
                 ctl_.set_silent(!ctl_.silent());
                 std::fprintf(stderr, "tarvex-sim: %s\n", ctl_.silent() ? "silent" : "answering");
             }
+            if (g_toggle_fuel) {
+                g_toggle_fuel = 0;
+                ctl_.toggle_petrol_hold();
+                std::fprintf(stderr, "tarvex-sim: fuel switch toggled\n");
+            }
             pollfd p{master_, POLLIN, 0};
             int rc = ::poll(&p, 1, 100);
             if (rc <= 0)
@@ -233,6 +242,9 @@ void request_stop() {
 }
 void request_toggle_silence() {
     g_toggle_silence = 1;
+}
+void request_toggle_fuel() {
+    g_toggle_fuel = 1;
 }
 
 int run_pty_host(const SimOptions& options) {

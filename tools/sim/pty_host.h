@@ -13,5 +13,6 @@ int run_pty_host(const SimOptions& options);
 // Set from signal handlers.
 void request_stop();
 void request_toggle_silence();
+void request_toggle_fuel();
 
 }  // namespace tarvex::sim

@@ -69,6 +69,11 @@ void SimController::factory_reset() {
     settings_ = factory_settings();
 }
 
+void SimController::set_setting(int code, std::uint8_t value) {
+    if (code >= 5 && code <= 33 && code != kCommandCode)
+        settings_[static_cast<std::size_t>(code)] = value;
+}
+
 bool SimController::roll(double rate) {
     if (rate <= 0)
         return false;

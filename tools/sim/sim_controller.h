@@ -40,6 +40,10 @@ class SimController {
     bool silent() const { return silent_; }
     void set_late_delay_ms(int ms) { late_delay_ms_ = ms; }
     void factory_reset();
+    // Sets a setting byte (write code 5..33 but 30) before any host writes it.
+    void set_setting(int code, std::uint8_t value);
+    void set_idle_on_gas(bool on) { engine_.set_idle_on_gas(on); }
+    void toggle_petrol_hold() { engine_.toggle_petrol_hold(); }
 
     // Setting bytes by write code 5..33 (30 unused).
     std::uint8_t setting(int code) const { return settings_.at(static_cast<std::size_t>(code)); }

@@ -55,7 +55,8 @@ and a hard rev past the switch-back speed, with the reducer warming up and the
 switch to gas once warm.
 
 Runs until SIGINT or SIGTERM, then removes its link. SIGUSR1 toggles silence
-(the controller stops answering, as if unplugged, and starts again).
+(the controller stops answering, as if unplugged, and starts again). SIGUSR2
+toggles the fuel switch: the car is held on petrol, or let go back to gas.
 
 Options:
   --link PATH          put a symbolic link to the pseudo-terminal at PATH (required)
@@ -65,6 +66,10 @@ Options:
   --generation N       report controller generation N, 1 to 8 (default 2); other
                        generations answer only the status command
   --minor N            report minor version N, 0 to 31 (default 6)
+  --idle-on-gas        the engine runs from the start, warm, idling on gas (no
+                       drive cycle); SIGUSR2 holds it on petrol and lets it go
+  --setting CODE=VALUE start with setting CODE (write code 5 to 33, not 30) at
+                       VALUE (0 to 255) instead of its factory value; repeatable
 Faults, each at a RATE given as a fraction (0.1) or a percentage (10%):
   --silence RATE       no reply
   --garbage RATE       random bytes that do not start with the frame mark
@@ -134,6 +139,21 @@ bool parse_sim_options(const std::vector<std::string>& args, SimOptions& out, st
         } else if (name == "--verbose") {
             if (!flag(out.verbose))
                 return false;
+        } else if (name == "--idle-on-gas") {
+            if (!flag(out.idle_on_gas))
+                return false;
+        } else if (name == "--setting") {
+            if (!need())
+                return false;
+            const auto eq = value.find('=');
+            long code = 0, byte = 0;
+            if (eq == std::string::npos || !parse_int(value.substr(0, eq), 5, 33, code) ||
+                code == 30 || !parse_int(value.substr(eq + 1), 0, 255, byte)) {
+                error = "bad setting '" + value +
+                        "' (use CODE=VALUE, code 5 to 33 but 30, value 0 to 255)";
+                return false;
+            }
+            out.settings.emplace_back(static_cast<int>(code), static_cast<int>(byte));
         } else if (name == "--no-pacing") {
             if (!flag(no_pacing))
                 return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sim/sim_controller.h"
@@ -18,6 +19,8 @@ struct SimOptions {
     int late_ms = 400;
     unsigned seed = 1;
     bool verbose = false;
+    bool idle_on_gas = false;
+    std::vector<std::pair<int, int>> settings;  // (write code, value) set at start
     bool help = false;
 };
 

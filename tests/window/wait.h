@@ -1,0 +1,26 @@
+#pragma once
+
+#include <chrono>
+#include <thread>
+
+namespace tarvex::window_test {
+
+// How long a condition that a working program meets at once may take on a
+// loaded machine, and how long the program may take to start.
+constexpr std::chrono::milliseconds kDeadline{10000};
+constexpr std::chrono::milliseconds kStartDeadline{30000};
+
+// Polls the condition until it holds or the deadline passes; its last answer.
+template <typename Condition>
+bool wait_until(Condition condition, std::chrono::milliseconds deadline = kDeadline) {
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    for (;;) {
+        if (condition())
+            return true;
+        if (std::chrono::steady_clock::now() >= end)
+            return condition();
+        std::this_thread::sleep_for(std::chrono::milliseconds(40));
+    }
+}
+
+}  // namespace tarvex::window_test
