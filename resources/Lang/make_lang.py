@@ -57,9 +57,11 @@ LANGUAGES = [
     ("ita", "cp1250", "Italian"),
 ]
 
-# Slots that the program never shows; they keep the placeholder "-".
-UNUSED_SLOTS = {7, 8, 9, 10, 34, 90, 91, 132, 133, 140, 141, 154, 155,
-                163, 164, 174}
+# Slots that the program never shows; they keep the placeholder "-".  The
+# slots once unused now hold the texts of the recording, playback, comparison
+# and picture commands; the program has English texts of its own for them
+# when a language file leaves them "-".
+UNUSED_SLOTS = set()
 PLACEHOLDER = "-"
 
 # Texts drawn with a fixed character count.  The TPS type names are

@@ -28,6 +28,11 @@ enum : int {
     LangRussian = 40059,
     LangLithuanian = 40060,
     LangItalian = 40062,
+    // Added to the File menu, between Save As and Exit.
+    RecordReadings = 40063,
+    PlayRecording = 40064,
+    CompareWithFile = 40065,
+    SavePicture = 40066,
 };
 
 }  // namespace tarvex::cmd

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QSocketNotifier>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <cerrno>
 
@@ -81,6 +82,13 @@ int main(int argc, char** argv) {
     tarvex::MainWindow window(program);
     window.show();
     window.paint_sequence();
+    // A settings file opened from the desktop: its comparison with the
+    // controller, never a write.
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1 && args[1].endsWith(QStringLiteral(".tvs"), Qt::CaseInsensitive)) {
+        const QString file = args[1];
+        QTimer::singleShot(0, &window, [&window, file] { window.compare_file(file); });
+    }
     const int code = app.exec();
     // Ended by a signal: close the window as File > Exit does, which closes the port.
     if (window.isVisible())

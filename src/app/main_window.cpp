@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "app/added_file_commands.h"
 #include "app/commands.h"
 #include "app/menu_bar.h"
 #include "app/paths.h"
@@ -49,6 +50,11 @@ MainWindow::MainWindow(Program& program, DesktopProbe desktop)
     setWindowIcon(QIcon(QStringLiteral(":/art/icon_256.png")));
     client_ = new QWidget(this);
     setCentralWidget(client_);
+    added_ = std::make_unique<AddedFileCommands>(program_, client_);
+    connect(added_.get(), &AddedFileCommands::state_changed, this, [this] {
+        set_title_slot(title_slot_);
+        apply_menu();
+    });
 
     auto* exit = new QAction(this);
     exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -159,12 +165,14 @@ void MainWindow::save_program_settings() {
 }
 
 void MainWindow::set_title_slot(int slot) {
-    setWindowTitle(ui_text(view_texts(program_), slot));
+    title_slot_ = slot;
+    setWindowTitle(ui_text(view_texts(program_), slot) + added_->title_suffix());
 }
 
 void MainWindow::attach_menu(int menu_id) {
     auto* bar = new TarvexMenuBar(menu_id, this);
     bar->set_port_devices(program_.link.devices.device);
+    bar->set_added_file_texts(added_->menu_texts());
     connect(bar, &TarvexMenuBar::command, this, &MainWindow::run_command);
     setMenuBar(bar);  // deletes the previous bar
     menu_bar_ = bar;
@@ -351,8 +359,13 @@ void MainWindow::run_command(int id) {
             save_controller_settings(file_context(program_), view_.data());
             break;
         default:
-            break;  // Open and Save As come with the settings-file module
+            added_->run(id, view_.data());
+            break;
     }
+}
+
+void MainWindow::compare_file(const QString& name) {
+    added_->compare_file(name, view_.data());
 }
 
 void MainWindow::paint_sequence() {
@@ -407,6 +420,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     destroy_view();
+    added_->stop_all();
     close_port(program_.link);
     shut_down_ = true;
     event->accept();

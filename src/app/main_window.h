@@ -12,6 +12,7 @@
 namespace tarvex {
 
 class UserDialogs;
+class AddedFileCommands;
 
 class TarvexMenuBar;
 
@@ -31,6 +32,10 @@ class MainWindow final : public QMainWindow {
     static QSize client_size(int w, int h);
 
     void run_command(int id);
+    // Shows the comparison of a settings file with the controller (a file
+    // opened from the desktop).
+    void compare_file(const QString& name);
+    AddedFileCommands& added_commands() { return *added_; }
     // What the window does on every paint from the window system.
     void paint_sequence();
 
@@ -82,6 +87,8 @@ class MainWindow final : public QMainWindow {
     QPointer<ViewWidget> view_;
     bool shut_down_ = false;
     std::unique_ptr<UserDialogs> own_dialogs_;
+    std::unique_ptr<AddedFileCommands> added_;
+    int title_slot_ = 0;
 };
 
 }  // namespace tarvex

@@ -64,6 +64,11 @@ TarvexMenuBar::TarvexMenuBar(int menu_id, QWidget* parent)
     QMenu* file = addMenu(u(t.file));
     add(file, cmd::Open, u(t.open));
     add(file, cmd::SaveAs, u(t.save_as));
+    // Their texts come from the language file (set_added_file_texts).
+    add(file, cmd::RecordReadings, QString())->setCheckable(true);
+    add(file, cmd::PlayRecording, QString())->setCheckable(true);
+    add(file, cmd::CompareWithFile, QString());
+    add(file, cmd::SavePicture, QString());
     file->addSeparator();
     add(file, cmd::Exit, u(t.exit));
 
@@ -83,6 +88,14 @@ TarvexMenuBar::TarvexMenuBar(int menu_id, QWidget* parent)
 
     for (std::size_t i = 0; i < kBarCommands.size(); ++i)
         add(nullptr, kBarCommands[i], u(t.bar[i]));
+}
+
+void TarvexMenuBar::set_added_file_texts(const std::array<QString, 4>& texts) {
+    const int ids[] = {cmd::RecordReadings, cmd::PlayRecording, cmd::CompareWithFile,
+                       cmd::SavePicture};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        if (QAction* a = action(ids[i]))
+            a->setText(texts[i]);
 }
 
 TarvexMenuBar::~TarvexMenuBar() {

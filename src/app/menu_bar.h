@@ -3,7 +3,9 @@
 #include <QMenuBar>
 #include <QProxyStyle>
 
+#include <array>
 #include <map>
+#include <string>
 
 #include "app/menu_model.h"
 
@@ -40,6 +42,8 @@ class TarvexMenuBar final : public QMenuBar {
     QAction* action(int id) const;
     // Port items also show the device they stand for.
     void set_port_devices(const std::array<std::string, 4>& devices);
+    // The texts of the added File items: record, play, compare, picture.
+    void set_added_file_texts(const std::array<QString, 4>& texts);
     void apply(const MenuState& state);
     // Picks the largest menu font (12 down to 9 pixels) with which every item
     // fits in one line of the given width.

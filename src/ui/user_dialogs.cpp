@@ -26,7 +26,34 @@ QString run_file_dialog(QWidget* owner, const QString& title, QFileDialog::Accep
     return dlg.selectedFiles().front();
 }
 
+QString kind_filter(UserDialogs::FileKind kind) {
+    return kind == UserDialogs::FileKind::Recording ? QStringLiteral("CSV (*.csv)")
+                                                    : QStringLiteral("PNG (*.png)");
+}
+
+QString kind_suffix(UserDialogs::FileKind kind) {
+    return kind == UserDialogs::FileKind::Recording ? QStringLiteral("csv") : QStringLiteral("png");
+}
+
 }  // namespace
+
+QString QtUserDialogs::save_file_of(QWidget* owner, const QString& title, FileKind kind) {
+    QFileDialog dlg(owner, title, folder_, kind_filter(kind));
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(kind_suffix(kind));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return dlg.selectedFiles().front();
+}
+
+QString QtUserDialogs::open_file_of(QWidget* owner, const QString& title, FileKind kind) {
+    QFileDialog dlg(owner, title, folder_, kind_filter(kind));
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return dlg.selectedFiles().front();
+}
 
 QString QtUserDialogs::save_file_name(QWidget* owner, const QString& title,
                                       const QString& initial) {

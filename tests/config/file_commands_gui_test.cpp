@@ -21,54 +21,16 @@
 #include "config/info_dialog.h"
 #include "config/reset_view.h"
 #include "config/settings_file.h"
+#include "support/scripted_dialogs.h"
 #include "support/shell_test.h"
 #include "ui/user_dialogs.h"
 
 using namespace tarvex;
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
+using tarvex::testing::ScriptedDialogs;
 
 namespace {
-
-// Dialogs answered from a script, recording what they were shown.
-struct ScriptedDialogs final : UserDialogs {
-    std::deque<QString> file_names;
-    std::deque<bool> answers;
-    std::vector<QString> initial_names;
-    std::vector<QString> titles;
-    struct Message {
-        Icon icon;
-        QString caption, text;
-    };
-    std::vector<Message> messages;
-    int questions = 0;
-
-    QString save_file_name(QWidget*, const QString& title, const QString& initial) override {
-        titles.push_back(title);
-        initial_names.push_back(initial);
-        return next();
-    }
-    QString open_file_name(QWidget*, const QString& title) override {
-        titles.push_back(title);
-        return next();
-    }
-    bool ask_yes_no(QWidget*, const QString&, const QString&) override {
-        ++questions;
-        bool a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    void message(QWidget*, Icon icon, const QString& caption, const QString& text) override {
-        messages.push_back({icon, caption, text});
-    }
-    QString next() {
-        if (file_names.empty())
-            return {};
-        QString n = file_names.front();
-        file_names.pop_front();
-        return n;
-    }
-};
 
 std::string read_all(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);

@@ -1,0 +1,137 @@
+#include "app/added_file_commands.h"
+
+#include <QFileInfo>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/commands.h"
+#include "app/program.h"
+#include "app/view_factory.h"
+#include "config/compare_dialog.h"
+#include "ui/added_texts.h"
+#include "ui/ui_text_qt.h"
+#include "ui/user_dialogs.h"
+
+namespace tarvex {
+
+AddedFileCommands::AddedFileCommands(Program& program, QWidget* client)
+    : program_(program), client_(client), session_(program.link, program.image) {
+    // A row that cannot be written stops the recording inside a poll; the
+    // message waits until the poll is over.
+    session_.on_recording_failed([this](const std::string& reason) {
+        const QString r = QString::fromStdString(reason);
+        QTimer::singleShot(0, this, [this, r] { recording_failed(r); });
+    });
+}
+
+QString AddedFileCommands::added(int slot) const {
+    return ui_string(view_texts(program_), added_text(program_.texts, slot));
+}
+
+std::array<QString, 4> AddedFileCommands::menu_texts() const {
+    return {added(added_slot::Record), added(added_slot::Play), added(added_slot::Compare),
+            added(added_slot::Picture)};
+}
+
+QString AddedFileCommands::title_suffix() const {
+    if (!session_.playing())
+        return {};
+    return QStringLiteral(" - %1: %2")
+        .arg(added(added_slot::Playing),
+             QFileInfo(QString::fromStdString(session_.played_file())).fileName());
+}
+
+bool AddedFileCommands::run(int id, QWidget* owner) {
+    switch (id) {
+        case cmd::RecordReadings:
+            record(owner);
+            return true;
+        case cmd::PlayRecording:
+            play(owner);
+            return true;
+        case cmd::CompareWithFile:
+            compare_with_file(file_context(program_), owner);
+            return true;
+        case cmd::SavePicture:
+            save_picture(owner);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void AddedFileCommands::compare_file(const QString& name, QWidget* owner) {
+    compare_with_named_file(file_context(program_), name, owner);
+}
+
+void AddedFileCommands::update_checks() {
+    program_.menu.check(cmd::RecordReadings, session_.recording());
+    program_.menu.check(cmd::PlayRecording, session_.playing());
+    emit state_changed();
+}
+
+void AddedFileCommands::record(QWidget* owner) {
+    if (session_.recording()) {
+        session_.stop_recording();
+        update_checks();
+        return;
+    }
+    UserDialogs& dialogs = *program_.dialogs;
+    const QString name =
+        dialogs.save_file_of(owner, added(added_slot::Record), UserDialogs::FileKind::Recording);
+    if (name.isEmpty())
+        return;
+    std::string error;
+    if (!session_.start_recording(name.toStdString(), error))
+        dialogs.message(owner, UserDialogs::Icon::Warning, added(added_slot::RecordingCaption),
+                        added(added_slot::RecordFailed) +
+                            QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
+    update_checks();
+}
+
+void AddedFileCommands::recording_failed(const QString& reason) {
+    session_.stop_recording();
+    update_checks();
+    program_.dialogs->message(client_, UserDialogs::Icon::Warning,
+                              added(added_slot::RecordingCaption),
+                              added(added_slot::RecordFailed) + QStringLiteral("\n\n") + reason);
+}
+
+void AddedFileCommands::play(QWidget* owner) {
+    if (session_.playing()) {
+        session_.stop_playback();
+        update_checks();
+        return;
+    }
+    UserDialogs& dialogs = *program_.dialogs;
+    const QString name =
+        dialogs.open_file_of(owner, added(added_slot::Play), UserDialogs::FileKind::Recording);
+    if (name.isEmpty())
+        return;
+    std::string error;
+    if (!session_.start_playback(name.toStdString(), error))
+        dialogs.message(owner, UserDialogs::Icon::Warning, added(added_slot::RecordingCaption),
+                        added(added_slot::PlaybackFailed) +
+                            QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
+    update_checks();
+}
+
+void AddedFileCommands::save_picture(QWidget* owner) {
+    UserDialogs& dialogs = *program_.dialogs;
+    const QString name =
+        dialogs.save_file_of(owner, added(added_slot::Picture), UserDialogs::FileKind::Picture);
+    if (name.isEmpty())
+        return;
+    // The client area as the fitter sees it, at its real pixel size.
+    if (!client_->grab().save(name, "PNG"))
+        dialogs.message(owner, UserDialogs::Icon::Warning, QStringLiteral("Tarvex"),
+                        added(added_slot::PictureFailed) + QStringLiteral("\n\n") + name);
+}
+
+void AddedFileCommands::stop_all() {
+    session_.stop_recording();
+    session_.stop_playback();
+}
+
+}  // namespace tarvex

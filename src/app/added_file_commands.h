@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+#include "app/link_session.h"
+
+class QWidget;
+
+namespace tarvex {
+
+struct Program;
+
+// The commands added to the File menu: record the readings, play a recording
+// in place of the controller, compare a settings file with the controller and
+// save a picture of the view. Their menu items' checks and the window title
+// follow state_changed().
+class AddedFileCommands final : public QObject {
+    Q_OBJECT
+  public:
+    // `client` is the main window's client area, the picture's source.
+    AddedFileCommands(Program& program, QWidget* client);
+
+    // Runs the command if it is one of the added ones; false otherwise.
+    bool run(int id, QWidget* owner);
+    // Compares a settings file already chosen (opened from the desktop).
+    void compare_file(const QString& name, QWidget* owner);
+    // What the window title adds while a recording plays; empty otherwise.
+    QString title_suffix() const;
+    // The four items' texts in the interface language.
+    std::array<QString, 4> menu_texts() const;
+    // Ends a recording (its last row written) and a playback.
+    void stop_all();
+    LinkSession& session() { return session_; }
+
+  signals:
+    void state_changed();
+
+  private:
+    void record(QWidget* owner);
+    void play(QWidget* owner);
+    void save_picture(QWidget* owner);
+    void recording_failed(const QString& reason);
+    QString added(int slot) const;
+    void update_checks();
+
+    Program& program_;
+    QWidget* client_;
+    LinkSession session_;
+};
+
+}  // namespace tarvex

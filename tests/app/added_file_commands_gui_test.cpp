@@ -1,0 +1,210 @@
+// The commands added to the File menu, on the offscreen platform against a
+// scripted port that plays the simulated controller: their place and texts,
+// recording, playback, comparison with a file and pictures.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/added_file_commands.h"
+#include "app/commands.h"
+#include "app/menu_bar.h"
+#include "config/compare_dialog.h"
+#include "config/settings_file.h"
+#include "readings/readings_view.h"
+#include "support/scripted_dialogs.h"
+#include "support/shell_test.h"
+
+using namespace tarvex;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string read_all(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+int count_lines(const std::string& s) {
+    return static_cast<int>(std::count(s.begin(), s.end(), '\n'));
+}
+
+struct AddedFixture : tarvex::testing::ShellTest {
+    tarvex::testing::ScriptedDialogs dialogs;
+
+    void SetUp() override {
+        ShellTest::SetUp();
+        write_language_file("pol", "pol ");
+        program.dialogs = &dialogs;
+        sim_time = 20.0;
+    }
+    void start() { open_window({1280, 1024}); }
+    void ticks(int n) {
+        auto* readings = qobject_cast<ReadingsView*>(window->current_view());
+        ASSERT_NE(readings, nullptr);
+        for (int i = 0; i < n; ++i) {
+            sim_time += 0.05;
+            readings->tick();
+        }
+    }
+    QAction* item(int id) { return window->tarvex_menu_bar()->action(id); }
+};
+
+}  // namespace
+
+// Between Save As and Exit, in this order; their texts from the language
+// file, or English when an older file leaves the slots "-".
+TEST_F(AddedFixture, FileMenuHoldsTheAddedItemsInPlace) {
+    start();
+    QMenu* file = nullptr;
+    for (QAction* a : window->tarvex_menu_bar()->actions())
+        if (a->menu() && a->menu()->actions().contains(item(cmd::Open)))
+            file = a->menu();
+    ASSERT_NE(file, nullptr);
+    std::vector<int> order;
+    for (QAction* a : file->actions())
+        order.push_back(a->isSeparator() ? 0 : a->data().toInt());
+    EXPECT_EQ(order,
+              (std::vector<int>{cmd::Open, cmd::SaveAs, cmd::RecordReadings, cmd::PlayRecording,
+                                cmd::CompareWithFile, cmd::SavePicture, 0, cmd::Exit}));
+    EXPECT_EQ(item(cmd::RecordReadings)->text(), QStringLiteral("pol 7"));
+    EXPECT_EQ(item(cmd::SavePicture)->text(), QStringLiteral("pol 10"));
+
+    // An older English file: its unused slots hold "-".
+    {
+        std::ofstream f(base / "Lang" / "Tarvex_lang.ang", std::ios::binary);
+        for (int k = 0; k < kUiTextSlots; ++k)
+            f << "T" << k << "=" << (k >= 7 && k <= 10 ? std::string("-") : "ang") << "\r\n";
+    }
+    window->run_command(cmd::LangEnglish);
+    EXPECT_EQ(item(cmd::RecordReadings)->text(), QStringLiteral("Record readings..."));
+    EXPECT_EQ(item(cmd::PlayRecording)->text(), QStringLiteral("Play recording..."));
+    EXPECT_EQ(item(cmd::CompareWithFile)->text(), QStringLiteral("Compare with file..."));
+    EXPECT_EQ(item(cmd::SavePicture)->text(), QStringLiteral("Save picture..."));
+}
+
+// Recording: checked while it runs, one row a tick, stopped by the same item;
+// then played back in place of the controller, named in the title.
+TEST_F(AddedFixture, RecordThenPlayBack) {
+    start();
+    const fs::path csv = dir / "drive.csv";
+    dialogs.file_names = {QString::fromStdString(csv.string())};
+    window->run_command(cmd::RecordReadings);
+    EXPECT_TRUE(item(cmd::RecordReadings)->isChecked());
+    ticks(10);
+    window->run_command(cmd::RecordReadings);
+    EXPECT_FALSE(item(cmd::RecordReadings)->isChecked());
+    EXPECT_EQ(program.link.port, &port);
+    const std::string text = read_all(csv);
+    EXPECT_EQ(text.rfind("time,seconds,status_frame,live_frame", 0), 0u);
+    EXPECT_EQ(count_lines(text), 11);  // the header and ten ticks
+    ticks(2);
+    EXPECT_EQ(count_lines(read_all(csv)), 11);  // nothing after the stop
+
+    // Playback: the controller is the recording; the scripted port is idle.
+    dialogs.file_names = {QString::fromStdString(csv.string())};
+    window->run_command(cmd::PlayRecording);
+    EXPECT_TRUE(item(cmd::PlayRecording)->isChecked());
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("pol 91: drive.csv")))
+        << window->windowTitle().toStdString();
+    port.clear_events();
+    ticks(3);
+    EXPECT_TRUE(port.events().empty());
+    EXPECT_EQ(program.link.NoConnection, 0);
+    window->run_command(cmd::PlayRecording);
+    EXPECT_FALSE(item(cmd::PlayRecording)->isChecked());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("pol 175"));
+    EXPECT_EQ(program.link.port, &port);
+    ticks(1);
+    EXPECT_FALSE(port.events().empty());
+}
+
+// A recording whose folder vanishes stops with a message; its rows stay.
+TEST_F(AddedFixture, RecordingIntoAVanishedFolderStopsWithAMessage) {
+    start();
+    const fs::path folder = dir / "trip";
+    fs::create_directories(folder);
+    dialogs.file_names = {QString::fromStdString((folder / "drive.csv").string())};
+    window->run_command(cmd::RecordReadings);
+    ticks(3);
+    fs::remove_all(folder);
+    ticks(3);
+    QApplication::processEvents();
+    EXPECT_FALSE(item(cmd::RecordReadings)->isChecked());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("pol 34")));
+    EXPECT_EQ(program.link.port, &port);
+
+    // A file that cannot be created: a message, nothing recording.
+    dialogs.file_names = {QStringLiteral("/nonexistent-folder/drive.csv")};
+    window->run_command(cmd::RecordReadings);
+    EXPECT_FALSE(item(cmd::RecordReadings)->isChecked());
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+// The comparison marks exactly the settings that differ, writes nothing
+// when closed, and sends the file as Open does when asked.
+TEST_F(AddedFixture, CompareMarksTheDifferencesAndSendsOnlyWhenAsked) {
+    start();
+    ticks(8);
+    ParsedSettings file = parse_settings_file(settings_file_text(program.image));
+    ASSERT_TRUE(file.ok);
+    file.values[3] = static_cast<std::uint8_t>(file.values[3] + 1);    // LambdaDelay
+    file.values[21] = static_cast<std::uint8_t>(file.values[21] + 1);  // IgnitionType
+    ControllerImage edited = program.image;
+    edited.SettingsBlock1[4] = file.values[3];
+    edited.SettingsBlock2[7] = file.values[21];
+    const fs::path tvs = dir / "customer.tvs";
+    std::ofstream(tvs, std::ios::binary) << settings_file_text(edited);
+
+    for (bool send : {false, true}) {
+        SCOPED_TRACE(send);
+        dialogs.file_names = {QString::fromStdString(tvs.string())};
+        std::vector<std::string> marked;
+        int rows = 0;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<CompareDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            rows = d->table()->rowCount();
+            for (const CompareRow& r : d->rows())
+                if (r.differs)
+                    marked.emplace_back(r.key);
+            port.clear_events();
+            if (send)
+                d->send_button()->click();
+            else
+                d->reject();
+        });
+        window->run_command(cmd::CompareWithFile);
+        EXPECT_EQ(rows, 28);
+        EXPECT_EQ(marked, (std::vector<std::string>{"LambdaDelay", "IgnitionType"}));
+        EXPECT_EQ(writes().size(), send ? 28u : 0u);
+    }
+}
+
+// The picture is the client area at its real size.
+TEST_F(AddedFixture, PictureOfTheViewAtItsRealSize) {
+    start();
+    ticks(2);
+    const fs::path png = dir / "dashboard.png";
+    dialogs.file_names = {QString::fromStdString(png.string())};
+    window->run_command(cmd::SavePicture);
+    const QImage img(QString::fromStdString(png.string()));
+    ASSERT_FALSE(img.isNull());
+    EXPECT_EQ(img.size(), window->client()->size());
+    EXPECT_TRUE(dialogs.messages.empty());
+    dialogs.file_names = {QStringLiteral("/nonexistent-folder/x.png")};
+    window->run_command(cmd::SavePicture);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
