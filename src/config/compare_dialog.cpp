@@ -6,6 +6,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "ui/added_texts.h"
 #include "ui/ui_text_qt.h"
 
@@ -65,8 +67,15 @@ CompareDialog::CompareDialog(const FileContext& context, ParsedSettings file, QW
         table_->setItem(r, ColController, cell(ui_string(t, row.controller_text()), row.differs));
         table_->setItem(r, ColMark, cell(row.differs ? differs : QString(), row.differs));
     }
+    // Long labels (a bit field shown by several controls) wrap within
+    // columns of a fixed width, so that the window fits a small screen.
+    table_->setWordWrap(true);
     table_->resizeColumnsToContents();
+    const int widths[ColumnCount] = {340, 190, 190, 100};
+    for (int c = 0; c < ColumnCount; ++c)
+        table_->setColumnWidth(c, std::min(table_->columnWidth(c), widths[c]));
     table_->horizontalHeader()->setStretchLastSection(true);
+    table_->resizeRowsToContents();
 
     send_->setText(added(added_slot::Send));
     auto* buttons = new QDialogButtonBox(this);
@@ -83,7 +92,11 @@ CompareDialog::CompareDialog(const FileContext& context, ParsedSettings file, QW
     int width = 40;
     for (int c = 0; c < ColumnCount; ++c)
         width += table_->columnWidth(c);
-    resize(width, 560);
+    const QWidget* over = parent ? parent->window() : nullptr;
+    const int height = over ? std::min(560, over->height()) : 560;
+    resize(std::min(width, over ? over->width() : width), height);
+    if (over)  // centred over the main window, also without a window manager
+        move(over->geometry().center() - rect().center());
 }
 
 void CompareDialog::send() {
