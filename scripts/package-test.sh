@@ -12,7 +12,8 @@ rm -f build/tarvex_*.deb
 deb=$(find build -maxdepth 1 -name 'tarvex_*.deb' | head -1)
 echo "package: $deb"
 lint=$(lintian --fail-on error,warning "$deb" 2>&1) || { echo "$lint"; exit 1; }
-echo "lintian: ${lint:-clean}" | grep -v "running with root privileges" || true
+lint=$(printf '%s\n' "$lint" | grep -v "running with root privileges" || true)
+echo "lintian: ${lint:-no errors, no warnings}"
 desktop-file-validate packaging/tarvex.desktop
 appstreamcli validate --no-net --pedantic packaging/tarvex.metainfo.xml >/dev/null ||
     appstreamcli validate --no-net packaging/tarvex.metainfo.xml
