@@ -21,20 +21,16 @@
 #include "config/compare_dialog.h"
 #include "config/settings_file.h"
 #include "readings/readings_view.h"
+#include "support/file_text.h"
 #include "support/scripted_dialogs.h"
 #include "support/shell_test.h"
 
 using namespace tarvex;
 namespace fs = std::filesystem;
 
-namespace {
+using tarvex::testing::read_all;
 
-std::string read_all(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+namespace {
 
 int count_lines(const std::string& s) {
     return static_cast<int>(std::count(s.begin(), s.end(), '\n'));

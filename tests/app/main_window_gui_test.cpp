@@ -16,19 +16,15 @@
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "app/views.h"
+#include "support/file_text.h"
 #include "support/shell_test.h"
 
 using namespace tarvex;
 namespace fs = std::filesystem;
 
-namespace {
+using tarvex::testing::read_all;
 
-std::string read_all(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+namespace {
 
 // A start folder beside a Lang folder holding Polish and English files whose
 // slot k reads "<code> <k>"; no Lithuanian file. The controller answers only

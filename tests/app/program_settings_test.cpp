@@ -15,19 +15,15 @@
 #include <sstream>
 
 #include "app/program_settings.h"
-#include "ui/ui_texts.h"
 #include "link/port_names.h"
+#include "support/file_text.h"
+#include "ui/ui_texts.h"
 
 using namespace tarvex;
 
-namespace {
+using tarvex::testing::read_all;
 
-std::string read_all(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+namespace {
 
 // A folder of the test's own under the temporary folder, removed at the end.
 struct TempFolder {

@@ -21,6 +21,7 @@
 #include "config/info_dialog.h"
 #include "config/reset_view.h"
 #include "config/settings_file.h"
+#include "support/file_text.h"
 #include "support/scripted_dialogs.h"
 #include "support/shell_test.h"
 #include "ui/user_dialogs.h"
@@ -30,14 +31,9 @@ namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 using tarvex::testing::ScriptedDialogs;
 
-namespace {
+using tarvex::testing::read_all;
 
-std::string read_all(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+namespace {
 
 struct FileFixture : tarvex::testing::ShellTest {
     ScriptedDialogs dialogs;

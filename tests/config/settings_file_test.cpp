@@ -16,10 +16,13 @@
 #include "link/scripted_serial_port.h"
 #include "link/settings_table.h"
 #include "sim/sim_controller.h"
+#include "support/file_text.h"
 
 using namespace tarvex;
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
+
+using tarvex::testing::read_all;
 
 namespace {
 
@@ -55,13 +58,6 @@ std::string replace(std::string s, const std::string& from, const std::string& t
     if (at != std::string::npos)
         s.replace(at, from.size(), to);
     return s;
-}
-
-std::string read_all(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "link/settings_table.h"
 #include "readings/readings_view.h"
 #include "sim/sim_controller.h"
+#include "support/file_text.h"
 #include "support/start_folder.h"
 #include "ui/user_dialogs.h"
 
@@ -24,14 +25,9 @@ using tarvex::testing::CliRun;
 using tarvex::testing::SimProcess;
 namespace fs = std::filesystem;
 
-namespace {
+using tarvex::testing::read_all;
 
-std::string read_all(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+namespace {
 
 // File dialogs that answer with the next name; messages kept.
 struct AnsweringDialogs final : UserDialogs {

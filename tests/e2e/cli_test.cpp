@@ -10,6 +10,7 @@
 #include "e2e/sim_process.h"
 #include "link/posix_serial_port.h"
 #include "link/recording_reader.h"
+#include "support/file_text.h"
 #include "support/start_folder.h"
 
 using namespace tarvex;
@@ -18,14 +19,9 @@ using tarvex::testing::run_cli;
 using tarvex::testing::SimProcess;
 namespace fs = std::filesystem;
 
-namespace {
+using tarvex::testing::read_all;
 
-std::string read_all(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+namespace {
 
 struct Cli : tarvex::testing::StartFolderTest {
     CliRun cli(std::vector<std::string> args) { return run_cli(args, dir.string()); }

@@ -17,11 +17,14 @@
 
 #include "e2e/sim_process.h"
 #include "link/posix_serial_port.h"
+#include "support/file_text.h"
 
 using namespace tarvex;
 using tarvex::testing::SimProcess;
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+
+using tarvex::testing::read_all;
 
 namespace {
 
@@ -34,13 +37,6 @@ bool eventually(const std::function<bool()>& condition) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return true;
-}
-
-std::string read_all(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 // tarvex started in a folder of its own, off-screen, its output in a file.

@@ -18,12 +18,15 @@
 #include "link/scripted_serial_port.h"
 #include "sim/sim_controller.h"
 #include "support/fake_link_clock.h"
+#include "support/file_text.h"
 #include "support/poll_cycle.h"
 
 using namespace tarvex;
 using tarvex::testing::FakeLinkClock;
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
+
+using tarvex::testing::read_all;
 
 namespace {
 
@@ -42,13 +45,6 @@ struct SimPort {
         });
     }
 };
-
-std::string read_all(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 Bytes bytes_of(const ReplyBytes& r) {
     return Bytes(r.bytes.begin(), r.bytes.begin() + r.size);
