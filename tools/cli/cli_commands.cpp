@@ -49,15 +49,21 @@ int load_file(const std::string& path, ParsedSettings& parsed, std::ostream& err
     return kExitOk;
 }
 
-int read(Session& s, const CliOptions& o) {
+// Opens the port and waits for a generation-2 controller; with `settings`,
+// also reads what it holds. The first failure's exit code, or kExitOk.
+int reach_controller(Session& s, const CliOptions& o, bool settings) {
     int rc = s.open(o.port);
     if (!rc)
         rc = s.connect();
     if (!rc)
         rc = s.require_generation_2();
-    if (!rc)
+    if (!rc && settings)
         rc = s.read_settings();
-    if (rc)
+    return rc;
+}
+
+int read(Session& s, const CliOptions& o) {
+    if (const int rc = reach_controller(s, o, true))
         return rc;
     std::string error;
     if (!write_file_atomically(o.file, settings_file_text(s.image), error)) {
@@ -71,11 +77,7 @@ int write(Session& s, const CliOptions& o) {
     ParsedSettings parsed;
     int rc = load_file(o.file, parsed, s.err);
     if (!rc)
-        rc = s.open(o.port);
-    if (!rc)
-        rc = s.connect();
-    if (!rc)
-        rc = s.require_generation_2();
+        rc = reach_controller(s, o, false);
     if (rc)
         return rc;
     const int sent = send_settings(s.link, s.image, parsed);
@@ -93,13 +95,7 @@ int compare(Session& s, const CliOptions& o, std::ostream& out) {
     ParsedSettings parsed;
     int rc = load_file(o.file, parsed, s.err);
     if (!rc)
-        rc = s.open(o.port);
-    if (!rc)
-        rc = s.connect();
-    if (!rc)
-        rc = s.require_generation_2();
-    if (!rc)
-        rc = s.read_settings();
+        rc = reach_controller(s, o, true);
     if (rc)
         return rc;
     UiTexts texts;
