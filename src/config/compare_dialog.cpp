@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -83,7 +84,7 @@ CompareDialog::CompareDialog(const FileContext& context, ParsedSettings file, QW
     int width = 40;
     for (int c = 0; c < ColumnCount; ++c)
         width += table_->columnWidth(c);
-    resize(width, 560);
+    resize(QSize(width, 560).boundedTo(screen()->availableGeometry().size()));
 }
 
 void CompareDialog::send() {
