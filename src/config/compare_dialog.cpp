@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -92,10 +93,14 @@ CompareDialog::CompareDialog(const FileContext& context, ParsedSettings file, QW
     int width = 40;
     for (int c = 0; c < ColumnCount; ++c)
         width += table_->columnWidth(c);
+    // No larger than the screen or the main window, and centred over the
+    // latter, also without a window manager.
+    QSize want = QSize(width, 560).boundedTo(screen()->availableGeometry().size());
     const QWidget* over = parent ? parent->window() : nullptr;
-    const int height = over ? std::min(560, over->height()) : 560;
-    resize(std::min(width, over ? over->width() : width), height);
-    if (over)  // centred over the main window, also without a window manager
+    if (over)
+        want = want.boundedTo(over->size());
+    resize(want);
+    if (over)
         move(over->geometry().center() - rect().center());
 }
 

@@ -1,4 +1,5 @@
 // The test's keyboard and mouse: xdotool, as a user types and clicks.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,29 @@ void ProgramWindowTest::menu_item(int menu, int item) {
         keys.push_back(k);
     keys.push_back("Return");
     press(keys);
+}
+
+void ProgramWindowTest::type_text(const std::string& text) {
+    x_->xdotool({"type", text});
+}
+
+std::string ProgramWindowTest::choose_file(const std::string& dialog_title,
+                                           const std::filesystem::path& path) {
+    const std::string dialog = window_titled(dialog_title);
+    if (dialog.empty())
+        return "no dialog \"" + dialog_title + "\" came; " + keep(shot(), "no-file-dialog");
+    // The file-name field has the keyboard when the dialog opens.
+    focus_window(dialog);
+    type_text(path.string());
+    press({"Return"});
+    const auto closed = [&] {
+        const std::vector<std::string> others = other_windows();
+        return std::find(others.begin(), others.end(), dialog) == others.end();
+    };
+    if (!wait_until(closed))
+        return "the dialog \"" + dialog_title + "\" did not take " + path.string() + "; " +
+               keep(shot(), "file-dialog");
+    return {};
 }
 
 bool ProgramWindowTest::show_view(BarCommand view) {

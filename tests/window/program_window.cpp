@@ -122,8 +122,12 @@ WindowGeometry ProgramWindowTest::geometry(const std::string& window) const {
 }
 
 std::string ProgramWindowTest::title() const {
+    return window_name(window_id_);
+}
+
+std::string ProgramWindowTest::window_name(const std::string& window) const {
     std::string out;
-    x_->xdotool({"getwindowname", window_id_}, &out);
+    x_->xdotool({"getwindowname", window}, &out);
     return trimmed(out);
 }
 
@@ -137,6 +141,19 @@ std::vector<std::string> ProgramWindowTest::other_windows() const {
         if (!trimmed(id).empty() && trimmed(id) != window_id_)
             others.push_back(trimmed(id));
     return others;
+}
+
+std::string ProgramWindowTest::window_titled(const std::string& name) const {
+    std::string found;
+    wait_until([&] {
+        for (const std::string& w : other_windows())
+            if (window_name(w) == name) {
+                found = w;
+                return true;
+            }
+        return false;
+    });
+    return found;
 }
 
 QPoint ProgramWindowTest::client_origin() const {

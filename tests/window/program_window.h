@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 
 #include <filesystem>
 #include <memory>
@@ -26,8 +27,12 @@ enum BarCommand : int {
     Reset = 8,
     Oscilloscope = 9,
 };
+inline constexpr int kFileMenu = 0;
 inline constexpr int kSizeMenu = 2;
 inline constexpr int kLanguageMenu = 3;
+
+// The File menu's items by their place in it.
+enum class FileItem : int { Open, SaveAs, Record, Play, Compare, Picture, Exit };
 
 struct StartOptions {
     // The simulator warm and idling on gas, answering at once.
@@ -59,6 +64,13 @@ class ProgramWindowTest : public ::testing::Test {
     void bar_command(int place);
     // Item k of a menu: Alt, Right to the menu, Down opens it on its first item.
     void menu_item(int menu, int item);
+    void file_item(FileItem item) { menu_item(kFileMenu, static_cast<int>(item)); }
+    // Typed at the window that has the keyboard.
+    void type_text(const std::string& text);
+    // In the file dialog of that title: the full path typed into its
+    // file-name field, then Enter. Empty once the dialog has taken it and
+    // closed, else what went wrong.
+    std::string choose_file(const std::string& dialog_title, const std::filesystem::path& path);
     // The view command, then its title; false when the title did not change.
     bool show_view(BarCommand view);
     // The Size command, then the window at its new size; false if it did not come.
@@ -67,11 +79,16 @@ class ProgramWindowTest : public ::testing::Test {
     // The main window's, or another window's.
     WindowGeometry geometry(const std::string& window = {}) const;
     std::string title() const;
+    std::string window_name(const std::string& window) const;
     // The program's windows on the screen other than the main window: dialogs
     // and pop-ups (open lists, menus).
     std::vector<std::string> other_windows() const;
     // Gives the keyboard to another window of the program.
     void focus_window(const std::string& window);
+    // The program's window of that name other than the main window, once it
+    // is on the screen; empty if none came within the deadline.
+    std::string window_titled(const std::string& name) const;
+    QSize screen_size() const { return {screen_corner_.x() + 1, screen_corner_.y() + 1}; }
     const WindowSize& size() const { return window_size(size_mode_); }
     // Screen point of the client area's top-left corner.
     QPoint client_origin() const;
@@ -109,6 +126,8 @@ class ProgramWindowTest : public ::testing::Test {
     // A settings view has read both settings frames and shown them.
     bool settings_shown();
 
+    // The test's own folder, kept when it fails: the place for its files.
+    const std::filesystem::path& folder() const { return dir_; }
     SimLog& sim_log() { return *sim_log_; }
     void signal_simulator(int sig) { sim_->signal(sig); }
 

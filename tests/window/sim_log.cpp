@@ -11,13 +11,13 @@ std::size_t SimLog::mark() const {
     return f ? static_cast<std::size_t>(f.tellg()) : 0;
 }
 
-std::vector<ReceivedFrame> SimLog::frames_since(std::size_t mark) const {
+std::vector<ReceivedFrame> SimLog::frames_since(std::size_t mark, std::size_t until) const {
     std::ifstream f(path_, std::ios::binary);
     f.seekg(static_cast<std::streamoff>(mark));
     std::vector<ReceivedFrame> frames;
     std::string line;
     // "   12.345 <- 65 1E 32 B5": a frame the host sent, whole lines only.
-    while (std::getline(f, line)) {
+    while (static_cast<std::size_t>(f.tellg()) < until && std::getline(f, line)) {
         if (f.eof())
             break;
         const auto at = line.find("<- ");
@@ -33,6 +33,14 @@ int SimLog::count_since(std::size_t mark, int code, int value) const {
     int n = 0;
     for (const ReceivedFrame& f : frames_since(mark))
         if (f.code == code && (value < 0 || f.value == value))
+            ++n;
+    return n;
+}
+
+int SimLog::count_between(std::size_t from, std::size_t to, int code) const {
+    int n = 0;
+    for (const ReceivedFrame& f : frames_since(from, to))
+        if (f.code == code)
             ++n;
     return n;
 }

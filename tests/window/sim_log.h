@@ -15,13 +15,17 @@ struct ReceivedFrame {
 // The simulator's --verbose log, read while it grows.
 class SimLog {
   public:
+    static constexpr std::size_t kEnd = static_cast<std::size_t>(-1);
     explicit SimLog(std::string path) : path_(std::move(path)) {}
 
     // The log's end now; frames received later come after this mark.
     std::size_t mark() const;
-    std::vector<ReceivedFrame> frames_since(std::size_t mark) const;
+    // The frames after the mark, up to the second mark when one is given.
+    std::vector<ReceivedFrame> frames_since(std::size_t mark, std::size_t until = kEnd) const;
     // Frames with the code (and the value, unless it is -1) since the mark.
     int count_since(std::size_t mark, int code, int value = -1) const;
+    // Frames with the code between two marks.
+    int count_between(std::size_t from, std::size_t to, int code) const;
     // Setting writes and controller commands (codes 5 to 33) since the mark.
     std::vector<ReceivedFrame> writes_since(std::size_t mark) const;
     const std::string& path() const { return path_; }

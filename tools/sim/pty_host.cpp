@@ -42,12 +42,7 @@ std::string hex(const std::uint8_t* b, std::size_t n) {
 class PtyHost {
   public:
     explicit PtyHost(const SimOptions& o)
-        : opt_(o), ctl_(o.generation, o.minor, o.faults, o.seed), start_(Clock::now()) {
-        ctl_.set_late_delay_ms(o.late_ms);
-        ctl_.set_idle_on_gas(o.idle_on_gas);
-        for (const auto& [code, value] : o.settings)
-            ctl_.set_setting(code, static_cast<std::uint8_t>(value));
-    }
+        : opt_(o), ctl_(make_sim_controller(o)), start_(Clock::now()) {}
     ~PtyHost() { cleanup(); }
 
     int run() {

@@ -84,6 +84,15 @@ Faults, each at a RATE given as a fraction (0.1) or a percentage (10%):
 )";
 }
 
+SimController make_sim_controller(const SimOptions& o) {
+    SimController c(o.generation, o.minor, o.faults, o.seed);
+    c.set_late_delay_ms(o.late_ms);
+    c.set_idle_on_gas(o.idle_on_gas);
+    for (const auto& [code, value] : o.settings)
+        c.set_setting(code, static_cast<std::uint8_t>(value));
+    return c;
+}
+
 bool parse_sim_options(const std::vector<std::string>& args, SimOptions& out, std::string& error) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];

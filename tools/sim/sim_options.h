@@ -30,4 +30,7 @@ bool parse_sim_options(const std::vector<std::string>& args, SimOptions& out, st
 
 const char* sim_usage();
 
+// The controller the options describe, as it is before a host talks to it.
+SimController make_sim_controller(const SimOptions& options);
+
 }  // namespace tarvex::sim
