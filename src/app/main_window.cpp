@@ -9,7 +9,9 @@
 #include "app/commands.h"
 #include "app/menu_bar.h"
 #include "app/paths.h"
+#include "app/port_menu_devices.h"
 #include "app/program_settings.h"
+#include "app/qt_serial_devices.h"
 #include "app/resources.h"
 #include "app/template_view.h"
 #include "app/ui_text_qt.h"
@@ -47,6 +49,10 @@ MainWindow::MainWindow(Program& program, DesktopProbe desktop)
     if (!program_.dialogs) {
         own_dialogs_ = std::make_unique<QtUserDialogs>();
         program_.dialogs = own_dialogs_.get();
+    }
+    if (!program_.serial_devices) {
+        own_serial_devices_ = std::make_unique<QtSerialDevices>();
+        program_.serial_devices = own_serial_devices_.get();
     }
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -164,7 +170,7 @@ void MainWindow::set_title_slot(int slot) {
 
 void MainWindow::attach_menu(int menu_id) {
     auto* bar = new TarvexMenuBar(menu_id, this);
-    bar->set_port_devices(program_.link.devices.device);
+    new PortMenuDevices(bar, program_, *program_.serial_devices);
     connect(bar, &TarvexMenuBar::command, this, &MainWindow::run_command);
     setMenuBar(bar);  // deletes the previous bar
     menu_bar_ = bar;

@@ -12,6 +12,7 @@
 namespace tarvex {
 
 class UserDialogs;
+class SerialDeviceSource;
 
 class TarvexMenuBar;
 
@@ -80,6 +81,7 @@ class MainWindow final : public QMainWindow {
     QPointer<ViewWidget> view_;
     bool shut_down_ = false;
     std::unique_ptr<UserDialogs> own_dialogs_;
+    std::unique_ptr<SerialDeviceSource> own_serial_devices_;
 };
 
 }  // namespace tarvex

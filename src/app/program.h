@@ -18,10 +18,13 @@ namespace tarvex {
 // The program-wide state of the running program: one instance, owned by
 // main(), reached by reference from the main window and the views.
 class UserDialogs;
+class SerialDeviceSource;
 
 struct Program {
     // File dialogs and message boxes (the real ones, or a test's).
     UserDialogs* dialogs = nullptr;
+    // The serial devices present (the system's listing, or a test's).
+    SerialDeviceSource* serial_devices = nullptr;
 
     // Controller link.
     LinkState link;

@@ -1,0 +1,98 @@
+// The program and its real termios port against tarvex-sim on a
+// pseudo-terminal, as a fitter meets a USB serial adapter: found in the Port
+// menu, chosen, and pulled out and pushed back while polling.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/commands.h"
+#include "app/main_window.h"
+#include "app/menu_bar.h"
+#include "e2e/sim_process.h"
+#include "link/posix_serial_port.h"
+#include "readings/readings_view.h"
+#include "scope/scope_view.h"
+#include "support/listed_devices.h"
+#include "support/start_folder.h"
+
+using namespace tarvex;
+using tarvex::testing::SimProcess;
+
+namespace {
+
+struct Adapter : tarvex::testing::StartFolderTest {
+    Program program;
+    PosixSerialPort port;
+    tarvex::testing::ListedDevices listing;
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override {
+        StartFolderTest::SetUp();
+        write_language_file("pol", "T");
+        program.StartDirectory = dir.string();
+        program.link.port = &port;
+        program.serial_devices = &listing;
+        build_dial_tables(program.dial);
+    }
+    void TearDown() override {
+        window.reset();
+        StartFolderTest::TearDown();
+    }
+    void start() {
+        window = std::make_unique<MainWindow>(program, [] { return QSize(800, 600); });
+        window->show();
+    }
+    TarvexMenuBar* bar() { return window->tarvex_menu_bar(); }
+    // Opens the Port pop-up as the user does; the item starting with text.
+    QAction* port_item(const std::string& text) {
+        emit bar()->port_menu()->aboutToShow();
+        for (QAction* a : bar()->port_menu()->actions())
+            if (a->text().startsWith(QString::fromStdString(text)))
+                return a;
+        return nullptr;
+    }
+    void tick() {
+        ViewWidget* v = window->current_view();
+        if (auto* r = qobject_cast<ReadingsView*>(v))
+            r->tick();
+        else if (auto* s = qobject_cast<ScopeView*>(v))
+            s->tick();
+    }
+    std::string file(const std::string& name) {
+        std::ifstream in(dir / name, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+};
+
+}  // namespace
+
+TEST_F(Adapter, ADevicePluggedInWhileRunningIsChosenFromThePortMenu) {
+    std::ofstream(dir / kPortsFileName)
+        << "# COM1 is the adapter\nCOM1=/dev/ttyUSB9\nCOM3=/dev/ttyS7\n";
+    program.link.devices.device[0] = "/nonexistent/ttyUSB9";
+    start();
+    tick();
+    EXPECT_EQ(program.link.NoConnection, 1);
+
+    SimProcess sim({"--no-pacing"});
+    ASSERT_TRUE(sim.ready());
+    EXPECT_EQ(port_item(sim.link()), nullptr);
+    listing.now = {{sim.link(), sim.link(), "Tarvex", "simulated controller", "0001"}};
+    QAction* item = port_item(sim.link());
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text().toStdString(),
+              sim.link() + "\tTarvex, simulated controller, serial 0001");
+    item->trigger();
+    EXPECT_EQ(file(kPortsFileName),
+              "# COM1 is the adapter\nCOM1=" + sim.link() + "\nCOM3=/dev/ttyS7\n");
+    tick();
+    EXPECT_EQ(program.link.NoConnection, 0);
+    EXPECT_EQ(program.image.LiveFrame[0], 0x65);
+}
