@@ -54,6 +54,8 @@ MainWindow::MainWindow(Program& program, DesktopProbe desktop)
         own_serial_devices_ = std::make_unique<QtSerialDevices>();
         program_.serial_devices = own_serial_devices_.get();
     }
+    if (!program_.link.watch)
+        program_.link.watch = &program_.port_watch;
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tarvex"));

@@ -19,7 +19,12 @@ PortMenuDevices::PortMenuDevices(TarvexMenuBar* bar, Program& program, SerialDev
 }
 
 void PortMenuDevices::show_port_devices() {
-    bar_->set_port_devices(program_.link.devices.device);
+    // Beside each device, why it last failed to open.
+    std::array<std::string, 4> notes;
+    if (const PortWatch* watch = program_.link.watch)
+        for (std::size_t i = 0; i < 4; ++i)
+            notes[i] = watch->note(program_.link.devices.device[i]);
+    bar_->set_port_devices(program_.link.devices.device, notes);
 }
 
 void PortMenuDevices::refresh() {

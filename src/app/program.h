@@ -26,8 +26,9 @@ struct Program {
     // The serial devices present (the system's listing, or a test's).
     SerialDeviceSource* serial_devices = nullptr;
 
-    // Controller link.
+    // Controller link, and why its port last failed to open.
     LinkState link;
+    PortWatch port_watch;
     ControllerImage image;
 
     // Shell.

@@ -23,8 +23,7 @@ class PosixSerialPort final : public SerialPort {
     void sleep_ms(int ms) override;
 
     bool is_open() const { return fd_ >= 0; }
-    // errno of the last failed open, 0 after a successful one.
-    int last_open_error() const { return last_open_error_; }
+    int last_open_error() const override { return last_open_error_; }
 
   private:
     int fd_ = -1;

@@ -96,3 +96,31 @@ TEST_F(Adapter, ADevicePluggedInWhileRunningIsChosenFromThePortMenu) {
     EXPECT_EQ(program.link.NoConnection, 0);
     EXPECT_EQ(program.image.LiveFrame[0], 0x65);
 }
+
+TEST_F(Adapter, WhyThePortFailsIsShownBesideItsDeviceAndSaidOnce) {
+    std::vector<std::string> said;
+    program.port_watch = PortWatch([&](const std::string& l) { said.push_back(l); });
+    const std::string path = SimProcess::fresh_link_path();
+    program.link.devices.device[0] = path;
+    start();
+    for (int i = 0; i < 5; ++i)
+        tick();
+    EXPECT_EQ(said, (std::vector<std::string>{"tarvex: COM 1 (" + path + "): no such device"}));
+    EXPECT_EQ(port_item("COM 1")->text().toStdString(), "COM 1\t" + path + ": no such device");
+    EXPECT_EQ(port_item("COM 2")->text().toStdString(), "COM 2\t/dev/ttyS1");
+
+    std::ofstream(path) << "a file\n";
+    for (int i = 0; i < 5; ++i)
+        tick();
+    ASSERT_EQ(said.size(), 2u);
+    EXPECT_EQ(said[1], "tarvex: COM 1 (" + path + "): not a terminal");
+    EXPECT_EQ(port_item("COM 1")->text().toStdString(), "COM 1\t" + path + ": not a terminal");
+    ::unlink(path.c_str());
+
+    SimProcess sim({"--no-pacing"}, path);
+    ASSERT_TRUE(sim.ready());
+    tick();
+    EXPECT_EQ(program.link.NoConnection, 0);
+    EXPECT_EQ(port_item("COM 1")->text().toStdString(), "COM 1\t" + path);
+    EXPECT_EQ(said.size(), 2u);
+}
