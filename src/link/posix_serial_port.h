@@ -6,7 +6,8 @@ namespace tarvex {
 
 // A serial device through POSIX termios: exclusive, raw 9600 8N1, no flow
 // control, DTR and RTS cleared. Reads and writes wait with poll(), never with
-// fixed sleeps.
+// fixed sleeps. A device that goes away while open (hang-up, EIO, ENODEV, its
+// node vanished) is let go at once and moves no bytes until opened again.
 class PosixSerialPort final : public SerialPort {
   public:
     PosixSerialPort() = default;
@@ -26,7 +27,10 @@ class PosixSerialPort final : public SerialPort {
     int last_open_error() const override { return last_open_error_; }
 
   private:
+    void drop();
+
     int fd_ = -1;
+    std::string device_;
     int last_open_error_ = 0;
 };
 
