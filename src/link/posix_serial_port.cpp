@@ -65,6 +65,8 @@ bool PosixSerialPort::open(const std::string& device) {
         ::close(fd);
         return false;
     }
+    // Without it a USB adapter holds each reply up to its latency timer.
+    (void)request_low_latency(fd, serial_info_ioctl_);
     fd_ = fd;
     device_ = device;
     last_open_error_ = 0;

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "link/low_latency.h"
 #include "link/serial_port.h"
 
 namespace tarvex {
 
 // A serial device through POSIX termios: exclusive, raw 9600 8N1, no flow
-// control, DTR and RTS cleared. Reads and writes wait with poll(), never with
-// fixed sleeps. A device that goes away while open (hang-up, EIO, ENODEV, its
+// control, DTR and RTS cleared, low-latency mode asked of the driver. Reads and writes wait with
+// poll(), never with fixed sleeps. A device that goes away while open (hang-up, EIO, ENODEV, its
 // node vanished) is let go at once and moves no bytes until opened again.
 class PosixSerialPort final : public SerialPort {
   public:
@@ -24,6 +25,8 @@ class PosixSerialPort final : public SerialPort {
     void sleep_ms(int ms) override;
 
     bool is_open() const { return fd_ >= 0; }
+    // The driver-settings calls used for low-latency mode (tests replace them).
+    void set_serial_info_ioctl(SerialInfoIoctl call) { serial_info_ioctl_ = call; }
     int last_open_error() const override { return last_open_error_; }
 
   private:
@@ -32,6 +35,7 @@ class PosixSerialPort final : public SerialPort {
     int fd_ = -1;
     std::string device_;
     int last_open_error_ = 0;
+    SerialInfoIoctl serial_info_ioctl_ = system_serial_info_ioctl;
 };
 
 }  // namespace tarvex
