@@ -10,7 +10,9 @@
 #include "app/commands.h"
 #include "app/menu_bar.h"
 #include "app/paths.h"
+#include "app/port_menu_devices.h"
 #include "app/program_settings.h"
+#include "app/qt_serial_devices.h"
 #include "app/qt_translation.h"
 #include "app/resources.h"
 #include "app/view_factory.h"
@@ -44,6 +46,12 @@ MainWindow::MainWindow(Program& program, DesktopProbe desktop)
             std::make_unique<QtUserDialogs>(QString::fromStdString(program_.DocumentsDirectory));
         program_.dialogs = own_dialogs_.get();
     }
+    if (!program_.serial_devices) {
+        own_serial_devices_ = std::make_unique<QtSerialDevices>();
+        program_.serial_devices = own_serial_devices_.get();
+    }
+    if (!program_.link.watch)
+        program_.link.watch = &program_.port_watch;
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Tarvex"));
@@ -171,7 +179,7 @@ void MainWindow::set_title_slot(int slot) {
 
 void MainWindow::attach_menu(int menu_id) {
     auto* bar = new TarvexMenuBar(menu_id, this);
-    bar->set_port_devices(program_.link.devices.device);
+    new PortMenuDevices(bar, program_, *program_.serial_devices);
     bar->set_added_file_texts(added_->menu_texts());
     connect(bar, &TarvexMenuBar::command, this, &MainWindow::run_command);
     setMenuBar(bar);  // deletes the previous bar

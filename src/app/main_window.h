@@ -13,6 +13,7 @@ namespace tarvex {
 
 class UserDialogs;
 class AddedFileCommands;
+class SerialDeviceSource;
 
 class TarvexMenuBar;
 
@@ -89,6 +90,7 @@ class MainWindow final : public QMainWindow {
     std::unique_ptr<UserDialogs> own_dialogs_;
     std::unique_ptr<AddedFileCommands> added_;
     int title_slot_ = 0;
+    std::unique_ptr<SerialDeviceSource> own_serial_devices_;
 };
 
 }  // namespace tarvex

@@ -73,6 +73,7 @@ TarvexMenuBar::TarvexMenuBar(int menu_id, QWidget* parent)
     add(file, cmd::Exit, u(t.exit));
 
     QMenu* port = addMenu(u(t.port));
+    port_menu_ = port;
     for (int n = 1; n <= 4; ++n)
         add(port, kPortCommands[static_cast<std::size_t>(n - 1)], QStringLiteral("COM %1").arg(n))
             ->setCheckable(true);
@@ -132,12 +133,15 @@ QAction* TarvexMenuBar::action(int id) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
-void TarvexMenuBar::set_port_devices(const std::array<std::string, 4>& devices) {
-    for (int n = 1; n <= 4; ++n) {
-        if (QAction* a = action(kPortCommands[static_cast<std::size_t>(n - 1)]))
-            a->setText(QStringLiteral("COM %1\t%2")
-                           .arg(n)
-                           .arg(QString::fromStdString(devices[static_cast<std::size_t>(n - 1)])));
+void TarvexMenuBar::set_port_devices(const std::array<std::string, 4>& devices,
+                                     const std::array<std::string, 4>& notes) {
+    for (std::size_t i = 0; i < 4; ++i) {
+        QString beside = QString::fromStdString(devices[i]);
+        if (!notes[i].empty())
+            beside += QStringLiteral(": ") + QString::fromStdString(notes[i]);
+        beside.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        if (QAction* a = action(kPortCommands[i]))
+            a->setText(QStringLiteral("COM %1\t%2").arg(i + 1).arg(beside));
     }
 }
 

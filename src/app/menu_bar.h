@@ -40,8 +40,11 @@ class TarvexMenuBar final : public QMenuBar {
 
     int menu_id() const { return menu_id_; }
     QAction* action(int id) const;
-    // Port items also show the device they stand for.
-    void set_port_devices(const std::array<std::string, 4>& devices);
+    // Port items also show the device they stand for, and a note beside it.
+    void set_port_devices(const std::array<std::string, 4>& devices,
+                          const std::array<std::string, 4>& notes = {});
+    // The Port pop-up (the serial devices present are listed below its items).
+    QMenu* port_menu() const { return port_menu_; }
     // The texts of the added File items: record, play, compare, picture.
     void set_added_file_texts(const std::array<QString, 4>& texts);
     void apply(const MenuState& state);
@@ -59,6 +62,7 @@ class TarvexMenuBar final : public QMenuBar {
     std::map<int, QAction*> actions_;
     HighlightStyle* style_;
     int highlighted_ = 0;
+    QMenu* port_menu_ = nullptr;
 };
 
 }  // namespace tarvex

@@ -19,13 +19,17 @@ namespace tarvex {
 // main(), reached by reference from the main window, which gives each view
 // and dialog references to the parts it uses.
 class UserDialogs;
+class SerialDeviceSource;
 
 struct Program {
     // File dialogs and message boxes (the real ones, or a test's).
     UserDialogs* dialogs = nullptr;
+    // The serial devices present (the system's listing, or a test's).
+    SerialDeviceSource* serial_devices = nullptr;
 
-    // Controller link.
+    // Controller link, and why its port last failed to open.
     LinkState link;
+    PortWatch port_watch;
     ControllerImage image;
 
     // Shell.

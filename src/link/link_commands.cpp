@@ -44,8 +44,12 @@ std::array<std::uint8_t, 4> command_frame(int code, int value) {
 }
 
 void open_port(LinkState& link) {
-    if (link.port)
-        link.port->open(device_for(link.devices, link.port_name));
+    if (!link.port)
+        return;
+    const std::string& device = device_for(link.devices, link.port_name);
+    const bool opened = link.port->open(device);
+    if (link.watch)
+        link.watch->opened(link.port_name, device, opened ? 0 : link.port->last_open_error());
 }
 
 void close_port(LinkState& link) {

@@ -51,14 +51,28 @@ const std::string& device_for(const PortMap& map, const std::string& port_name) 
     return map.device[static_cast<std::size_t>(n >= 1 ? n - 1 : 0)];
 }
 
+bool parse_port_line(const std::string& line, int& port, std::string& device) {
+    std::string t = trim(line);
+    auto eq = t.find('=');
+    std::string key = eq == std::string::npos ? t : trim(t.substr(0, eq));
+    std::string path = eq == std::string::npos ? "" : trim(t.substr(eq + 1));
+    int n = 0;
+    if (key.size() == 4 && (key.compare(0, 3, "COM") == 0 || key.compare(0, 3, "com") == 0) &&
+        key[3] >= '1' && key[3] <= '4')
+        n = key[3] - '0';
+    if (n == 0 || path.empty() || path.find('\0') != std::string::npos)
+        return false;
+    port = n;
+    device = path;
+    return true;
+}
+
 void parse_port_map(std::istream& in, PortMap& map, std::vector<std::string>* problems) {
     std::string line;
     int line_no = 0;
-    // A port file is a handful of lines; anything longer than this is not one.
-    constexpr std::size_t kMaxLine = 4096;
-    while (read_line(in, line, kMaxLine + 1)) {
+    while (read_line(in, line, kMaxPortLine + 1)) {
         ++line_no;
-        if (line.size() > kMaxLine) {
+        if (line.size() > kMaxPortLine) {
             if (problems)
                 problems->push_back("line " + std::to_string(line_no) + ": too long");
             continue;
@@ -66,14 +80,9 @@ void parse_port_map(std::istream& in, PortMap& map, std::vector<std::string>* pr
         std::string t = trim(line);
         if (t.empty() || t[0] == '#')
             continue;
-        auto eq = t.find('=');
-        std::string key = eq == std::string::npos ? t : trim(t.substr(0, eq));
-        std::string path = eq == std::string::npos ? "" : trim(t.substr(eq + 1));
         int n = 0;
-        if (key.size() == 4 && (key.compare(0, 3, "COM") == 0 || key.compare(0, 3, "com") == 0) &&
-            key[3] >= '1' && key[3] <= '4')
-            n = key[3] - '0';
-        if (n == 0 || path.empty() || path.find('\0') != std::string::npos) {
+        std::string path;
+        if (!parse_port_line(t, n, path)) {
             if (problems)
                 problems->push_back("line " + std::to_string(line_no) + ": expected COMn=device");
             continue;

@@ -15,6 +15,8 @@ struct PortMap {
 };
 
 inline constexpr const char* kPortsFileName = "Tarvex.ports";
+// A port file is a handful of lines; anything longer than this is not one.
+inline constexpr std::size_t kMaxPortLine = 4096;
 
 // Port number 1..4 of "COM1:".."COM4:"; 0 for any other name.
 int port_number_of(const std::string& port_name);
@@ -24,6 +26,9 @@ std::string port_name_of(int number);
 // The device of a port name; the device of COM1 for an unknown name.
 const std::string& device_for(const PortMap& map, const std::string& port_name);
 
+// One line "COMn=path" (n 1..4, blanks around either side allowed): its port
+// number and device. False for any other line, comments included.
+bool parse_port_line(const std::string& line, int& port, std::string& device);
 // Reads port lines into map. Blank lines and lines starting with '#' are
 // ignored; a line that is not "COMn=path" with n 1..4 and a non-empty path is
 // skipped and described in problems (with its line number), as is a line

@@ -11,6 +11,8 @@
 #include <chrono>
 #include <thread>
 
+#include "link/device_node.h"
+
 namespace tarvex {
 
 namespace {
@@ -73,9 +75,20 @@ bool PosixSerialPort::open(const std::string& device) {
         ::close(fd);
         return false;
     }
+    // Without it a USB adapter holds each reply up to its latency timer.
+    (void)request_low_latency(fd, serial_info_ioctl_);
     fd_ = fd;
+    device_ = device;
     last_open_error_ = 0;
     return true;
+}
+
+// The device went away under the open descriptor (pulled out, hung up, its
+// node gone): let go of it at once, so that the adapter plugged in again
+// gets its old name back. Transfers move no bytes until the next open.
+void PosixSerialPort::drop() {
+    ::close(fd_);
+    fd_ = -1;
 }
 
 void PosixSerialPort::close() {
@@ -99,6 +112,10 @@ void PosixSerialPort::purge_transmit() {
 std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
     if (fd_ < 0)
         return 0;
+    if (!node_names_descriptor(device_, fd_)) {
+        drop();
+        return 0;
+    }
     const auto deadline =
         Clock::now() + std::chrono::milliseconds(total_timeout_ms(bytes.size()) * timeout_scale_);
     std::size_t done = 0;
@@ -110,8 +127,11 @@ std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
         }
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0 && errno != EAGAIN)
+        if (n < 0 && errno != EAGAIN) {
+            if (is_device_gone_error(errno))
+                drop();
             break;
+        }
         int wait = ms_until(deadline);
         if (wait == 0)
             break;
@@ -119,7 +139,11 @@ std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
         int rc = ::poll(&p, 1, wait);
         if (rc < 0 && errno == EINTR)
             continue;
-        if (rc <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
+        if (rc > 0 && (p.revents & (POLLERR | POLLHUP | POLLNVAL))) {
+            drop();
+            break;
+        }
+        if (rc <= 0)
             break;
     }
     return done;
@@ -155,9 +179,11 @@ std::size_t PosixSerialPort::read(std::span<std::uint8_t> into) {
             }
             if (n < 0 && (errno == EINTR || errno == EAGAIN))
                 continue;
-            break;  // end of file or error: the device went away
+            drop();  // end of file or error: the device went away
+            break;
         }
-        break;  // POLLHUP, POLLERR or POLLNVAL without data
+        drop();  // POLLHUP, POLLERR or POLLNVAL without data
+        break;
     }
     return got;
 }

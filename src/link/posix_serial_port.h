@@ -1,12 +1,16 @@
 #pragma once
 
+#include "link/low_latency.h"
 #include "link/serial_port.h"
 
 namespace tarvex {
 
 // A serial device through POSIX termios: exclusive (an exclusive lock on the
-// device and TIOCEXCL), raw 9600 8N1, no flow control, DTR and RTS cleared. Reads and writes wait
-// with poll(), never with fixed sleeps.
+// device and TIOCEXCL), raw 9600 8N1, no flow control, DTR and RTS cleared,
+// low-latency mode asked of the driver. Reads and writes wait with poll(),
+// never with fixed sleeps. A device that goes away while open (hang-up, EIO,
+// ENODEV, its node vanished) is let go at once and moves no bytes until
+// opened again.
 class PosixSerialPort final : public SerialPort {
   public:
     PosixSerialPort() = default;
@@ -29,13 +33,18 @@ class PosixSerialPort final : public SerialPort {
     void set_timeout_scale(int factor) { timeout_scale_ = factor > 1 ? factor : 1; }
 
     bool is_open() const { return fd_ >= 0; }
-    // errno of the last failed open, 0 after a successful one.
-    int last_open_error() const { return last_open_error_; }
+    // The driver-settings calls used for low-latency mode (tests replace them).
+    void set_serial_info_ioctl(SerialInfoIoctl call) { serial_info_ioctl_ = call; }
+    int last_open_error() const override { return last_open_error_; }
 
   private:
+    void drop();
+
     int fd_ = -1;
+    std::string device_;
     int last_open_error_ = 0;
     int timeout_scale_ = 1;
+    SerialInfoIoctl serial_info_ioctl_ = system_serial_info_ioctl;
 };
 
 }  // namespace tarvex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cerrno>
 #include <deque>
 #include <functional>
 #include <string>
@@ -36,6 +37,12 @@ class ScriptedSerialPort final : public SerialPort {
     void queue_reply(std::vector<std::uint8_t> reply) { replies_.push_back(std::move(reply)); }
     void set_responder(Responder r) { responder_ = std::move(r); }
     void set_open_result(bool ok) { open_ok_ = ok; }
+    // A failing open with this errno (0: opens).
+    void set_open_error(int error) {
+        open_error_ = error;
+        open_ok_ = error == 0;
+    }
+    int last_open_error() const override { return open_ ? 0 : open_error_ ? open_error_ : EIO; }
 
     const std::vector<Event>& events() const { return events_; }
     void clear_events() { events_.clear(); }
@@ -51,6 +58,7 @@ class ScriptedSerialPort final : public SerialPort {
     std::vector<std::uint8_t> last_written_;
     Responder responder_;
     bool open_ok_ = true;
+    int open_error_ = 0;
     bool open_ = false;
 };
 

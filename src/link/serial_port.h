@@ -23,6 +23,8 @@ class SerialPort {
     virtual std::size_t write(std::span<const std::uint8_t> bytes) = 0;
     virtual std::size_t read(std::span<std::uint8_t> into) = 0;
     virtual void sleep_ms(int ms) = 0;
+    // errno of the last failed open, 0 after a successful one.
+    virtual int last_open_error() const { return 0; }
 };
 
 // Timeouts of the link, in milliseconds.

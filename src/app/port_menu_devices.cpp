@@ -1,0 +1,73 @@
+#include "app/port_menu_devices.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <cstdio>
+
+#include "app/menu_bar.h"
+#include "app/program.h"
+#include "link/ports_file.h"
+#include "link/serial_devices.h"
+
+namespace tarvex {
+
+PortMenuDevices::PortMenuDevices(TarvexMenuBar* bar, Program& program, SerialDeviceSource& source)
+    : QObject(bar), bar_(bar), program_(program), source_(source) {
+    connect(bar_->port_menu(), &QMenu::aboutToShow, this, &PortMenuDevices::refresh);
+    show_port_devices();
+}
+
+void PortMenuDevices::show_port_devices() {
+    // Beside each device, why it last failed to open.
+    std::array<std::string, 4> notes;
+    if (const PortWatch* watch = program_.link.watch)
+        for (std::size_t i = 0; i < 4; ++i)
+            notes[i] = watch->note(program_.link.devices.device[i]);
+    bar_->set_port_devices(program_.link.devices.device, notes);
+}
+
+void PortMenuDevices::refresh() {
+    QMenu* menu = bar_->port_menu();
+    for (QAction* a : items_)
+        delete a;
+    items_.clear();
+    show_port_devices();
+
+    const std::vector<SerialDevice> devices = source_.devices();
+    items_.push_back(menu->addSeparator());
+    if (devices.empty()) {
+        QAction* none = menu->addAction(QStringLiteral("(no serial devices found)"));
+        none->setEnabled(false);
+        items_.push_back(none);
+        return;
+    }
+    const std::size_t selected = static_cast<std::size_t>(program_.PortNumber - 1) & 3;
+    const std::string& in_use = program_.link.devices.device[selected];
+    for (const SerialDevice& d : devices) {
+        QString text = QString::fromStdString(device_menu_text(d));
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* a = menu->addAction(text);
+        a->setCheckable(true);
+        a->setChecked(d.path == in_use);
+        const std::string path = d.path;
+        connect(a, &QAction::triggered, this, [this, path] { choose(path); });
+        items_.push_back(a);
+    }
+}
+
+void PortMenuDevices::choose(const std::string& device) {
+    Program& p = program_;
+    const int port = p.PortNumber >= 1 && p.PortNumber <= 4 ? p.PortNumber : 1;
+    std::string& current = p.link.devices.device[static_cast<std::size_t>(port - 1)];
+    if (current != device) {
+        close_port(p.link);
+        current = device;
+    }
+    std::string error;
+    if (!assign_port_device(p.StartDirectory + "/" + kPortsFileName, port, device, &error))
+        std::fprintf(stderr, "tarvex: cannot write %s: %s\n", kPortsFileName, error.c_str());
+    show_port_devices();
+}
+
+}  // namespace tarvex
