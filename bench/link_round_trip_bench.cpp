@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Round trips of the four read commands against tarvex-sim paced at 9600 baud
 // 8N1, beside the wire time of the bytes moved (10 bits a byte: 1.042 ms).
 #include <benchmark/benchmark.h>

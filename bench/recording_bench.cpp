@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cost recording adds to a poll tick: decoding the image, formatting the
 // row and writing it to a file, once per tick (budget: 0.1 ms a row).
 #include <benchmark/benchmark.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The speed report: every benchmark of bench/ beside its budget, and the
 # program's start-up time, memory and CPU share while polling the simulated
 # controller at its real wire rate. Usage: bench/report.sh [POLL_SECONDS]

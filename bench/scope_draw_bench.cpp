@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The oscilloscope's drawing on the QPainter canvas at the largest size:
 // one recording tick with its read-outs (budget: well under the 20 ms tick)
 // and the full repaint of the stored traces.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tarvex-probe: the program as main() sets it up, measured. Prints the time
 // from process start to the first painted dashboard, then lets the Readings
 // view poll the controller on DEVICE for N seconds and prints the resident

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Copies the language files (Tarvex_lang.*) from SRC to DST at build time.
 file(MAKE_DIRECTORY ${DST})
 file(GLOB files ${SRC}/Tarvex_lang.*)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The language-file reader: any bytes, texts within their slots.
 #include <cstdint>
 #include <cstdlib>

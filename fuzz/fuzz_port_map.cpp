@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The port-mapping file: any bytes, never fatal, every device non-empty.
 #include <cstdint>
 #include <cstdlib>

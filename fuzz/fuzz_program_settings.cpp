@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program-settings scanner: any bytes, a code of at most 31 characters,
 // and a file it writes reads back the same.
 #include <cstdint>

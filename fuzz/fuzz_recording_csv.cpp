@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A recording's CSV text: any bytes, never fatal; what is read is ordered in
 // time with replies of at most 16 bytes, and plays back without fault.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The link's framing and state machine against replies of any length and
 // content: the input is cut into operations and replies.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The controller-settings reader: any bytes; a file it accepts, written again
 // from its values, reads back to the same values.
 #include <cstdint>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Compresses the changelog and the manual pages reproducibly (no name, no
 # time stamp) into OUTDIR: gzip-docs.sh SOURCE_DIR OUTDIR PAGE...
 set -eu

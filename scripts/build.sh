@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Configures and builds Tarvex in build/ (Release unless BUILD_TYPE says
 # otherwise). With --program only the programs, without the test suites and
 # the benchmarks; by default everything.

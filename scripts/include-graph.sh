@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Prints, for each pair of folders under src/, how many #include lines in the
 # first name a header of the second ("config -> ui  12"). Exits non-zero when an
 # include runs up the floors (link and gfx at the ground, ui above them, the

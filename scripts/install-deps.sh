@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages Tarvex needs: to build and run it by
 # default; with --tests also what the tests, benchmarks, fuzzers and the
 # package checks need.

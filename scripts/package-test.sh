@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package and checks it as a distribution would: lintian
 # without errors or warnings, a valid desktop entry, AppStream metainfo and
 # MIME type; then installs it on this machine and checks that the installed

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is needed, builds, and starts Tarvex against the simulated
 # controller: tarvex-sim serves a pseudo-terminal behind build/run/sim-tty and
 # writes build/run/Tarvex.ports, which points COM1 at it.

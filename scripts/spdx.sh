@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Every source file names its licence in its first line (after a "#!" line):
 # "// SPDX-License-Identifier: MIT" in C++, "# SPDX-License-Identifier: MIT"
 # in CMake, shell and Python. With --check, lists the files that do not and

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Build and check the Tarvex language files.
 
 Sources are the UTF-8 files src/<code>.txt (pol, ang, rus, lit, ita), one

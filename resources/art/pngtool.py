@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Rewrites a PNG written by rsvg-convert (8-bit RGBA) for the program.
 
     pngtool.py MODE IN.png OUT.png WIDTH HEIGHT

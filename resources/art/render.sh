@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Renders the Tarvex artwork from its SVG sources in this folder:
 #   schema.svg + schema_labels.tsv -> schema_pol.png schema_ang.png schema_rus.png schema_lit.png
 #                                     (961 x 636, 8-bit palette of at most 256 colours)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/added_file_commands.h"
 
 #include <QFileInfo>

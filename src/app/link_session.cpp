@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/link_session.h"
 
 #include "link/recording_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tarvex: diagnostic and configuration tool for an LPG autogas controller.
 #include <fcntl.h>
 #include <signal.h>

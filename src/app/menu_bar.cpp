@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/menu_bar.h"
 
 #include <QMenu>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/menu_model.h"
 
 #include "app/commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/paths.h"
 
 #include <unistd.h>

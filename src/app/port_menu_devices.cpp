@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/port_menu_devices.h"
 
 #include <QAction>

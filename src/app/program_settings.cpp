@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/program_settings.h"
 
 #include "ui/text_scanner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/qt_serial_devices.h"
 
 #include <QSerialPortInfo>

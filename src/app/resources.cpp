@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/resources.h"
 
 #include <QtGlobal>

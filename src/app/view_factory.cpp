@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/view_factory.h"
 
 #include "app/views.h"

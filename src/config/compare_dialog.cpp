@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "config/compare_dialog.h"
 
 #include <QDialogButtonBox>

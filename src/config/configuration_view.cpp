@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "config/configuration_view.h"
 
 #include "config/list_entries.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "config/controller_commands.h"
 
 #include "link/settings_table.h"

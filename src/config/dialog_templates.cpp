@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "config/dialog_templates.h"
 
 namespace tarvex {

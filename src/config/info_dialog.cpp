@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "config/info_dialog.h"
 
 #include <QFrame>

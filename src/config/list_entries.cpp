@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "config/list_entries.h"
 #include "ui/format.h"
 

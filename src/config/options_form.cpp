@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "config/options_form.h"
 
 #include "config/list_entries.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "config/options_view.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "config/reset_view.h"
 
 #include <QFont>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "config/settings_compare.h"
 
 #include "config/configuration_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "config/settings_file.h"
 
 #include "link/file_access.h"

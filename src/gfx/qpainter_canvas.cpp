@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gfx/qpainter_canvas.h"
 
 #include <QFontMetrics>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gfx/qt_fonts.h"
 
 #include <QFontMetricsF>

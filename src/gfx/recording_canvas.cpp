@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gfx/recording_canvas.h"
 
 namespace tarvex {

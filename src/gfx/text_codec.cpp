@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gfx/text_codec.h"
 
 #include <iconv.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "link/controller_image.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "link/csv_appender.h"
 
 #include <fcntl.h>

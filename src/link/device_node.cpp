@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "link/device_node.h"
 
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "link/low_latency.h"
 
 #include <sys/ioctl.h>

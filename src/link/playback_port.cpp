@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "link/playback_port.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "link/posix_serial_port.h"
 
 #include <fcntl.h>

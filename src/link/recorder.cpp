@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "link/recorder.h"
 
 #include "link/recording_row.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "link/recording_reader.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "link/recording_row.h"
 
 #include <time.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "link/scripted_serial_port.h"
 
 #include <algorithm>

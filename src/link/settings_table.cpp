@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "link/settings_table.h"
 
 namespace tarvex {

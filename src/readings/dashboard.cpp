@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "readings/dashboard.h"
 
 #include <algorithm>

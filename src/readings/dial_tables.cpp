@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "readings/dial_tables.h"
 
 #include <cmath>

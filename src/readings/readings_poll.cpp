@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "readings/readings_poll.h"
 
 #include "gfx/palette.h"

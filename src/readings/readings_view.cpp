@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "readings/readings_view.h"
 
 #include <QPushButton>

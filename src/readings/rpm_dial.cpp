@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gfx/palette.h"
 #include "readings/dashboard.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gfx/palette.h"
 #include "link/conversions.h"
 #include "readings/dashboard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scope/schema.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scope/schema_view.h"
 
 #include <QPainter>

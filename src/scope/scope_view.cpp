@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scope/scope_view.h"
 
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/added_texts.h"
 
 #include <array>

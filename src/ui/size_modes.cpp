@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/size_modes.h"
 
 namespace tarvex {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/template_font.h"
 
 #include <QFontMetrics>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/ui_text_qt.h"
 
 #include "gfx/text_codec.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/ui_texts.h"
 
 #include "link/file_access.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The commands added to the File menu, on the offscreen platform against a
 // scripted port that plays the simulated controller: their place and texts,
 // recording, playback, comparison with a file and pictures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window on Qt's offscreen platform: start-up, menus, view switching,
 // sizes, languages and ports, against a scripted serial port.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Port menu's list of the serial devices present, against a listing the
 // test controls and a scripted serial port.
 #include <gtest/gtest.h>

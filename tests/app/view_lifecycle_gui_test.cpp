@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a fitter meets when views follow one another: controls in their
 // places, surfaces without leftovers of the previous size, lists that never
 // leave polling paused, and keys and wheel reaching only the focused control.

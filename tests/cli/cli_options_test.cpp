@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line of tarvex-cli: what is accepted, what is refused and why.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File > Save As and Open, the Reset view and the program-information dialog,
 // with answered dialogs, against a scripted port playing the controller.
 #include <gtest/gtest.h>

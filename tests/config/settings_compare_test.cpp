@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Comparing a settings file with the controller: exactly the differing keys
 // are marked, values read as the views show them, labels as the views put
 // them beside their controls.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Configuration and Options views on the offscreen platform against a
 // scripted port that plays the simulated controller.
 #include <gtest/gtest.h>

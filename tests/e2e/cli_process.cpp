@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "e2e/cli_process.h"
 
 #include <fcntl.h>

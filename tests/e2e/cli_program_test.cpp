@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tarvex-cli beside the program, both against tarvex-sim: read writes the
 // file the program's Save As writes, and write stops where File > Open stops.
 #include <gtest/gtest.h>

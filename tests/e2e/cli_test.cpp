@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tarvex-cli against tarvex-sim on a pseudo-terminal: what each command
 // prints and the exit code of every outcome.
 #include <gtest/gtest.h>

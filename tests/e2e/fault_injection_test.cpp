@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program against tarvex-sim injecting each fault, with each polling view
 // shown: no crash, no tick that hangs, the state machine as designed,
 // recovery within one poll, and no write to a controller of another

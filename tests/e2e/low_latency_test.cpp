@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Low-latency mode asked of the serial driver on open, through a stand-in for
 // the driver-settings calls; a refusal changes nothing.
 #include <gtest/gtest.h>

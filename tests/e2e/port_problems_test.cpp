@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Why a real port fails to open, recognised through the termios port and said
 // once however many polls fail. Permission and exclusivity do not bind root,
 // so those cases open the port in a child process running as `nobody`.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real tarvex, started off-screen against tarvex-sim and ended by a signal:
 // it must end as File > Exit ends it, leaving the port free for the next user.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A run against tarvex-sim recorded to a file and played back: every tick
 // receives the same frames and draws the same dashboard; a file cut off
 // mid-row plays up to its last whole row and then loses the link.

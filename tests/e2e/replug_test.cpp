@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The termios port when its device goes away while open: a pseudo-terminal
 // whose other side is closed, a link to it that vanishes. The port lets go of
 // the device at once, and the link's next polls open it again when it returns.

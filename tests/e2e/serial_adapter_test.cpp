@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program and its real termios port against tarvex-sim on a
 // pseudo-terminal, as a fitter meets a USB serial adapter: found in the Port
 // menu, chosen, and pulled out and pushed back while polling.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real termios port against tarvex-sim on a pseudo-terminal.
 //
 // The simulator answers at once, but a busy machine may not run it for a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading a recording back and playing it as a controller: whole rows only,
 // the latest reply of each kind at the playback time, wire pace, silence for
 // writes and after the end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Recording: the port passes everything through, the ticks hold the replies
 // received, the rows decode the image as the dashboard presents it, and the
 // file keeps whole rows whatever happens to the disk.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The desktop launcher, run beside a stand-in program that reports where and
 # how it was started: the configuration folder, the first-run language from
 # the desktop's locale, the language files and the documents folder.

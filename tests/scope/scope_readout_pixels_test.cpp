@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The oscilloscope's read-outs drawn into real pixels: a shorter text over a
 // longer one leaves nothing of the old one.
 #include <gtest/gtest.h>

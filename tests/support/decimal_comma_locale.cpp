@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/decimal_comma_locale.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // main() of the test programs that need a Qt application: the offscreen
 // platform unless another is set.
 #include <gtest/gtest.h>

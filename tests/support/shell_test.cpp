@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/shell_test.h"
 
 #include "readings/dial_tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/start_folder.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/child_process.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The File menu's recording, playback, comparison and picture items as a
 // fitter uses them: from the keyboard, a full path typed into each file dialog.
 #include <csignal>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drop-down lists of the settings views as a user meets them: however an open
 // list is closed, polling goes on; the wheel over a list without the focus
 // writes nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window keeps fitting its menu bar and client area when a language
 // with another menu font replaces the menu bar.
 #include "window/pixels.h"

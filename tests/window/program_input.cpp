@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The test's keyboard and mouse: xdotool, as a user types and clicks.
 #include <algorithm>
 #include <string>

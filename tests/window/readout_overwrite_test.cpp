@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A read-out overwritten by a shorter text leaves nothing of the longer one:
 // the throttle switch's " ON" after "OFF" looks as " ON" drawn on a new view.
 #include <csignal>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The oscilloscope as a user sees it: nothing drawn outside its panels when
 // it is opened or resized, and the value cursor moved from the keyboard.
 #include <set>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/sim_log.h"
 
 #include <cstdio>

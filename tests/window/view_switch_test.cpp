@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every view reached from every other by the menu bar from the keyboard, and
 // a size change on each view, with the learning button where a user clicks it.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tarvex-cli: the Tarvex link from the command line.
 #include <signal.h>
 

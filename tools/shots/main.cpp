@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tarvex-shots: renders the main window with each view, at each size and in
 // each language, to PNG files, on whatever Qt platform is in use (offscreen
 // on a machine without a display). For looking at what the program shows.

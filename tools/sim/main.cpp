@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tarvex-sim: a simulated LPG controller on a pseudo-terminal.
 #include <csignal>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sim/sim_controller.h"
 
 #include "link/controller_image.h"
