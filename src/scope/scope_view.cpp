@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
+#include <utility>
+
 #include "app/program.h"
 #include "app/scroll_codes.h"
 #include "app/template_font.h"
@@ -86,7 +88,7 @@ void ScopeView::draw_layout() {
     cursor_box()->setText(ui_text(p, 142));
     read_settings1(p.link, p.image);
     {
-        QPainterCanvas canvas(surface());
+        QPainterCanvas canvas(surface(), &texts_shown_);
         Scope s = scope();
         DrawScopeLayout(canvas, s);
     }
@@ -98,19 +100,26 @@ void ScopeView::draw_layout() {
 
 void ScopeView::redraw_traces() {
     {
-        QPainterCanvas canvas(surface());
+        QPainterCanvas canvas(surface(), &texts_shown_);
         Scope s = scope();
         RedrawScopeTraces(canvas, s);
     }
     present();
 }
 
+ScopeView::~ScopeView() {
+    // A screen update left with the port must not outlive the view.
+    if (program_.link.port)
+        program_.link.port->while_next_read_waits({});
+}
+
 void ScopeView::tick() {
     Program& p = program_;
     if (p.poll.InfoDialogOpen)
         return;
+    QRegion drawn;
     {
-        QPainterCanvas canvas(surface());
+        QPainterCanvas canvas(surface(), &texts_shown_);
         Scope s = scope();
         if (p.scope.ScopeCursorOn) {
             DrawScopeCursor(canvas, s, cursor_bar()->value());
@@ -127,13 +136,30 @@ void ScopeView::tick() {
             }
             RecordScopeTick(canvas, s);
         }
+        drawn = canvas.damage();
     }
     cursor_bar()->setVisible(p.scope.ScopeCursorOn != 0);
-    present();
+    show_drawn(drawn);
     // This view polls every 20 ms, also after the link was lost.
     p.link.PollPeriod = 20;
     if (rearm_needed(p.poll, 20))
         timer_.start(20);
+}
+
+void ScopeView::show_drawn(const QRegion& drawn) {
+    unshown_ += drawn;
+    SerialPort* port = program_.link.port;
+    if (program_.scope.ScopeCursorOn || !port) {
+        // No poll follows: shown now, and nothing left with the port.
+        if (port)
+            port->while_next_read_waits({});
+        update(std::exchange(unshown_, QRegion()));
+        return;
+    }
+    // The next tick's status poll leaves the line idle for milliseconds
+    // while the command and its reply cross the wire: the screen is given
+    // what this tick drew then, not between the ticks.
+    port->while_next_read_waits([this] { repaint(std::exchange(unshown_, QRegion())); });
 }
 
 void ScopeView::window_paint() {

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "app/template_view.h"
+#include "gfx/text_memo.h"
 #include "scope/scope_trace.h"
 
 class QCheckBox;
@@ -16,6 +17,7 @@ class ScopeView final : public TemplateView {
     Q_OBJECT
   public:
     ScopeView(Program& program, QWidget* parent);
+    ~ScopeView() override;
 
     // The set-up at every creation: buffers reset, layout, traces, sweep start.
     void set_up();
@@ -34,7 +36,11 @@ class ScopeView final : public TemplateView {
   private:
     Scope scope();
     void cursor_clicked(bool checked);
+    // Puts what a tick drew on the screen, while the next poll waits.
+    void show_drawn(const QRegion& drawn);
     QTimer timer_;
+    TextMemo texts_shown_;  // the read-outs and labels the surface shows
+    QRegion unshown_;       // drawn into the surface, not yet on the screen
 };
 
 }  // namespace tarvex
