@@ -27,6 +27,8 @@ build/bin/tarvex_scope_bench --benchmark_format=json --benchmark_report_aggregat
     >"$tmp/scope.json" 2>/dev/null
 build/bin/tarvex_recording_bench --benchmark_format=json --benchmark_report_aggregates_only=true \
     >"$tmp/recording.json" 2>/dev/null
+build/bin/tarvex_scope_tick_bench --benchmark_format=json --benchmark_report_aggregates_only=true \
+    >"$tmp/tick.json" 2>/dev/null
 
 printf '%-34s %12s %12s %8s\n' "figure" "measured" "budget" "ok"
 row() {  # name value budget unit (value <= budget is ok)
@@ -46,6 +48,13 @@ row "RecordScopeTick, 1280x1024" "$(python3 -c "print($tick_us / 1000)")" 0.5 ms
 row "RedrawScopeTraces, 1280x1024" "$(python3 -c "print($redraw_us / 1000)")" 5 ms
 record_us=$(median "$tmp/recording.json" BM_RecordRow real_time)
 row "RecordRow, one row to a file" "$(python3 -c "print($record_us / 1000)")" 0.1 ms
+# The oscilloscope's tick at 9600 baud (status and live data, 23 bytes on the
+# wire: 23.96 ms): the real view against a bare client polling the same.
+bare_ms=$(median "$tmp/tick.json" BM_BareClientTick median_ms)
+view_ms=$(median "$tmp/tick.json" BM_ScopeViewTick median_ms)
+row "scope tick, bare client (median)" "$bare_ms" "$(python3 -c "print($(median "$tmp/tick.json" BM_BareClientTick wire_ms) * 1.05)")" ms
+row "scope tick, Oscilloscope view" "$view_ms" "$(python3 -c "print($bare_ms * 1.03)")" ms
+printf '%-34s %10.4f    (goal <= 1.03)\n' "  view / bare client" "$(python3 -c "print($view_ms / $bare_ms)")"
 
 mkdir -p build/run
 (cd build/run && exec ../bin/tarvex-sim --link "$tmp/tty") >/dev/null 2>&1 &

@@ -10,8 +10,7 @@
 
 #include <vector>
 
-#include "gfx/qt_fonts.h"
-#include "gfx/text_codec.h"
+#include "gfx/text_images.h"
 
 namespace tarvex {
 
@@ -30,13 +29,51 @@ QRect outline_rect(const Rect& r) {
 
 }  // namespace
 
-QPainterCanvas::QPainterCanvas(QImage& surface) : painter_(&surface) {
+QPainterCanvas::QPainterCanvas(QImage& surface, TextMemo* memo)
+    : surface_(surface), painter_(&surface), memo_(memo) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (memo_)
+        memo_->fit(surface.size());
 }
 
 QPainterCanvas::~QPainterCanvas() = default;
+
+void QPainterCanvas::fill(const QRect& r, Rgb c) {
+    // Solid opaque fills are written straight into a 32-bit surface: the same
+    // pixels as the painter's, without its machinery.
+    const QImage::Format f = surface_.format();
+    const bool direct = (f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
+                         f == QImage::Format_ARGB32_Premultiplied) &&
+                        surface_.isDetached();
+    if (!direct) {
+        painter_.fillRect(r, qcolor(c));
+        return;
+    }
+    const QRect in = r.intersected(surface_.rect());
+    const std::uint32_t pixel =
+        0xFF000000u | (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | std::uint32_t{c.b};
+    for (int y = in.top(); y <= in.bottom(); ++y) {
+        auto* line = reinterpret_cast<std::uint32_t*>(surface_.scanLine(y));
+        std::fill(line + in.left(), line + in.left() + in.width(), pixel);
+    }
+}
+
+void QPainterCanvas::touched(const QRect& r, int pen_width, bool by_text) {
+    const int m = pen_width <= 1 ? 1 : pen_width;
+    const QRect area = r.normalized().adjusted(-m, -m, m, m);
+    if (memo_ && !by_text)
+        memo_->drawn_over(area);
+    damage_.push_back(area);
+}
+
+QRegion QPainterCanvas::damage() const {
+    QRegion region;
+    for (const QRect& r : damage_)
+        region += r;
+    return region;
+}
 
 void QPainterCanvas::set_pen(Pen pen) {
     QPen p(qcolor(pen.color));
@@ -55,15 +92,20 @@ void QPainterCanvas::rectangle(Rect r, Pen pen, Brush brush) {
     r = normalized(r);
     if (r.right <= r.left || r.bottom <= r.top)
         return;
+    touched(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), pen.width);
     if (pen.width <= 1) {
-        // Fill and outline pixel-exactly: l..r-1, t..b-1.
-        painter_.fillRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top),
-                          qcolor(brush.color));
-        const QColor pc = qcolor(pen.color);
-        painter_.fillRect(QRect(r.left, r.top, r.right - r.left, 1), pc);
-        painter_.fillRect(QRect(r.left, r.bottom - 1, r.right - r.left, 1), pc);
-        painter_.fillRect(QRect(r.left, r.top, 1, r.bottom - r.top), pc);
-        painter_.fillRect(QRect(r.right - 1, r.top, 1, r.bottom - r.top), pc);
+        // Fill and outline pixel-exactly: l..r-1, t..b-1. A strip two pixels
+        // thin is all outline, and an outline in the fill's colour is fill.
+        const QRect all(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        if (pen.color == brush.color || all.width() <= 2 || all.height() <= 2) {
+            fill(all, pen.color);
+            return;
+        }
+        fill(all, brush.color);
+        fill(QRect(r.left, r.top, r.right - r.left, 1), pen.color);
+        fill(QRect(r.left, r.bottom - 1, r.right - r.left, 1), pen.color);
+        fill(QRect(r.left, r.top, 1, r.bottom - r.top), pen.color);
+        fill(QRect(r.right - 1, r.top, 1, r.bottom - r.top), pen.color);
         return;
     }
     set_pen(pen);
@@ -75,6 +117,7 @@ void QPainterCanvas::round_rect(Rect r, int corner_w, int corner_h, Pen pen, Bru
     r = normalized(r);
     if (r.right <= r.left || r.bottom <= r.top)
         return;
+    touched(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), pen.width);
     set_pen(pen);
     painter_.setBrush(qcolor(brush.color));
     painter_.drawRoundedRect(outline_rect(r), corner_w / 2.0, corner_h / 2.0, Qt::AbsoluteSize);
@@ -84,6 +127,8 @@ void QPainterCanvas::ellipse(Rect bounds, Pen pen, Brush brush) {
     bounds = normalized(bounds);
     if (bounds.right <= bounds.left || bounds.bottom <= bounds.top)
         return;
+    touched(QRect(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top),
+            pen.width);
     set_pen(pen);
     painter_.setBrush(qcolor(brush.color));
     painter_.drawEllipse(outline_rect(bounds));
@@ -92,6 +137,7 @@ void QPainterCanvas::ellipse(Rect bounds, Pen pen, Brush brush) {
 void QPainterCanvas::line(Point from, Point to, Pen pen) {
     if (from == to)
         return;
+    touched(QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)), pen.width);
     set_pen(pen);
     if (pen.width <= 1) {
         // GDI leaves out the end point: stop one step short along the major axis.
@@ -119,6 +165,7 @@ void QPainterCanvas::polyline(std::span<const Point> points, Pen pen) {
         QPolygon poly(static_cast<int>(points.size() - 1));
         for (std::size_t i = 0; i + 1 < points.size(); ++i)
             poly.setPoint(static_cast<int>(i), points[i].x, points[i].y);
+        touched(poly.boundingRect(), pen.width);
         set_pen(pen);
         painter_.drawPolyline(poly);
     }
@@ -128,16 +175,17 @@ void QPainterCanvas::polyline(std::span<const Point> points, Pen pen) {
 void QPainterCanvas::text(Point at, std::string_view bytes, const CellFont& font, Rgb fg, Rgb bg) {
     if (bytes.empty())
         return;
-    const QFont& f = qt_font(font);
-    const QString s = QString::fromUtf8(to_utf8(bytes, font.charset));
-    QFontMetrics m(f);
-    const int width = m.horizontalAdvance(s);
-    painter_.fillRect(QRect(at.x, at.y, width, font.height), qcolor(bg));
-    painter_.setFont(f);
-    painter_.setPen(qcolor(fg));
-    // The cell is font.height high; centre the font's own ascent + descent in it.
-    const int slack = font.height - (m.ascent() + m.descent());
-    painter_.drawText(at.x, at.y + slack / 2 + m.ascent(), s);
+    const QPoint point(at.x, at.y);
+    std::string key = text_key(bytes, font, fg, bg);
+    if (memo_ && memo_->shows(point, key))
+        return;
+    // Drawn once, then copied: the same pixels as drawing it here.
+    const TextImage& t = text_image(bytes, font, fg, bg);
+    const QRect area(point + t.offset, t.image.size());
+    painter_.drawImage(area.topLeft(), t.image);
+    touched(area, 1, true);
+    if (memo_)
+        memo_->drawn_text(point, std::move(key), area);
 }
 
 }  // namespace tarvex

@@ -3,16 +3,23 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
+
+#include <vector>
 
 #include "gfx/canvas.h"
+#include "gfx/text_memo.h"
 
 namespace tarvex {
 
 // A canvas over QPainter into a view's surface image, with GDI's pixel rules
 // and no antialiasing. The painter stays active for the canvas's lifetime.
+// It keeps the pixels it has drawn on, so a view can show just those.
 class QPainterCanvas final : public Canvas {
   public:
-    explicit QPainterCanvas(QImage& surface);
+    // With a memo of the surface's texts, a text already shown where it is
+    // drawn is left out.
+    explicit QPainterCanvas(QImage& surface, TextMemo* memo = nullptr);
     ~QPainterCanvas() override;
     QPainterCanvas(const QPainterCanvas&) = delete;
     QPainterCanvas& operator=(const QPainterCanvas&) = delete;
@@ -24,9 +31,18 @@ class QPainterCanvas final : public Canvas {
     void polyline(std::span<const Point> points, Pen pen) override;
     void text(Point at, std::string_view bytes, const CellFont& font, Rgb fg, Rgb bg) override;
 
+    // The area drawn on so far (pen widths and glyph overhangs included), in
+    // a few rectangles.
+    QRegion damage() const;
+
   private:
     void set_pen(Pen pen);
+    void fill(const QRect& r, Rgb c);
+    void touched(const QRect& r, int pen_width, bool by_text = false);
+    QImage& surface_;
     QPainter painter_;
+    std::vector<QRect> damage_;
+    TextMemo* memo_;
 };
 
 }  // namespace tarvex

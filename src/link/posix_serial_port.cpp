@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <chrono>
 #include <thread>
+#include <utility>
 
 #include "link/device_node.h"
 
@@ -150,7 +151,17 @@ std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
     return done;
 }
 
+void PosixSerialPort::while_next_read_waits(std::function<void()> work) {
+    // A closed port's reads do not wait.
+    if (fd_ < 0 && work)
+        work();
+    else
+        while_waiting_ = std::move(work);
+}
+
 std::size_t PosixSerialPort::read(std::span<std::uint8_t> into) {
+    if (while_waiting_)
+        std::exchange(while_waiting_, nullptr)();
     if (fd_ < 0 || into.empty())
         return 0;
     const auto deadline =

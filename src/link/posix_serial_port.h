@@ -37,6 +37,7 @@ class PosixSerialPort final : public SerialPort {
     // The driver-settings calls used for low-latency mode (tests replace them).
     void set_serial_info_ioctl(SerialInfoIoctl call) { serial_info_ioctl_ = call; }
     int last_open_error() const override { return last_open_error_; }
+    void while_next_read_waits(std::function<void()> work) override;
 
   private:
     void drop();
@@ -46,6 +47,7 @@ class PosixSerialPort final : public SerialPort {
     int last_open_error_ = 0;
     int timeout_scale_ = 1;
     SerialInfoIoctl serial_info_ioctl_ = system_serial_info_ioctl;
+    std::function<void()> while_waiting_;
 };
 
 }  // namespace tarvex

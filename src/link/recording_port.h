@@ -47,6 +47,9 @@ class RecordingSerialPort final : public SerialPort {
     std::size_t write(std::span<const std::uint8_t> bytes) override;
     std::size_t read(std::span<std::uint8_t> into) override;
     void sleep_ms(int ms) override { inner_.sleep_ms(ms); }
+    void while_next_read_waits(std::function<void()> work) override {
+        inner_.while_next_read_waits(std::move(work));
+    }
 
     // Hands over the tick in progress, if any; later replies start no new
     // tick until the next status command.

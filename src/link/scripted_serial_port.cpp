@@ -2,6 +2,7 @@
 #include "link/scripted_serial_port.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tarvex {
 
@@ -34,7 +35,16 @@ std::size_t ScriptedSerialPort::write(std::span<const std::uint8_t> bytes) {
     return bytes.size();
 }
 
+void ScriptedSerialPort::while_next_read_waits(std::function<void()> work) {
+    if (waits_)
+        while_waiting_ = std::move(work);
+    else if (work)
+        work();
+}
+
 std::size_t ScriptedSerialPort::read(std::span<std::uint8_t> into) {
+    if (while_waiting_)
+        std::exchange(while_waiting_, nullptr)();
     std::vector<std::uint8_t> reply;
     if (open_) {
         if (!replies_.empty()) {

@@ -44,6 +44,11 @@ class ScriptedSerialPort final : public SerialPort {
         open_ok_ = error == 0;
     }
     int last_open_error() const override { return open_ ? 0 : open_error_ ? open_error_ : EIO; }
+    // With waits(true) the work is kept and done at the next read, as the
+    // termios port does; otherwise at once.
+    void while_next_read_waits(std::function<void()> work) override;
+    void set_waits(bool waits) { waits_ = waits; }
+    bool work_waiting() const { return static_cast<bool>(while_waiting_); }
 
     const std::vector<Event>& events() const { return events_; }
     void clear_events() { events_.clear(); }
@@ -60,6 +65,8 @@ class ScriptedSerialPort final : public SerialPort {
     Responder responder_;
     bool open_ok_ = true;
     int open_error_ = 0;
+    bool waits_ = false;
+    std::function<void()> while_waiting_;
     bool open_ = false;
 };
 

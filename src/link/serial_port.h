@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -26,6 +27,14 @@ class SerialPort {
     virtual void sleep_ms(int ms) = 0;
     // errno of the last failed open, 0 after a successful one.
     virtual int last_open_error() const { return 0; }
+    // Work to do once while the next read waits for the controller (a reply
+    // leaves the line idle for milliseconds), such as showing the screen what
+    // the last poll drew. Ports that never wait do it at once; an empty
+    // function drops work not yet done.
+    virtual void while_next_read_waits(std::function<void()> work) {
+        if (work)
+            work();
+    }
 };
 
 // Timeouts of the link, in milliseconds.

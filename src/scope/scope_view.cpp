@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
+#include <utility>
+
 #include "gfx/qpainter_canvas.h"
 #include "gfx/text_codec.h"
 #include "ui/scroll_codes.h"
@@ -87,7 +89,7 @@ void ScopeView::draw_layout() {
     cursor_box()->setText(ui_text(p.texts, 142));
     read_settings1(p.link, p.image);
     {
-        QPainterCanvas canvas(surface());
+        QPainterCanvas canvas(surface(), &texts_shown_);
         Scope s = scope();
         DrawScopeLayout(canvas, s);
     }
@@ -99,19 +101,26 @@ void ScopeView::draw_layout() {
 
 void ScopeView::redraw_traces() {
     {
-        QPainterCanvas canvas(surface());
+        QPainterCanvas canvas(surface(), &texts_shown_);
         Scope s = scope();
         RedrawScopeTraces(canvas, s);
     }
     present();
 }
 
+ScopeView::~ScopeView() {
+    // A screen update left with the port must not outlive the view.
+    if (ctx_.link.port)
+        ctx_.link.port->while_next_read_waits({});
+}
+
 void ScopeView::tick() {
     const ScopeContext& p = ctx_;
     if (p.poll.InfoDialogOpen)
         return;
+    QRegion drawn;
     {
-        QPainterCanvas canvas(surface());
+        QPainterCanvas canvas(surface(), &texts_shown_);
         Scope s = scope();
         if (p.state.ScopeCursorOn) {
             DrawScopeCursor(canvas, s, cursor_bar()->value());
@@ -128,13 +137,30 @@ void ScopeView::tick() {
             }
             RecordScopeTick(canvas, s);
         }
+        drawn = canvas.damage();
     }
     cursor_bar()->setVisible(p.state.ScopeCursorOn != 0);
-    present();
+    show_drawn(drawn);
     // This view polls every 20 ms, also after the link was lost.
     p.link.PollPeriod = 20;
     if (rearm_needed(p.poll, 20))
         timer_.start(20);
+}
+
+void ScopeView::show_drawn(const QRegion& drawn) {
+    unshown_ += drawn;
+    SerialPort* port = ctx_.link.port;
+    if (ctx_.state.ScopeCursorOn || !port) {
+        // No poll follows: shown now, and nothing left with the port.
+        if (port)
+            port->while_next_read_waits({});
+        update(std::exchange(unshown_, QRegion()));
+        return;
+    }
+    // The next tick's status poll leaves the line idle for milliseconds
+    // while the command and its reply cross the wire: the screen is given
+    // what this tick drew then, not between the ticks.
+    port->while_next_read_waits([this] { repaint(std::exchange(unshown_, QRegion())); });
 }
 
 void ScopeView::window_paint() {

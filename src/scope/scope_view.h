@@ -3,6 +3,7 @@
 
 #include <QTimer>
 
+#include "gfx/text_memo.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
 #include "scope/scope_trace.h"
@@ -35,6 +36,7 @@ class ScopeView final : public TemplateView {
     Q_OBJECT
   public:
     ScopeView(const ScopeContext& context, QWidget* parent);
+    ~ScopeView() override;
 
     // The set-up at every creation: buffers reset, layout, traces, sweep start.
     void set_up();
@@ -54,7 +56,11 @@ class ScopeView final : public TemplateView {
     Scope scope();
     void cursor_clicked(bool checked);
     ScopeContext ctx_;
+    // Puts what a tick drew on the screen, while the next poll waits.
+    void show_drawn(const QRegion& drawn);
     QTimer timer_;
+    TextMemo texts_shown_;  // the read-outs and labels the surface shows
+    QRegion unshown_;       // drawn into the surface, not yet on the screen
 };
 
 }  // namespace tarvex

@@ -48,7 +48,9 @@ void ViewWidget::fit_surface(QSize size) {
 
 void ViewWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.drawImage(event->rect(), surface_, event->rect());
+    // Rectangle by rectangle: a tick touches a few small areas far apart.
+    for (const QRect& r : event->region())
+        p.drawImage(r, surface_, r);
 }
 
 }  // namespace tarvex

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QScrollBar>
 
@@ -77,4 +78,45 @@ TEST_F(ScopeViewFixture, CursorStateSurvivesRecreationAndInfoDialogFreezes) {
     view()->cursor_box()->click();
     view()->tick();
     EXPECT_TRUE(commands().empty());
+}
+
+TEST_F(ScopeViewFixture, TheScreenGetsATicksDrawingWhileTheNextPollWaits) {
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } count;
+    port.set_waits(true);
+    view()->tick();
+    QApplication::processEvents();
+    view()->installEventFilter(&count);
+
+    // Drawn into the surface; the screen waits for the next poll.
+    view()->tick();
+    QApplication::processEvents();
+    EXPECT_EQ(count.paints, 0);
+    EXPECT_TRUE(port.work_waiting());
+    commands();
+    view()->tick();  // its status poll's read shows the last tick's drawing
+    EXPECT_EQ(count.paints, 1);
+    EXPECT_EQ(commands(), (std::vector<int>{1, 2}));
+    EXPECT_TRUE(port.work_waiting());
+
+    // No poll follows a cursor tick: shown at once, nothing left with the port.
+    view()->cursor_box()->click();
+    view()->tick();
+    EXPECT_FALSE(port.work_waiting());
+    QApplication::processEvents();
+    EXPECT_GE(count.paints, 2);
+    view()->cursor_box()->click();
+    view()->tick();
+    EXPECT_TRUE(port.work_waiting());
+
+    // The view goes; its screen update does not stay with the port.
+    view()->removeEventFilter(&count);
+    window->run_command(cmd::Readings);
+    EXPECT_FALSE(port.work_waiting());
+    poll_status(program.link, program.image);
 }
