@@ -155,6 +155,7 @@ void ResetScopeBuffers(ScopeBuffers& buf, const LayoutScale& scale) {
     buf.lambda_type.fill(0);
     buf.state_bit.fill(0);
     buf.fuel_bits.fill(0);
+    buf.timing = {};
 }
 
 void DrawScopeLayout(Canvas& c, Scope& s) {
@@ -196,47 +197,53 @@ void DrawScopeLayout(Canvas& c, Scope& s) {
     }
 }
 
-void RecordScopeTick(Canvas& c, Scope& s) {
+void RecordScopeColumn(Canvas& c, Scope& s, const ControllerImage& m) {
     const LayoutScale& sc = s.scale;
-    const ControllerImage& m = s.image;
     ScopeBuffers& b = s.buf;
     const int q = s.SizeMode == 1 ? 1 : 0;
     const int rpm = live_rpm(m);
-    if (!s.state.ScopeCursorOn && !s.link.NoConnection) {
-        const int S = ++b.SweepColumn;
-        if (S > 203)
-            white_strip(c, s, sc.x(199 - q) + q, sc.x(204));
-        sweep_marker(c, s, S);
-        white_strip(c, s, sc.x(S + q), sc.x(S + 2));
-        const int heights[kScopeTraces] = {lambda_height(m.LambdaVoltage(), m.LambdaType()),
-                                           actuator_height(m.ActuatorStep()),
-                                           actuator_height(m.AttInit()), rpm_height(rpm),
-                                           tps_height(m.TpsVoltage(), m.LambdaType())};
-        for (int t = 0; t < kScopeTraces; ++t) {
-            const Point N{sc.x(S), sc.y(kRest[t] - heights[t])};
-            const int prev_y = S == 203 ? N.y : b.head_y[static_cast<std::size_t>(t)];
-            c.line({sc.x(S - 1), prev_y}, N, kPens[t]);
-            b.head_y[static_cast<std::size_t>(t)] = N.y;
-            b.ScopeTrace[static_cast<std::size_t>(t)][static_cast<std::size_t>(S - 200)].y = N.y;
-        }
-        if (S > 595) {
-            b.SweepColumn = 201;
-            white_strip(c, s, sc.x(598), sc.x(599));
-            white_strip(c, s, sc.x(199) + q, sc.x(203));
-        }
-        const auto slot = static_cast<std::size_t>(b.SweepColumn - 200);
-        b.lambda_raw[slot] = m.LambdaVoltage();
-        b.actuator_raw[slot] = m.ActuatorStep();
-        b.rpm[slot] = rpm;
-        b.tps_raw[slot] = m.TpsVoltage();
-        b.lambda_type[slot] = m.LambdaType();
-        b.state_bit[slot] = m.LiveStateBits() & 0x10;
-        b.fuel_bits[slot] = m.LiveFuelBits();
+    const int S = ++b.SweepColumn;
+    if (S > 203)
+        white_strip(c, s, sc.x(199 - q) + q, sc.x(204));
+    sweep_marker(c, s, S);
+    white_strip(c, s, sc.x(S + q), sc.x(S + 2));
+    const int heights[kScopeTraces] = {
+        lambda_height(m.LambdaVoltage(), m.LambdaType()), actuator_height(m.ActuatorStep()),
+        actuator_height(m.AttInit()), rpm_height(rpm), tps_height(m.TpsVoltage(), m.LambdaType())};
+    for (int t = 0; t < kScopeTraces; ++t) {
+        const Point N{sc.x(S), sc.y(kRest[t] - heights[t])};
+        const int prev_y = S == 203 ? N.y : b.head_y[static_cast<std::size_t>(t)];
+        c.line({sc.x(S - 1), prev_y}, N, kPens[t]);
+        b.head_y[static_cast<std::size_t>(t)] = N.y;
+        b.ScopeTrace[static_cast<std::size_t>(t)][static_cast<std::size_t>(S - 200)].y = N.y;
     }
+    if (S > 595) {
+        b.SweepColumn = 201;
+        white_strip(c, s, sc.x(598), sc.x(599));
+        white_strip(c, s, sc.x(199) + q, sc.x(203));
+    }
+    const auto slot = static_cast<std::size_t>(b.SweepColumn - 200);
+    b.lambda_raw[slot] = m.LambdaVoltage();
+    b.actuator_raw[slot] = m.ActuatorStep();
+    b.rpm[slot] = rpm;
+    b.tps_raw[slot] = m.TpsVoltage();
+    b.lambda_type[slot] = m.LambdaType();
+    b.state_bit[slot] = m.LiveStateBits() & 0x10;
+    b.fuel_bits[slot] = m.LiveFuelBits();
+}
+
+void DrawScopeReadouts(Canvas& c, Scope& s) {
+    const ControllerImage& m = s.image;
     readouts(c, s,
-             {m.LambdaVoltage(), m.ActuatorStep(), rpm, m.TpsVoltage(), m.LambdaType(),
+             {m.LambdaVoltage(), m.ActuatorStep(), live_rpm(m), m.TpsVoltage(), m.LambdaType(),
               m.LiveStateBits() & 0x10, m.LiveFuelBits()},
              false);
+}
+
+void RecordScopeTick(Canvas& c, Scope& s) {
+    if (!s.state.ScopeCursorOn && !s.link.NoConnection)
+        RecordScopeColumn(c, s, s.image);
+    DrawScopeReadouts(c, s);
 }
 
 void DrawScopeCursor(Canvas& c, Scope& s, int bar_position) {

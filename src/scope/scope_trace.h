@@ -7,6 +7,7 @@
 #include "gfx/canvas.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
+#include "scope/sweep_timing.h"
 #include "ui/size_modes.h"
 #include "ui/ui_texts.h"
 
@@ -32,6 +33,7 @@ struct ScopeBuffers {
     std::array<int, kScopeTraces> head_y{};
     int SweepColumn = 202;
     int ScopeOldCursor = 0;
+    SweepTiming timing;  // the sweep's time axis
 };
 
 // The oscilloscope's state that outlives its view.
@@ -39,6 +41,7 @@ struct ScopeState {
     int ScopeCursorOn = 0;
     int ScopeCursorPos = 2;
     int ScopeConfigRead = 0;
+    SweepClock clock;  // the sweep's clock: the monotonic clock unless a test sets its own
 };
 
 // What the scope drawing reads and writes.
@@ -73,6 +76,10 @@ void ResetScopeBuffers(ScopeBuffers& buf, const LayoutScale& scale);
 void DrawScopeLayout(Canvas& c, Scope& s);
 // One recording step and the live read-outs.
 void RecordScopeTick(Canvas& c, Scope& s);
+// The recording step alone: the sweep advances one column and draws sample there.
+void RecordScopeColumn(Canvas& c, Scope& s, const ControllerImage& sample);
+// The read-outs of the live frame alone.
+void DrawScopeReadouts(Canvas& c, Scope& s);
 // One cursor step at the bar's position c.
 void DrawScopeCursor(Canvas& c, Scope& s, int bar_position);
 // Frames and the stored traces.

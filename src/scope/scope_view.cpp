@@ -9,6 +9,7 @@
 
 #include "gfx/qpainter_canvas.h"
 #include "gfx/text_codec.h"
+#include "scope/scope_sweep.h"
 #include "ui/scroll_codes.h"
 #include "ui/template_font.h"
 #include "ui/ui_text_qt.h"
@@ -116,14 +117,17 @@ ScopeView::~ScopeView() {
 
 void ScopeView::tick() {
     const ScopeContext& p = ctx_;
-    if (p.poll.InfoDialogOpen)
+    if (p.poll.InfoDialogOpen) {
+        PauseScopeSweep(p.buffers);
         return;
+    }
     QRegion drawn;
     {
         QPainterCanvas canvas(surface(), &texts_shown_);
         Scope s = scope();
         if (p.state.ScopeCursorOn) {
             DrawScopeCursor(canvas, s, cursor_bar()->value());
+            PauseScopeSweep(p.buffers);
         } else {
             poll_status(p.link, p.image);
             if (p.link.NoConnection == 0 && controller_generation(p.image) == 2) {
@@ -135,7 +139,8 @@ void ScopeView::tick() {
             } else {
                 p.state.ScopeConfigRead = 0;
             }
-            RecordScopeTick(canvas, s);
+            // The sweep follows the clock; the sample was taken just now.
+            RecordScopeTickAt(canvas, s, scope_now(p.state));
         }
         drawn = canvas.damage();
     }

@@ -15,9 +15,12 @@ using Bytes = std::vector<std::uint8_t>;
 namespace {
 
 struct ScopeViewFixture : tarvex::testing::ShellTest {
+    SweepTime now{};
     void SetUp() override {
         ShellTest::SetUp();
         sim_time = 20.0;
+        // Every recording tick comes one column's time after the one before.
+        program.scope.clock = [this] { return now += kSweepColumnTime; };
         open_window();
         window->run_command(cmd::Oscilloscope);
     }
@@ -37,7 +40,8 @@ TEST_F(ScopeViewFixture, PollTrafficAndPeriod) {
     view()->tick();
     view()->tick();
     EXPECT_EQ(commands(), (std::vector<int>{1, 2, 1, 2}));
-    EXPECT_EQ(program.scope_buffers.SweepColumn, 205);
+    // The first tick opened the sweep's time; the two after it each closed a column.
+    EXPECT_EQ(program.scope_buffers.SweepColumn, 204);
 
     // The cursor: no polling, the recording frozen.
     view()->cursor_box()->click();
@@ -45,7 +49,7 @@ TEST_F(ScopeViewFixture, PollTrafficAndPeriod) {
     view()->tick();
     view()->tick();
     EXPECT_TRUE(commands().empty());
-    EXPECT_EQ(program.scope_buffers.SweepColumn, 205);
+    EXPECT_EQ(program.scope_buffers.SweepColumn, 204);
     view()->cursor_bar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(program.scope.ScopeCursorPos, 12);
     view()->tick();

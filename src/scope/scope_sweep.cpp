@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#include "scope/scope_sweep.h"
+
+#include <algorithm>
+
+namespace tarvex {
+
+namespace {
+
+// Columns drawn at most for one tick: one whole sweep.
+constexpr long kMaxColumnsAtOnce = 395;
+
+}  // namespace
+
+void RecordScopeTickAt(Canvas& c, Scope& s, SweepTime now) {
+    SweepTiming& t = s.buf.timing;
+    if (s.state.ScopeCursorOn || s.link.NoConnection) {
+        t.running = false;
+    } else if (!t.running || now < t.column_start) {
+        t.running = true;
+        t.column_start = now;
+        t.latest = s.image;
+    } else {
+        const long over = static_cast<long>((now - t.column_start) / kSweepColumnTime);
+        for (long i = 0; i < std::min(over, kMaxColumnsAtOnce); ++i)
+            RecordScopeColumn(c, s, t.latest);
+        t.column_start += over * kSweepColumnTime;
+        t.latest = s.image;
+    }
+    DrawScopeReadouts(c, s);
+}
+
+void PauseScopeSweep(ScopeBuffers& buf) {
+    buf.timing.running = false;
+}
+
+SweepTime scope_now(const ScopeState& state) {
+    return state.clock ? state.clock() : std::chrono::steady_clock::now();
+}
+
+}  // namespace tarvex
