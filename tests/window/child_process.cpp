@@ -45,9 +45,9 @@ std::vector<char*> pointers(std::vector<std::string>& strings) {
 
 // Forks; the child gets out_fd on 1, err_fd on 2 (-1: /dev/null), pass_fd on
 // 3, and dies with the parent. Everything it needs is prepared before the fork.
-pid_t spawn(const ChildSpec& spec, int out_fd, int err_fd) {
-    std::vector<std::string> args = spec.argv;
-    std::vector<std::string> env = merged_environment(spec.env);
+pid_t spawn(const ChildLaunch& launch, int out_fd, int err_fd) {
+    std::vector<std::string> args = launch.argv;
+    std::vector<std::string> env = merged_environment(launch.env);
     std::vector<char*> argv = pointers(args);
     std::vector<char*> envp = pointers(env);
     const pid_t parent = getpid();
@@ -58,14 +58,14 @@ pid_t spawn(const ChildSpec& spec, int out_fd, int err_fd) {
     if (getppid() != parent)
         _exit(127);
     setpgid(0, 0);  // keys typed at the test's terminal do not reach it
-    if (!spec.cwd.empty() && chdir(spec.cwd.c_str()) != 0)
+    if (!launch.cwd.empty() && chdir(launch.cwd.c_str()) != 0)
         _exit(127);
     const int null_fd = ::open("/dev/null", O_RDWR);
     dup2(null_fd, 0);
     dup2(out_fd >= 0 ? out_fd : null_fd, 1);
     dup2(err_fd >= 0 ? err_fd : null_fd, 2);
-    if (spec.pass_fd >= 0)
-        dup2(spec.pass_fd, 3);
+    if (launch.pass_fd >= 0)
+        dup2(launch.pass_fd, 3);
     if (std::strchr(argv[0], '/'))
         execve(argv[0], argv.data(), envp.data());
     else
@@ -75,12 +75,12 @@ pid_t spawn(const ChildSpec& spec, int out_fd, int err_fd) {
 
 }  // namespace
 
-void ChildProcess::start(const ChildSpec& spec) {
+void ChildProcess::start(const ChildLaunch& launch) {
     stop();
     int out_fd = -1;
-    if (!spec.output.empty())
-        out_fd = ::open(spec.output.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    pid_ = spawn(spec, out_fd, out_fd);
+    if (!launch.output.empty())
+        out_fd = ::open(launch.output.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    pid_ = spawn(launch, out_fd, out_fd);
     if (out_fd >= 0)
         ::close(out_fd);
 }
@@ -124,10 +124,10 @@ int run_command(const std::vector<std::string>& argv, const std::vector<std::str
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0)
         return -1;
-    ChildSpec spec;
-    spec.argv = argv;
-    spec.env = env;
-    const pid_t pid = spawn(spec, fds[1], -1);
+    ChildLaunch launch;
+    launch.argv = argv;
+    launch.env = env;
+    const pid_t pid = spawn(launch, fds[1], -1);
     ::close(fds[1]);
     const auto deadline = Clock::now() + timeout;
     char buf[65536];

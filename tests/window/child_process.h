@@ -10,7 +10,7 @@
 namespace tarvex::window_test {
 
 // What a child process is started with.
-struct ChildSpec {
+struct ChildLaunch {
     std::vector<std::string> argv;  // argv[0] is looked up in PATH unless it holds a '/'
     std::string cwd;                // empty: the test's own
     std::vector<std::string> env;   // "NAME=value" added to (or replacing in) the environment
@@ -23,13 +23,13 @@ struct ChildSpec {
 class ChildProcess {
   public:
     ChildProcess() = default;
-    explicit ChildProcess(const ChildSpec& spec) { start(spec); }
+    explicit ChildProcess(const ChildLaunch& launch) { start(launch); }
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     // Starts the process (stopping one started before).
-    void start(const ChildSpec& spec);
+    void start(const ChildLaunch& launch);
     pid_t pid() const { return pid_; }
     bool running();
     void signal(int sig);

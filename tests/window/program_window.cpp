@@ -60,7 +60,7 @@ void ProgramWindowTest::start(const StartOptions& options) {
     park_mouse();
 
     const fs::path link = run / "sim-tty";
-    ChildSpec sim;
+    ChildLaunch sim;
     sim.argv = {
         TARVEX_SIM_PATH, "--link", link.string(), "--ports-file", (run / "Tarvex.ports").string(),
         "--verbose"};
@@ -74,7 +74,7 @@ void ProgramWindowTest::start(const StartOptions& options) {
     if (!options.language.empty())
         std::ofstream(run / "Tarvex.ini")
             << "[Ustawienia]\nCommPort= 1\nLanguage= " << options.language << "\n";
-    ChildSpec program;
+    ChildLaunch program;
     program.argv = {TARVEX_PATH};
     program.cwd = run.string();
     program.env = x_->client_env();

@@ -44,14 +44,14 @@ XServer::XServer(int width, int height, const std::string& log_file) {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0)
         return;
-    ChildSpec spec;
-    spec.argv = {
+    ChildLaunch launch;
+    launch.argv = {
         "Xvfb",     "-displayfd", "3",
         "-noreset", "-nolisten",  "tcp",
         "-screen",  "0",          std::to_string(width) + "x" + std::to_string(height) + "x24"};
-    spec.output = log_file;
-    spec.pass_fd = fds[1];
-    xvfb_.start(spec);
+    launch.output = log_file;
+    launch.pass_fd = fds[1];
+    xvfb_.start(launch);
     ::close(fds[1]);
     const std::string number = read_display_number(fds[0]);
     ::close(fds[0]);
