@@ -27,7 +27,7 @@
 #include "link/posix_serial_port.h"
 #include "readings/readings_view.h"
 #include "scope/scope_view.h"
-#include "support/start_folder.h"
+#include "support/real_port_program.h"
 
 using namespace tarvex;
 using tarvex::testing::SimProcess;
@@ -41,22 +41,7 @@ constexpr double kMaxTickMs = 140 + 210 + 250 + 260 + 150;
 // Timeouts 20 times the link's own: a status reply may be 2.8 s late.
 constexpr int kStretch = 20;
 
-struct E2E : tarvex::testing::StartFolderTest {
-    Program program;
-    PosixSerialPort port;
-    std::unique_ptr<MainWindow> window;
-
-    void SetUp() override {
-        StartFolderTest::SetUp();
-        write_language_file("pol", "T");
-        program.StartDirectory = dir.string();
-        program.link.port = &port;
-        build_dial_tables(program.dial);
-    }
-    void TearDown() override {
-        window.reset();
-        StartFolderTest::TearDown();
-    }
+struct E2E : tarvex::testing::RealPortProgramTest {
     void start(const std::string& device) {
         program.link.devices.device[0] = device;
         window = std::make_unique<MainWindow>(program, [] { return QSize(800, 600); });

@@ -15,29 +15,14 @@
 #include "link/posix_serial_port.h"
 #include "readings/dial_tables.h"
 #include "scope/scope_view.h"
-#include "support/start_folder.h"
+#include "support/real_port_program.h"
 
 using namespace tarvex;
 using tarvex::testing::SimProcess;
 
 namespace {
 
-struct TimeAxis : tarvex::testing::StartFolderTest {
-    Program program;
-    PosixSerialPort port;
-    std::unique_ptr<MainWindow> window;
-    void SetUp() override {
-        StartFolderTest::SetUp();
-        write_language_file("pol", "T");
-        program.StartDirectory = dir.string();
-        program.link.port = &port;
-        build_dial_tables(program.dial);
-    }
-    void TearDown() override {
-        window.reset();
-        StartFolderTest::TearDown();
-    }
-};
+struct TimeAxis : tarvex::testing::RealPortProgramTest {};
 
 }  // namespace
 
