@@ -14,7 +14,7 @@
 #include "app/port_menu_devices.h"
 #include "app/program_settings.h"
 #include "app/qt_serial_devices.h"
-#include "app/qt_translation.h"
+#include "ui/qt_translation.h"
 #include "app/resources.h"
 #include "app/view_factory.h"
 #include "app/views.h"

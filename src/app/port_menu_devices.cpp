@@ -2,6 +2,7 @@
 #include "app/port_menu_devices.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <cstdio>
@@ -38,7 +39,8 @@ void PortMenuDevices::refresh() {
     const std::vector<SerialDevice> devices = source_.devices();
     items_.push_back(menu->addSeparator());
     if (devices.empty()) {
-        QAction* none = menu->addAction(QStringLiteral("(no serial devices found)"));
+        QAction* none =
+            menu->addAction(QCoreApplication::translate("Port", "(no serial devices found)"));
         none->setEnabled(false);
         items_.push_back(none);
         return;

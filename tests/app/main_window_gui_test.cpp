@@ -204,22 +204,28 @@ TEST_F(ShellFixture, CheckedBadgeIsBlueAlsoOnADisabledItem) {
         }
 }
 
-// Qt's own texts (file dialogs, message-box buttons) follow the interface
-// language; a language Qt does not speak gets Qt's English.
+// Qt's own texts (file dialogs, message-box buttons) and the program's added
+// texts follow the interface language; a language Qt does not speak gets
+// Qt's English, but still the program's own translation.
 TEST_F(ShellFixture, QtTextsFollowTheInterfaceLanguage) {
     start();
     const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+    const auto none = [] {
+        return QCoreApplication::translate("Port", "(no serial devices found)");
+    };
     const struct {
         int command;
         const char* yes;
-    } cases[] = {{cmd::LangEnglish, "&Yes"},
-                 {cmd::LangRussian, "&Да"},
-                 {cmd::LangLithuanian, "&Yes"},
-                 {cmd::LangItalian, "&Sì"},
-                 {cmd::LangPolish, "&Tak"}};
+        const char* none;
+    } cases[] = {{cmd::LangEnglish, "&Yes", "(no serial devices found)"},
+                 {cmd::LangRussian, "&Да", "(последовательные устройства не найдены)"},
+                 {cmd::LangLithuanian, "&Yes", "(nuosekliųjų įrenginių nerasta)"},
+                 {cmd::LangItalian, "&Sì", "(nessun dispositivo seriale trovato)"},
+                 {cmd::LangPolish, "&Tak", "(nie znaleziono urządzeń szeregowych)"}};
     for (const auto& c : cases) {
         window->run_command(c.command);
         EXPECT_EQ(yes(), QString::fromUtf8(c.yes)) << c.command;
+        EXPECT_EQ(none(), QString::fromUtf8(c.none)) << c.command;
     }
 }
 

@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>Port</name>
+    <message>
+        <source>(no serial devices found)</source>
+        <translation>(nessun dispositivo seriale trovato)</translation>
+    </message>
+</context>
+</TS>
