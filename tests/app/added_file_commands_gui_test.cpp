@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QImage>
 #include <QMenu>
 #include <QPushButton>
@@ -14,13 +16,17 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "app/added_file_commands.h"
 #include "app/commands.h"
 #include "app/menu_bar.h"
+#include "app/view_factory.h"
 #include "config/compare_dialog.h"
+#include "config/options_view.h"
 #include "config/settings_file.h"
+#include "link/recording_row.h"
 #include "readings/readings_view.h"
 #include "support/file_text.h"
 #include "support/scripted_dialogs.h"
@@ -91,17 +97,20 @@ TEST_F(AddedFixture, FileMenuHoldsTheAddedItemsInPlace) {
     EXPECT_EQ(item(cmd::SavePicture)->text(), QStringLiteral("Save picture..."));
 }
 
-// Recording: checked while it runs, one row a tick, stopped by the same item;
-// then played back in place of the controller, named in the title.
+// Recording: checked and named in the title while it runs, one row a tick,
+// stopped by the same item; then played back in place of the controller,
+// named in the title.
 TEST_F(AddedFixture, RecordThenPlayBack) {
     start();
     const fs::path csv = dir / "drive.csv";
     dialogs.file_names = {QString::fromStdString(csv.string())};
     window->run_command(cmd::RecordReadings);
     EXPECT_TRUE(item(cmd::RecordReadings)->isChecked());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("pol 175 - pol 90: drive.csv"));
     ticks(10);
     window->run_command(cmd::RecordReadings);
     EXPECT_FALSE(item(cmd::RecordReadings)->isChecked());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("pol 175"));
     EXPECT_EQ(program.link.port, &port);
     const std::string text = read_all(csv);
     EXPECT_EQ(text.rfind("time,seconds,status_frame,live_frame", 0), 0u);
@@ -113,7 +122,7 @@ TEST_F(AddedFixture, RecordThenPlayBack) {
     dialogs.file_names = {QString::fromStdString(csv.string())};
     window->run_command(cmd::PlayRecording);
     EXPECT_TRUE(item(cmd::PlayRecording)->isChecked());
-    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("pol 91: drive.csv")))
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("pol 175 - pol 91: drive.csv ")))
         << window->windowTitle().toStdString();
     port.clear_events();
     ticks(3);
@@ -204,4 +213,68 @@ TEST_F(AddedFixture, PictureOfTheViewAtItsRealSize) {
     dialogs.file_names = {QStringLiteral("/nonexistent-folder/x.png")};
     window->run_command(cmd::SavePicture);
     EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+// While a recording plays, the title shows where it is, and every command
+// that writes is refused with a message instead of pretending to be sent.
+TEST_F(AddedFixture, PlaybackShowsItsPlaceAndRefusesEveryWrite) {
+    start();
+    ticks(8);
+    const fs::path tvs = dir / "car.tvs";
+    std::ofstream(tvs, std::ios::binary) << settings_file_text(program.image);
+    const fs::path csv = dir / "drive.csv";
+    {
+        std::ofstream f(csv, std::ios::binary);
+        f << recording_header();
+        for (const char* seconds : {"0.000", "82.450"})  // and one second for the last
+            f << "2024-05-01T14:03:22.123+02:00," << seconds
+              << ",6501268C,,,,,,,,,,,,,,connected\r\n";
+    }
+    dialogs.file_names = {QString::fromStdString(csv.string())};
+    window->run_command(cmd::PlayRecording);
+    EXPECT_EQ(window->windowTitle().toStdString(), "pol 175 - pol 91: drive.csv 00:00 / 01:23");
+
+    auto settings = [&] { return qobject_cast<SettingsView*>(window->current_view()); };
+    auto button = [&](int id) {
+        return qobject_cast<QPushButton*>(
+            qobject_cast<TemplateView*>(window->current_view())->control(id));
+    };
+    struct Case {
+        const char* what;
+        int view;
+        std::function<void()> act;
+        std::size_t file_dialogs = 0;
+    } cases[] = {
+        {"a Configuration list", cmd::Configuration,
+         [&] { emit settings()->form().list(1003)->activated(5); }},
+        {"an Options check box", cmd::Options,
+         [&] { qobject_cast<QCheckBox*>(settings()->form().control(1039))->click(); }},
+        {"an EmulDO list", cmd::Options,
+         [&] {
+             EmulDODialog d(settings_context(program), settings());
+             emit d.form().list(1003)->activated(15);
+         }},
+        {"the learning button", cmd::Readings, [&] { button(1005)->click(); }},
+        {"the Reset button", cmd::Reset, [&] { button(126)->click(); }},
+        {"File, Open", 0, [&] { window->run_command(cmd::Open); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.view)
+            window->run_command(c.view);
+        dialogs.messages.clear();
+        dialogs.titles.clear();
+        c.act();
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("pol 91"));
+        EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("A recording is playing")));
+        EXPECT_EQ(dialogs.titles.size(), c.file_dialogs);
+    }
+
+    // Back on the controller, the same button sends its command.
+    window->run_command(cmd::PlayRecording);
+    port.clear_events();
+    window->run_command(cmd::Reset);
+    button(126)->click();
+    EXPECT_EQ(writes(), (std::vector<std::vector<std::uint8_t>>{{0x65, 30, 51, 0xB6}}));
 }

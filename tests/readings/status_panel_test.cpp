@@ -4,6 +4,7 @@
 #include "gfx/palette.h"
 #include "gfx/recording_canvas.h"
 #include "link/conversions.h"
+#include "link/playback_port.h"
 #include "readings/dashboard.h"
 #include "readings/dashboard_fixture.h"
 
@@ -89,6 +90,20 @@ TEST(StatusPanel, CasesInOrder) {
         EXPECT_EQ(p.box(), c.box) << c.name;
         EXPECT_EQ(p.status.OnGas, c.on_gas) << c.name;
     }
+}
+
+// A recording played in place of the controller that has ended is no lost
+// lead: its own text in black instead of the no-connection rows.
+TEST(StatusPanel, EndOfAPlayedRecordingIsNotALostLink) {
+    Panel p;
+    PlaybackSerialPort ended{Recording{}};
+    p.link.port = &ended;
+    p.link.NoConnection = 1;
+    p.recording_ended = "ended";
+    p.run(0x01);
+    EXPECT_EQ(p.row(1), "ended");
+    for (int r = 2; r <= 5; ++r)
+        EXPECT_EQ(p.row(r), " ") << r;
 }
 
 TEST(StatusPanel, WaitingSpeedMessageDependsOnTheSwitchOverSpeed) {
