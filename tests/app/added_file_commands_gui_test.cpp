@@ -257,6 +257,18 @@ TEST_F(AddedFixture, PlaybackShowsItsPlaceAndRefusesEveryWrite) {
         {"the learning button", cmd::Readings, [&] { button(1005)->click(); }},
         {"the Reset button", cmd::Reset, [&] { button(126)->click(); }},
         {"File, Open", 0, [&] { window->run_command(cmd::Open); }},
+        {"the comparison's Send", 0,
+         [&] {
+             dialogs.file_names = {QString::fromStdString(tvs.string())};
+             QTimer::singleShot(0, [] {
+                 auto* d = qobject_cast<CompareDialog*>(QApplication::activeModalWidget());
+                 ASSERT_NE(d, nullptr);
+                 d->send_button()->click();
+                 d->reject();
+             });
+             window->run_command(cmd::CompareWithFile);
+         },
+         1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
