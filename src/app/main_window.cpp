@@ -19,6 +19,7 @@
 #include "app/view_factory.h"
 #include "app/views.h"
 #include "link/port_names.h"
+#include "link/posix_serial_port.h"
 #include "ui/playback_refusal.h"
 #include "ui/template_view.h"
 #include "ui/ui_text_qt.h"
@@ -51,6 +52,10 @@ MainWindow::MainWindow(Program& program, DesktopProbe desktop)
     if (!program_.serial_devices) {
         own_serial_devices_ = std::make_unique<QtSerialDevices>();
         program_.serial_devices = own_serial_devices_.get();
+    }
+    if (!program_.probe_port) {
+        own_probe_port_ = std::make_unique<PosixSerialPort>();
+        program_.probe_port = own_probe_port_.get();
     }
     if (!program_.link.watch)
         program_.link.watch = &program_.port_watch;

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "support/listed_devices.h"
+#include "support/scripted_dialogs.h"
 #include "support/shell_test.h"
 
 using namespace tarvex;
@@ -22,11 +24,13 @@ namespace {
 
 struct PortMenu : tarvex::testing::ShellTest {
     tarvex::testing::ListedDevices listing;
+    tarvex::testing::ScriptedDialogs dialogs;
 
     void SetUp() override {
         ShellTest::SetUp();
         silent = true;
         program.serial_devices = &listing;
+        program.dialogs = &dialogs;
     }
     QMenu* menu() { return window->tarvex_menu_bar()->port_menu(); }
     // Opens the pop-up as the user does and returns its items' texts.
@@ -56,10 +60,10 @@ struct PortMenu : tarvex::testing::ShellTest {
 TEST_F(PortMenu, DevicesPresentAreListedBelowTheComItemsEachTimeTheMenuOpens) {
     open_window();
     EXPECT_EQ(listing.asked, 0);  // nothing is listed before the menu opens
-    EXPECT_EQ(open_menu(),
-              (QStringList{"COM 1\t/dev/ttyS0", "COM 2\t/dev/ttyS1", "COM 3\t/dev/ttyS2",
-                           "COM 4\t/dev/ttyS3", "--", "(no serial devices found)"}));
-    EXPECT_FALSE(menu()->actions().back()->isEnabled());
+    EXPECT_EQ(open_menu(), (QStringList{"COM 1\t/dev/ttyS0", "COM 2\t/dev/ttyS1",
+                                        "COM 3\t/dev/ttyS2", "COM 4\t/dev/ttyS3", "--",
+                                        "(no serial devices found)", "--", "Find controller"}));
+    EXPECT_FALSE(item("(no serial")->isEnabled());
 
     // An adapter plugged in while the program runs shows up at the next opening.
     listing.now = {{"/dev/serial/by-id/usb-FTDI_FT232R-if00-port0", "/dev/ttyUSB0", "FTDI",
@@ -71,7 +75,7 @@ TEST_F(PortMenu, DevicesPresentAreListedBelowTheComItemsEachTimeTheMenuOpens) {
                                   "COM 4\t/dev/ttyS3", "--",
                                   "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0 (ttyUSB0)\tFTDI, "
                                   "FT232R USB UART, serial A50285BI",
-                                  "/dev/ttyS0"}));
+                                  "/dev/ttyS0", "--", "Find controller"}));
     // The device of the selected port is checked; the COM items keep their commands.
     EXPECT_FALSE(item("/dev/serial")->isChecked());
     EXPECT_TRUE(item("/dev/ttyS0")->isChecked());
@@ -80,7 +84,7 @@ TEST_F(PortMenu, DevicesPresentAreListedBelowTheComItemsEachTimeTheMenuOpens) {
 
     // A language change brings a new menu with the same list.
     window->run_command(cmd::LangEnglish);
-    EXPECT_EQ(open_menu().size(), 7);
+    EXPECT_EQ(open_menu().size(), 9);
 }
 
 TEST_F(PortMenu, ChoosingADeviceAssignsItToTheSelectedPortAtTheNextPoll) {
@@ -125,4 +129,47 @@ TEST_F(PortMenu, ChoosingADeviceAssignsItToTheSelectedPortAtTheNextPoll) {
     poll_status(program.link, program.image);
     ASSERT_FALSE(port.events().empty());
     EXPECT_EQ(port.events()[0].device, "/dev/ttyUSB4");
+}
+
+// Find controller: one status command to each device present, the first that
+// answers assigned to the selected port as when chosen from the list, and a
+// message saying which; or that none answered, naming those held elsewhere.
+TEST_F(PortMenu, FindControllerAssignsTheFirstDeviceThatAnswers) {
+    std::ofstream(dir / "Tarvex.ini") << "[Ustawienia]\nCommPort= 3\nLanguage= pol\n";
+    listing.now = {{"/dev/ttyUSB0", "/dev/ttyUSB0", "", "", ""},
+                   {"/dev/ttyACM0", "/dev/ttyACM0", "", "", ""},
+                   {"/dev/ttyACM1", "/dev/ttyACM1", "", "", ""}};
+    ScriptedSerialPort probe;
+    program.probe_port = &probe;
+    probe.set_responder([&probe](const std::vector<std::uint8_t>& sent) {
+        std::string opened;
+        for (const auto& e : probe.events())
+            if (e.op == ScriptedSerialPort::Op::Open)
+                opened = e.device;
+        const bool status = sent == std::vector<std::uint8_t>{0x65, 1, 1, 0x67};
+        return opened == "/dev/ttyACM0" && status ? std::vector<std::uint8_t>{0x65, 1, 0x26, 0x8C}
+                                                  : std::vector<std::uint8_t>{};
+    });
+    open_window();
+    open_menu();
+    item("Find controller")->trigger();
+    EXPECT_EQ(probe.writes(), (std::vector<std::vector<std::uint8_t>>(2, {0x65, 1, 1, 0x67})));
+    EXPECT_FALSE(probe.is_open());
+    EXPECT_EQ(program.link.devices.device[2], "/dev/ttyACM0");
+    EXPECT_EQ(ports_file(), "COM3=/dev/ttyACM0\n");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(
+        dialogs.messages[0].text,
+        QStringLiteral("The controller answered on /dev/ttyACM0.\n\nCOM 3 now stands for it."));
+
+    // Every device held by another program: nothing sent, nothing assigned.
+    probe.clear_events();
+    probe.set_open_error(EWOULDBLOCK);
+    item("Find controller")->trigger();
+    EXPECT_TRUE(probe.writes().empty());
+    EXPECT_EQ(program.link.devices.device[2], "/dev/ttyACM0");
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.startsWith(QStringLiteral("No controller answered")));
+    EXPECT_TRUE(dialogs.messages[1].text.endsWith(
+        QStringLiteral("in use by another program: /dev/ttyUSB0, /dev/ttyACM0, /dev/ttyACM1")));
 }

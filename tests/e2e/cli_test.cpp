@@ -83,6 +83,25 @@ TEST_F(Cli, ComPortsResolveThroughThePortsFile) {
     EXPECT_EQ(lower.exit_code, 0) << lower.err;
 }
 
+// find prints the device the controller answers on and, asked to, makes a
+// COM port stand for it; devices it cannot open are named and skipped.
+TEST_F(Cli, FindNamesTheControllersDevice) {
+    SimProcess sim({"--no-pacing"});
+    ASSERT_TRUE(sim.ready());
+    std::ofstream(dir / "Tarvex.ports") << "# the adapter\nCOM2=/dev/ttyUSB7\n";
+    CliRun r = patient({"find", "--port", "COM2", "/nonexistent/ttyUSB9", sim.link()});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out, sim.link() + "\n");
+    EXPECT_NE(r.err.find("no serial device /nonexistent/ttyUSB9; not tried"), std::string::npos)
+        << r.err;
+    EXPECT_EQ(read_all(dir / "Tarvex.ports"), "# the adapter\nCOM2=" + sim.link() + "\n");
+
+    r = cli({"find", "/nonexistent/ttyUSB9"});
+    EXPECT_EQ(r.exit_code, 4);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(cli({"find", "--port", sim.link()}).exit_code, 2);
+}
+
 TEST_F(Cli, PortsThatCannotBeOpened) {
     struct Case {
         const char* device;
