@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/added_file_commands.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include "app/program.h"
 #include "app/view_factory.h"
 #include "config/compare_dialog.h"
+#include "link/playback_port.h"
 #include "ui/added_texts.h"
 #include "ui/ui_text_qt.h"
 #include "ui/user_dialogs.h"
@@ -24,6 +26,14 @@ AddedFileCommands::AddedFileCommands(Program& program, QWidget* client)
         const QString r = QString::fromStdString(reason);
         QTimer::singleShot(0, this, [this, r] { recording_failed(r); });
     });
+    title_timer_.setInterval(250);
+    connect(&title_timer_, &QTimer::timeout, this, [this] {
+        const QString now = title_suffix();
+        if (now != shown_suffix_) {
+            shown_suffix_ = now;
+            emit title_changed();
+        }
+    });
 }
 
 QString AddedFileCommands::added(int slot) const {
@@ -36,11 +46,24 @@ std::array<QString, 4> AddedFileCommands::menu_texts() const {
 }
 
 QString AddedFileCommands::title_suffix() const {
-    if (!session_.playing())
-        return {};
-    return QStringLiteral(" - %1: %2")
-        .arg(added(added_slot::Playing),
-             QFileInfo(QString::fromStdString(session_.played_file())).fileName());
+    auto file_name = [](const std::string& path) {
+        return QFileInfo(QString::fromStdString(path)).fileName();
+    };
+    QString suffix;
+    if (session_.recording())
+        suffix +=
+            QStringLiteral(" - %1: %2")
+                .arg(added(added_slot::RecordingCaption), file_name(session_.recorded_file()));
+    if (session_.playing()) {
+        const QString state = session_.playback_ended()
+                                  ? QCoreApplication::translate("Playback", "Recording ended")
+                                  : added(added_slot::Playing);
+        suffix += QStringLiteral(" - %1: %2 %3 / %4")
+                      .arg(state, file_name(session_.played_file()),
+                           QString::fromStdString(minutes_seconds(session_.played_seconds())),
+                           QString::fromStdString(minutes_seconds(session_.playback_length())));
+    }
+    return suffix;
 }
 
 bool AddedFileCommands::run(int id, QWidget* owner) {
@@ -69,6 +92,10 @@ void AddedFileCommands::compare_file(const QString& name, QWidget* owner) {
 void AddedFileCommands::update_checks() {
     program_.menu.check(cmd::RecordReadings, session_.recording());
     program_.menu.check(cmd::PlayRecording, session_.playing());
+    if (session_.playing())
+        title_timer_.start();
+    else
+        title_timer_.stop();
     emit state_changed();
 }
 

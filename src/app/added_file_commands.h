@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <array>
 
@@ -28,7 +29,8 @@ class AddedFileCommands final : public QObject {
     bool run(int id, QWidget* owner);
     // Compares a settings file already chosen (opened from the desktop).
     void compare_file(const QString& name, QWidget* owner);
-    // What the window title adds while a recording plays; empty otherwise.
+    // What the window title adds while recording and while a recording
+    // plays (with the playing position and length); empty otherwise.
     QString title_suffix() const;
     // The four items' texts in the interface language.
     std::array<QString, 4> menu_texts() const;
@@ -38,6 +40,8 @@ class AddedFileCommands final : public QObject {
 
   signals:
     void state_changed();
+    // The title suffix changed as the playback went on.
+    void title_changed();
 
   private:
     void record(QWidget* owner);
@@ -50,6 +54,9 @@ class AddedFileCommands final : public QObject {
     Program& program_;
     QWidget* client_;
     LinkSession session_;
+    // Renews the title while a recording plays.
+    QTimer title_timer_;
+    QString shown_suffix_;
 };
 
 }  // namespace tarvex

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/link_session.h"
 
+#include <algorithm>
+
 #include "link/recording_reader.h"
 
 namespace tarvex {
@@ -30,6 +32,7 @@ bool LinkSession::start_recording(const std::string& path, std::string& error) {
             on_failed_(r->error());
     });
     recorder_ = std::move(recorder);
+    recorded_file_ = path;
     return true;
 }
 
@@ -38,6 +41,11 @@ void LinkSession::stop_recording() {
         return;
     recorder_->stop();
     recorder_.reset();
+    recorded_file_.clear();
+}
+
+double LinkSession::played_seconds() const {
+    return player_ ? std::min(player_->position(), player_->length()) : 0;
 }
 
 bool LinkSession::start_playback(const std::string& path, std::string& error) {

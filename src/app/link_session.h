@@ -25,6 +25,13 @@ class LinkSession {
     bool playing() const { return player_ != nullptr; }
     // The recording being played, as chosen.
     const std::string& played_file() const { return played_file_; }
+    // The file being recorded, as chosen.
+    const std::string& recorded_file() const { return recorded_file_; }
+    // Seconds played, up to the recording's length; the length; both 0
+    // when nothing plays.
+    double played_seconds() const;
+    double playback_length() const { return player_ ? player_->length() : 0; }
+    bool playback_ended() const { return player_ && player_->at_end(); }
 
     // Records from the next poll tick on; false with the reason when the file
     // cannot be written.
@@ -49,6 +56,7 @@ class LinkSession {
     std::unique_ptr<Recorder> recorder_;
     std::unique_ptr<PlaybackSerialPort> player_;
     std::string played_file_;
+    std::string recorded_file_;
     std::function<void(const std::string&)> on_failed_;
 };
 

@@ -19,6 +19,8 @@
 #include "app/view_factory.h"
 #include "app/views.h"
 #include "link/port_names.h"
+#include "link/posix_serial_port.h"
+#include "ui/playback_refusal.h"
 #include "ui/template_view.h"
 #include "ui/ui_text_qt.h"
 #include "ui/user_dialogs.h"
@@ -51,6 +53,10 @@ MainWindow::MainWindow(Program& program, DesktopProbe desktop)
         own_serial_devices_ = std::make_unique<QtSerialDevices>();
         program_.serial_devices = own_serial_devices_.get();
     }
+    if (!program_.probe_port) {
+        own_probe_port_ = std::make_unique<PosixSerialPort>();
+        program_.probe_port = own_probe_port_.get();
+    }
     if (!program_.link.watch)
         program_.link.watch = &program_.port_watch;
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -64,6 +70,8 @@ MainWindow::MainWindow(Program& program, DesktopProbe desktop)
         set_title_slot(title_slot_);
         apply_menu();
     });
+    connect(added_.get(), &AddedFileCommands::title_changed, this,
+            [this] { set_title_slot(title_slot_); });
 
     auto* exit = new QAction(this);
     exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -362,7 +370,9 @@ void MainWindow::run_command(int id) {
             show_program_information();
             break;
         case cmd::Open:
-            load_controller_settings(file_context(program_), view_.data());
+            if (!refused_while_playing(program_.link, *program_.dialogs, view_texts(program_),
+                                       view_.data()))
+                load_controller_settings(file_context(program_), view_.data());
             break;
         case cmd::SaveAs:
             save_controller_settings(file_context(program_), view_.data());

@@ -92,6 +92,7 @@ class MainWindow final : public QMainWindow {
     std::unique_ptr<AddedFileCommands> added_;
     int title_slot_ = 0;
     std::unique_ptr<SerialDeviceSource> own_serial_devices_;
+    std::unique_ptr<SerialPort> own_probe_port_;
 };
 
 }  // namespace tarvex

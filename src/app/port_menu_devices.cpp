@@ -3,14 +3,18 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMenu>
 
 #include <cstdio>
 
 #include "app/menu_bar.h"
 #include "app/program.h"
+#include "link/find_controller.h"
+#include "link/port_problem.h"
 #include "link/ports_file.h"
 #include "link/serial_devices.h"
+#include "ui/user_dialogs.h"
 
 namespace tarvex {
 
@@ -43,7 +47,6 @@ void PortMenuDevices::refresh() {
             menu->addAction(QCoreApplication::translate("Port", "(no serial devices found)"));
         none->setEnabled(false);
         items_.push_back(none);
-        return;
     }
     const std::size_t selected = static_cast<std::size_t>(program_.PortNumber - 1) & 3;
     const std::string& in_use = program_.link.devices.device[selected];
@@ -57,6 +60,10 @@ void PortMenuDevices::refresh() {
         connect(a, &QAction::triggered, this, [this, path] { choose(path); });
         items_.push_back(a);
     }
+    items_.push_back(menu->addSeparator());
+    QAction* find = menu->addAction(QCoreApplication::translate("Port", "Find controller"));
+    connect(find, &QAction::triggered, this, &PortMenuDevices::find_controller);
+    items_.push_back(find);
 }
 
 void PortMenuDevices::choose(const std::string& device) {
@@ -71,6 +78,50 @@ void PortMenuDevices::choose(const std::string& device) {
     if (!assign_port_device(p.StartDirectory + "/" + kPortsFileName, port, device, &error))
         std::fprintf(stderr, "tarvex: cannot write %s: %s\n", kPortsFileName, error.c_str());
     show_port_devices();
+}
+
+void PortMenuDevices::find_controller() {
+    Program& p = program_;
+    std::vector<std::string> paths;
+    for (const SerialDevice& d : source_.devices())
+        paths.push_back(d.path);
+    // The link lets go of its own device, so that it can be tried too; the
+    // next poll opens the port again.
+    close_port(p.link);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::vector<ProbedDevice> probed = tarvex::find_controller(*p.probe_port, paths);
+    QGuiApplication::restoreOverrideCursor();
+
+    const std::string found = found_device(probed);
+    if (!found.empty())
+        choose(found);
+    QStringList held;
+    for (const ProbedDevice& d : probed)
+        if (d.outcome == ProbedDevice::Outcome::NotOpened &&
+            port_problem_of(d.open_error) == PortProblem::HeldByAnother)
+            held << QString::fromStdString(d.device);
+
+    QString text;
+    if (!found.empty())
+        text = QCoreApplication::translate(
+                   "Port", "The controller answered on %1.\n\nCOM %2 now stands for it.")
+                   .arg(QString::fromStdString(found))
+                   .arg(p.PortNumber);
+    else if (paths.empty())
+        text = QCoreApplication::translate(
+            "Port", "No serial devices found. Check that the lead is plugged in.");
+    else
+        text = QCoreApplication::translate(
+            "Port",
+            "No controller answered on the serial devices present. Check the lead and "
+            "that the ignition is on.");
+    if (!held.isEmpty())
+        text += QStringLiteral("\n\n") +
+                QCoreApplication::translate("Port", "Not tried, in use by another program: %1")
+                    .arg(held.join(QStringLiteral(", ")));
+    p.dialogs->message(bar_->window(),
+                       found.empty() ? UserDialogs::Icon::Warning : UserDialogs::Icon::Information,
+                       QCoreApplication::translate("Port", "Find controller"), text);
 }
 
 }  // namespace tarvex

@@ -27,6 +27,9 @@ struct Program {
     UserDialogs* dialogs = nullptr;
     // The serial devices present (the system's listing, or a test's).
     SerialDeviceSource* serial_devices = nullptr;
+    // The port the Port menu's search for the controller opens each device
+    // with (a termios port of its own, or a test's); never the link's.
+    SerialPort* probe_port = nullptr;
 
     // Controller link, and why its port last failed to open.
     LinkState link;

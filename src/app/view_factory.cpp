@@ -12,11 +12,12 @@ ViewTexts view_texts(Program& p) {
 }
 
 ReadingsContext readings_context(Program& p) {
-    return {p.link, p.image, p.poll, p.size, p.fonts, view_texts(p), p.dial, p.dashboard, p.status};
+    return {p.link,        p.image, p.poll,      p.size,   p.fonts,
+            view_texts(p), p.dial,  p.dashboard, p.status, *p.dialogs};
 }
 
 SettingsContext settings_context(Program& p) {
-    return {p.link, p.image, p.poll, p.size, view_texts(p), p.config};
+    return {p.link, p.image, p.poll, p.size, view_texts(p), p.config, *p.dialogs};
 }
 
 ResetContext reset_context(Program& p) {

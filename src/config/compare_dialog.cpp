@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ui/added_texts.h"
+#include "ui/playback_refusal.h"
 #include "ui/ui_text_qt.h"
 
 namespace tarvex {
@@ -106,6 +107,8 @@ CompareDialog::CompareDialog(const FileContext& context, ParsedSettings file, QW
 }
 
 void CompareDialog::send() {
+    if (refused_while_playing(context_.link, context_.dialogs, context_.texts, this))
+        return;
     // File > Open's algorithm: every setting in file order, stopping at the
     // first the controller does not acknowledge.
     if (send_settings(context_.link, context_.image, file_) !=

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "gfx/text_codec.h"
+#include "ui/playback_refusal.h"
 #include "ui/ui_text_qt.h"
 
 namespace tarvex {
@@ -49,6 +50,8 @@ EmulDODialog::EmulDODialog(const SettingsContext& context, QWidget* parent)
     for (const ListBinding& l : emul_do_lists()) {
         form_.fill(l.id, l.entries(ctx_.texts.texts), cs);
         connect(form_.list(l.id), &QComboBox::activated, this, [this, &l](int k) {
+            if (refused_while_playing(ctx_.link, ctx_.dialogs, ctx_.texts, this))
+                return;
             for (const Write& w : l.pick(ctx_.image, k))
                 write_setting(ctx_.link, ctx_.image, w.code, w.value);
         });

@@ -7,6 +7,7 @@
 
 #include "config/controller_commands.h"
 #include "gfx/text_codec.h"
+#include "ui/playback_refusal.h"
 #include "ui/template_font.h"
 #include "ui/ui_text_qt.h"
 
@@ -63,6 +64,8 @@ void ResetView::window_paint() {
 
 void ResetView::reset_clicked() {
     const ResetContext& p = ctx_;
+    if (refused_while_playing(p.link, p.dialogs, p.texts, this))
+        return;
     const bool ok = factory_reset(p.link, p.image);
     auto text = [&](int slot) { return ui_text(p.texts, slot); };
     p.dialogs.message(this, ok ? UserDialogs::Icon::Information : UserDialogs::Icon::Warning,

@@ -11,6 +11,7 @@
 #include <QWheelEvent>
 
 #include "gfx/text_codec.h"
+#include "ui/playback_refusal.h"
 #include "ui/template_font.h"
 
 namespace tarvex {
@@ -248,21 +249,29 @@ void SettingsView::bind(const std::vector<ListBinding>& lists,
         QComboBox* box = form_.list(l.id);
         if (!box)
             continue;
-        connect(box, &QComboBox::activated, this,
-                [this, &l](int k) { send(l.pick(ctx_.image, k)); });
+        connect(box, &QComboBox::activated, this, [this, &l](int k) {
+            if (!refused())
+                send(l.pick(ctx_.image, k));
+        });
     }
     for (const CheckBinding& c : checks) {
         auto* box = qobject_cast<QCheckBox*>(form_.control(c.id));
         if (!box)
             continue;
-        connect(box, &QCheckBox::clicked, this,
-                [this, &c](bool on) { send(c.click(ctx_.image, on)); });
+        connect(box, &QCheckBox::clicked, this, [this, &c](bool on) {
+            if (!refused())
+                send(c.click(ctx_.image, on));
+        });
     }
 }
 
 void SettingsView::send(const std::vector<Write>& writes) {
     for (const Write& w : writes)
         write_setting(ctx_.link, ctx_.image, w.code, w.value);
+}
+
+bool SettingsView::refused() {
+    return refused_while_playing(ctx_.link, ctx_.dialogs, ctx_.texts, this);
 }
 
 bool SettingsView::paused() const {

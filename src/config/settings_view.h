@@ -14,6 +14,7 @@
 #include "ui/poll_shared.h"
 #include "ui/size_modes.h"
 #include "ui/ui_text_qt.h"
+#include "ui/user_dialogs.h"
 #include "ui/view_widget.h"
 
 namespace tarvex {
@@ -27,6 +28,7 @@ struct SettingsContext {
     const SizeState& size;
     ViewTexts texts;
     SettingsViewsState& state;
+    UserDialogs& dialogs;
 };
 
 // A drop-down list that pauses every view's polling while it is open. The
@@ -101,6 +103,8 @@ class SettingsView : public ViewWidget {
     virtual void refresh() = 0;
     // Sends the writes of a pick.
     void send(const std::vector<Write>& writes);
+    // A pick while a recording plays: refused with a message.
+    bool refused();
     void bind(const std::vector<ListBinding>& lists, const std::vector<CheckBinding>& checks);
     virtual bool paused() const;
     Charset charset() const;

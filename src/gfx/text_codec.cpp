@@ -3,7 +3,9 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
+#include <map>
 
 namespace tarvex {
 
@@ -50,6 +52,37 @@ std::string to_utf8(std::string_view bytes, Charset charset) {
     out.reserve(bytes.size() * 2);
     for (unsigned char b : bytes)
         out += t[b];
+    return out;
+}
+
+std::string from_utf8(std::string_view utf8, Charset charset) {
+    // The code page's byte of each character it holds, by its UTF-8 form.
+    static const auto reverse = [] {
+        std::array<std::map<std::string, char>, 2> maps;
+        for (const Charset cs : {Charset::CentralEuropean, Charset::Cyrillic})
+            for (int b = 0x80; b < 256; ++b)
+                if (table_for(cs)[b] != "\xEF\xBF\xBD")
+                    maps[cs == Charset::Cyrillic].emplace(table_for(cs)[b], static_cast<char>(b));
+        return maps;
+    }();
+    const auto& map = reverse[charset == Charset::Cyrillic];
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        std::size_t n = lead < 0x80    ? 1
+                        : lead >= 0xF0 ? 4
+                        : lead >= 0xE0 ? 3
+                        : lead >= 0xC0 ? 2
+                                       : 1;
+        n = std::min(n, utf8.size() - i);
+        if (n == 1) {
+            out += lead < 0x80 ? static_cast<char>(lead) : '?';
+        } else {
+            const auto it = map.find(std::string(utf8.substr(i, n)));
+            out += it != map.end() ? it->second : '?';
+        }
+        i += n;
+    }
     return out;
 }
 

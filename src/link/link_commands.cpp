@@ -110,7 +110,7 @@ void read_settings2(LinkState& link, ControllerImage& image) {
 }
 
 int write_setting(LinkState& link, ControllerImage& image, int code, int value) {
-    if (controller_generation(image) != 2)
+    if (controller_generation(image) != 2 || plays_recording(link))
         return 0;
     const auto frame = command_frame(code, value);
     ensure_open(link);

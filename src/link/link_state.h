@@ -27,6 +27,16 @@ struct LinkState {
     int WriteDelay = 0;                     // ms between a write and reading its acknowledgement
 };
 
+// What the link's port stands for.
+inline PortSource port_source(const LinkState& link) {
+    return link.port ? link.port->source() : PortSource::Device;
+}
+// The link plays a recording back in place of the controller: nothing is
+// written then, since no controller would receive it.
+inline bool plays_recording(const LinkState& link) {
+    return port_source(link) != PortSource::Device;
+}
+
 // Opens the port named in the link. Its result is not inspected: a port that
 // failed to open moves no bytes, which the state machine treats as silence.
 void open_port(LinkState& link);
@@ -42,7 +52,8 @@ void read_settings2(LinkState& link, ControllerImage& image);
 
 // Sends one write frame (low 8 bits of code and value) and reads the 3-byte
 // acknowledgement into WriteAck. Returns the bytes of acknowledgement read; 0
-// and nothing sent unless the controller reports generation 2.
+// and nothing sent unless the controller reports generation 2, or while the
+// link plays a recording.
 int write_setting(LinkState& link, ControllerImage& image, int code, int value);
 
 // The 4-byte command frame.

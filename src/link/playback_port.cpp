@@ -2,6 +2,8 @@
 #include "link/playback_port.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 #include "link/controller_image.h"
 #include "link/recording_port.h"
@@ -112,6 +114,17 @@ std::size_t PlaybackSerialPort::read(std::span<std::uint8_t> into) {
 void PlaybackSerialPort::sleep_ms(int ms) {
     if (ms > 0)
         clock_.sleep_until(clock_.now() + std::chrono::milliseconds(ms));
+}
+
+std::string minutes_seconds(double seconds) {
+    const long total = seconds > 0 ? static_cast<long>(std::floor(std::min(seconds, 1e9))) : 0;
+    char buf[32];
+    if (total >= 3600)
+        std::snprintf(buf, sizeof buf, "%ld:%02ld:%02ld", total / 3600, total / 60 % 60,
+                      total % 60);
+    else
+        std::snprintf(buf, sizeof buf, "%02ld:%02ld", total / 60, total % 60);
+    return buf;
 }
 
 }  // namespace tarvex

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "link/link_clock.h"
@@ -38,6 +39,9 @@ class PlaybackSerialPort final : public SerialPort {
     std::size_t write(std::span<const std::uint8_t> bytes) override;
     std::size_t read(std::span<std::uint8_t> into) override;
     void sleep_ms(int ms) override;
+    PortSource source() const override {
+        return at_end() ? PortSource::PlaybackEnded : PortSource::Playback;
+    }
 
     // Starts the recording's clock again from its first row, now.
     void restart();
@@ -64,6 +68,10 @@ class PlaybackSerialPort final : public SerialPort {
     LinkClock::Steady::time_point written_at_{};
     std::size_t written_bytes_ = 0;
 };
+
+// Seconds as minutes and seconds, "01:23", or with the hours from an hour
+// on, "1:02:03"; whole seconds, cut toward zero.
+std::string minutes_seconds(double seconds);
 
 // Time of one byte on the wire at 9600 baud, 8N1: ten bits.
 inline constexpr std::chrono::nanoseconds kWireByteTime{1'041'667};

@@ -50,6 +50,7 @@ class RecordingSerialPort final : public SerialPort {
     void while_next_read_waits(std::function<void()> work) override {
         inner_.while_next_read_waits(std::move(work));
     }
+    PortSource source() const override { return inner_.source(); }
 
     // Hands over the tick in progress, if any; later replies start no new
     // tick until the next status command.

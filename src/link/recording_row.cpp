@@ -75,6 +75,12 @@ std::string_view learning_state(const ControllerImage& image, const LinkState& l
 
 RecordedReadings decode_readings(const ControllerImage& img, const LinkState& link) {
     RecordedReadings r;
+    r.link = link_state_word(img, link);
+    // Nothing is read without a link to a generation-2 controller: the image
+    // then holds zeros or old frames, which are no readings of this tick.
+    r.read = !link.NoConnection && generation_of(img) == 2;
+    if (!r.read)
+        return r;
     r.engine_speed_rpm =
         img.EnginePeriodHi() == 255 ? 0 : engine_speed(img.EnginePeriodHi(), img.EnginePeriodLo());
     r.lambda_voltage = four_chars(sensor_voltage(img.LambdaVoltage()));
@@ -98,20 +104,15 @@ RecordedReadings decode_readings(const ControllerImage& img, const LinkState& li
     r.actuator_step = img.ActuatorStep();
     r.start_position = img.AttInit();
     r.reducer_temperature_c = temperature_from_raw(img.ReducerTempRaw());
-    // The fuel box of the status panel: petrol without a link or without an
-    // engine-speed signal, none for another generation, else by fuel bit 0.
-    if (link.NoConnection)
-        r.fuel = "petrol";
-    else if (generation_of(img) != 2)
-        r.fuel = "";
-    else if (!(img.LiveStateBits() & 0x08))
+    // The fuel box of the status panel: petrol without an engine-speed
+    // signal, else by fuel bit 0.
+    if (!(img.LiveStateBits() & 0x08))
         r.fuel = "petrol";
     else
         r.fuel = (img.LiveFuelBits() & 0x01) ? "LPG" : "petrol";
     r.lpg_off = img.LiveFuelBits() & 0x04;
     r.cut_off = img.LiveFuelBits() & 0x08;
     r.learning = learning_state(img, link);
-    r.link = link_state_word(img, link);
     return r;
 }
 
@@ -146,6 +147,13 @@ void append_recording_row(std::string& out, const TickFrames& tick, double secon
     for (const ReplyBytes& reply : tick.replies) {
         out += ',';
         append_hex(out, reply);
+    }
+    if (!r.read) {
+        // Empty reading cells: engine speed to learning.
+        out += ",,,,,,,,,,,";
+        out += r.link;
+        out += "\r\n";
+        return;
     }
     out += ',';
     append_int(out, r.engine_speed_rpm);

@@ -38,14 +38,17 @@ inline constexpr std::array<std::string_view, 17> kRecordingColumns = {
 std::string recording_header();
 
 // The readings of one row, from the image and the link as a tick left them.
+// Without a link to a generation-2 controller no readings were read: the row
+// then has only the link's state, its reading cells empty.
 struct RecordedReadings {
+    bool read = false;           // the readings below were read this tick
     int engine_speed_rpm = 0;    // 0 while the engine stands (period high byte 255)
     std::string lambda_voltage;  // "0.45": four characters of the volts
     std::string tps;             // by TPS type: volts, "5 - volts", "_.__", "ON" or "OFF"
     int actuator_step = 0;
     int start_position = 0;  // AttInit
     int reducer_temperature_c = 0;
-    std::string_view fuel;  // "petrol", "LPG", or empty when the panel shows none
+    std::string_view fuel;  // "petrol" or "LPG"
     bool lpg_off = false;
     bool cut_off = false;
     std::string_view learning;  // one of the words of learning_state()

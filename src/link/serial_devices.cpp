@@ -122,6 +122,19 @@ std::vector<SerialDevice> arrange_serial_devices(
     return kept;
 }
 
+std::vector<SerialDevice> system_serial_devices() {
+    std::vector<SerialDevice> found;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator("/sys/class/tty", ec)) {
+        if (!fs::exists(entry.path() / "device", ec))
+            continue;
+        const std::string node = "/dev/" + entry.path().filename().string();
+        found.push_back({node, node, {}, {}, {}});
+    }
+    return arrange_serial_devices(std::move(found), by_id_links(kSerialByIdFolder),
+                                  answers_termios);
+}
+
 std::string device_menu_text(const SerialDevice& d) {
     std::string text = d.path;
     if (d.path != d.kernel && !d.kernel.empty())

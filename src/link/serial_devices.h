@@ -40,6 +40,11 @@ std::vector<SerialDevice> arrange_serial_devices(
     std::vector<SerialDevice> found, const std::map<std::string, std::string>& by_id,
     const std::function<bool(const std::string&)>& answers);
 
+// The serial devices present, from the kernel's own list (the tty devices
+// under /sys/class/tty that have hardware behind them), arranged as above.
+// Without the makers and models that the desktop's listing knows.
+std::vector<SerialDevice> system_serial_devices();
+
 // The text of a device's menu item: its name, the node when the name is a
 // by-id link, then a tab and what is known of it ("FTDI, FT232R USB UART,
 // serial A50285BI").

@@ -9,6 +9,10 @@
 
 namespace tarvex {
 
+// What stands behind a port: a serial device, or a recording played back in
+// place of the controller (still playing, or played to its end).
+enum class PortSource { Device, Playback, PlaybackEnded };
+
 // The byte pipe to the controller. Implementations honour the link's timeouts:
 // a read of n bytes gives up 100 + 10 n ms after it started, or 50 ms after the
 // last byte once one has arrived, and returns as soon as all n bytes are there.
@@ -35,6 +39,7 @@ class SerialPort {
         if (work)
             work();
     }
+    virtual PortSource source() const { return PortSource::Device; }
 };
 
 // Timeouts of the link, in milliseconds.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "gfx/canvas.h"
 #include "link/controller_image.h"
@@ -45,6 +46,9 @@ struct Dashboard {
     const DialTables& dial;
     DashboardState& state;
     StatusFlags& status;
+    // The status's first row once a recording played in place of the
+    // controller has ended, in the texts' code page.
+    std::string recording_ended;
 };
 
 // The static layer: ground, panels, wells, lamp row, fixed labels, the dial.

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "readings/readings_view.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "gfx/qpainter_canvas.h"
 #include "gfx/text_codec.h"
 #include "readings/readings_poll.h"
+#include "ui/playback_refusal.h"
 #include "ui/ui_text_qt.h"
 
 namespace tarvex {
@@ -20,8 +22,14 @@ ReadingsView::ReadingsView(const ReadingsContext& context, QWidget* parent)
 
 Dashboard ReadingsView::dashboard() {
     const ReadingsContext& c = ctx_;
-    return Dashboard{c.image,         c.link,        c.size.scale, c.fonts,     c.size.LampX,
-                     c.size.lamp_box, c.texts.texts, c.dial,       c.dashboard, c.status};
+    std::string ended;
+    if (port_source(c.link) == PortSource::PlaybackEnded)
+        ended = from_utf8(
+            QCoreApplication::translate("Playback", "The recording has ended.").toStdString(),
+            charset_for(c.texts.LanguageCode));
+    return Dashboard{c.image,      c.link,          c.size.scale,    c.fonts,
+                     c.size.LampX, c.size.lamp_box, c.texts.texts,   c.dial,
+                     c.dashboard,  c.status,        std::move(ended)};
 }
 
 void ReadingsView::draw_frame() {
@@ -61,6 +69,8 @@ void ReadingsView::window_paint() {
 }
 
 void ReadingsView::learning_clicked() {
+    if (refused_while_playing(ctx_.link, ctx_.dialogs, ctx_.texts, this))
+        return;
     {
         QPainterCanvas canvas(surface());
         Dashboard d = dashboard();

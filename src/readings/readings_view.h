@@ -11,6 +11,7 @@
 #include "ui/size_modes.h"
 #include "ui/template_view.h"
 #include "ui/ui_text_qt.h"
+#include "ui/user_dialogs.h"
 
 namespace tarvex {
 
@@ -25,6 +26,7 @@ struct ReadingsContext {
     const DialTables& dial;
     DashboardState& dashboard;
     StatusFlags& status;
+    UserDialogs& dialogs;
 };
 
 // The Readings view: the dashboard, polled on timer 1, and the learning button.

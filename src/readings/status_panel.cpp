@@ -37,16 +37,23 @@ void draw_status_panel(Canvas& c, Dashboard& d) {
     auto blank = [&](int r) { write_status_row(c, d, r, " ", pal::kBlack); };
 
     // Petrol with a message: rows 1 and 3 written, the others blanked.
-    auto petrol = [&](int slot1, Rgb colour1, int slot3, Rgb colour3) {
-        row(1, slot1, colour1);
-        row(3, slot3, colour3);
+    auto petrol_texts = [&](const std::string& text1, Rgb colour1, const std::string& text3,
+                            Rgb colour3) {
+        write_status_row(c, d, 1, text1, colour1);
+        write_status_row(c, d, 3, text3, colour3);
         for (int r : {2, 4, 5})
             blank(r);
         fuel_box(c, d, false);
         f.OnGas = 0;
     };
+    auto petrol = [&](int slot1, Rgb colour1, int slot3, Rgb colour3) {
+        petrol_texts(t[slot1], colour1, t[slot3], colour3);
+    };
 
-    if (d.link.NoConnection) {
+    if (d.link.NoConnection && port_source(d.link) == PortSource::PlaybackEnded) {
+        // Not a lost lead: the recording played in its place has ended.
+        petrol_texts(d.recording_ended, pal::kBlack, " ", pal::kBlack);
+    } else if (d.link.NoConnection) {
         petrol(30, pal::kRed, 31, pal::kBlack);
     } else if (img.ControllerGeneration != 2) {
         row(1, 29, pal::kRed);

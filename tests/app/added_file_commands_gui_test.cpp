@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QImage>
 #include <QMenu>
 #include <QPushButton>
@@ -19,8 +20,11 @@
 #include "app/added_file_commands.h"
 #include "app/commands.h"
 #include "app/menu_bar.h"
+#include "app/view_factory.h"
 #include "config/compare_dialog.h"
+#include "config/options_view.h"
 #include "config/settings_file.h"
+#include "link/recording_row.h"
 #include "readings/readings_view.h"
 #include "support/file_text.h"
 #include "support/scripted_dialogs.h"
@@ -91,14 +95,15 @@ TEST_F(AddedFixture, FileMenuHoldsTheAddedItemsInPlace) {
     EXPECT_EQ(item(cmd::SavePicture)->text(), QStringLiteral("Save picture..."));
 }
 
-// Recording: checked while it runs, one row a tick, stopped by the same item;
-// then played back in place of the controller, named in the title.
+// Recording: checked and named in the title while it runs, one row a tick,
+// stopped by the same item; then played back in its place, named likewise.
 TEST_F(AddedFixture, RecordThenPlayBack) {
     start();
     const fs::path csv = dir / "drive.csv";
     dialogs.file_names = {QString::fromStdString(csv.string())};
     window->run_command(cmd::RecordReadings);
     EXPECT_TRUE(item(cmd::RecordReadings)->isChecked());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("pol 175 - pol 90: drive.csv"));
     ticks(10);
     window->run_command(cmd::RecordReadings);
     EXPECT_FALSE(item(cmd::RecordReadings)->isChecked());
@@ -113,7 +118,7 @@ TEST_F(AddedFixture, RecordThenPlayBack) {
     dialogs.file_names = {QString::fromStdString(csv.string())};
     window->run_command(cmd::PlayRecording);
     EXPECT_TRUE(item(cmd::PlayRecording)->isChecked());
-    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("pol 91: drive.csv")))
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("pol 175 - pol 91: drive.csv ")))
         << window->windowTitle().toStdString();
     port.clear_events();
     ticks(3);
@@ -204,4 +209,38 @@ TEST_F(AddedFixture, PictureOfTheViewAtItsRealSize) {
     dialogs.file_names = {QStringLiteral("/nonexistent-folder/x.png")};
     window->run_command(cmd::SavePicture);
     EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+// While a recording plays, the title shows where it is, and every command
+// that writes is refused with a message instead of pretending to be sent.
+TEST_F(AddedFixture, PlaybackShowsItsPlaceAndRefusesEveryWrite) {
+    start();
+    const fs::path csv = dir / "drive.csv";
+    std::ofstream(csv, std::ios::binary)  // the last row plays for a second
+        << recording_header() << "t,0.000,6501268C,,,,,,,,,,,,,,connected\r\n"
+        << "t,82.450,6501268C,,,,,,,,,,,,,,connected\r\n";
+    dialogs.file_names = {QString::fromStdString(csv.string())};
+    window->run_command(cmd::PlayRecording);
+    EXPECT_EQ(window->windowTitle().toStdString(), "pol 175 - pol 91: drive.csv 00:00 / 01:23");
+    auto form = [&] { return &qobject_cast<SettingsView*>(window->current_view())->form(); };
+    const std::pair<int, std::function<void()>> commands[] = {
+        {cmd::Configuration, [&] { emit form()->list(1003)->activated(5); }},
+        {cmd::Options, [&] { qobject_cast<QCheckBox*>(form()->control(1039))->click(); }},
+        {cmd::Options,
+         [&] {
+             emit EmulDODialog(settings_context(program), nullptr).form().list(1003)->activated(1);
+         }},
+        {cmd::Reset,
+         [&] { window->current_view()->findChild<QPushButton*>("control126")->click(); }},
+        {cmd::Reset,
+         [&] { CompareDialog(file_context(program), {}, nullptr).send_button()->click(); }},
+        {cmd::Readings, [&] { window->run_command(cmd::Open); }},
+    };
+    for (const auto& [view, command] : commands) {
+        window->run_command(view);
+        dialogs.messages.clear();
+        command();
+        ASSERT_EQ(dialogs.messages.size(), 1u) << view;
+        EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("pol 91"));
+    }
 }

@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "support/listed_devices.h"
+#include "support/scripted_dialogs.h"
 #include "support/shell_test.h"
 
 using namespace tarvex;
@@ -22,11 +23,13 @@ namespace {
 
 struct PortMenu : tarvex::testing::ShellTest {
     tarvex::testing::ListedDevices listing;
+    tarvex::testing::ScriptedDialogs dialogs;
 
     void SetUp() override {
         ShellTest::SetUp();
         silent = true;
         program.serial_devices = &listing;
+        program.dialogs = &dialogs;
     }
     QMenu* menu() { return window->tarvex_menu_bar()->port_menu(); }
     // Opens the pop-up as the user does and returns its items' texts.
@@ -56,10 +59,10 @@ struct PortMenu : tarvex::testing::ShellTest {
 TEST_F(PortMenu, DevicesPresentAreListedBelowTheComItemsEachTimeTheMenuOpens) {
     open_window();
     EXPECT_EQ(listing.asked, 0);  // nothing is listed before the menu opens
-    EXPECT_EQ(open_menu(),
-              (QStringList{"COM 1\t/dev/ttyS0", "COM 2\t/dev/ttyS1", "COM 3\t/dev/ttyS2",
-                           "COM 4\t/dev/ttyS3", "--", "(no serial devices found)"}));
-    EXPECT_FALSE(menu()->actions().back()->isEnabled());
+    EXPECT_EQ(open_menu(), (QStringList{"COM 1\t/dev/ttyS0", "COM 2\t/dev/ttyS1",
+                                        "COM 3\t/dev/ttyS2", "COM 4\t/dev/ttyS3", "--",
+                                        "(no serial devices found)", "--", "Find controller"}));
+    EXPECT_FALSE(item("(no serial")->isEnabled());
 
     // An adapter plugged in while the program runs shows up at the next opening.
     listing.now = {{"/dev/serial/by-id/usb-FTDI_FT232R-if00-port0", "/dev/ttyUSB0", "FTDI",
@@ -71,7 +74,7 @@ TEST_F(PortMenu, DevicesPresentAreListedBelowTheComItemsEachTimeTheMenuOpens) {
                                   "COM 4\t/dev/ttyS3", "--",
                                   "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0 (ttyUSB0)\tFTDI, "
                                   "FT232R USB UART, serial A50285BI",
-                                  "/dev/ttyS0"}));
+                                  "/dev/ttyS0", "--", "Find controller"}));
     // The device of the selected port is checked; the COM items keep their commands.
     EXPECT_FALSE(item("/dev/serial")->isChecked());
     EXPECT_TRUE(item("/dev/ttyS0")->isChecked());
@@ -80,7 +83,7 @@ TEST_F(PortMenu, DevicesPresentAreListedBelowTheComItemsEachTimeTheMenuOpens) {
 
     // A language change brings a new menu with the same list.
     window->run_command(cmd::LangEnglish);
-    EXPECT_EQ(open_menu().size(), 7);
+    EXPECT_EQ(open_menu().size(), 9);
 }
 
 TEST_F(PortMenu, ChoosingADeviceAssignsItToTheSelectedPortAtTheNextPoll) {
@@ -125,4 +128,24 @@ TEST_F(PortMenu, ChoosingADeviceAssignsItToTheSelectedPortAtTheNextPoll) {
     poll_status(program.link, program.image);
     ASSERT_FALSE(port.events().empty());
     EXPECT_EQ(port.events()[0].device, "/dev/ttyUSB4");
+}
+
+// Find controller: one status command to each device present until one
+// answers, which the selected port then stands for, as when chosen; it is named.
+TEST_F(PortMenu, FindControllerAssignsTheFirstDeviceThatAnswers) {
+    std::ofstream(dir / "Tarvex.ini") << "[Ustawienia]\nCommPort= 3\nLanguage= pol\n";
+    listing.now = {{"/dev/ttyUSB0", "/dev/ttyUSB0", "", "", ""},
+                   {"/dev/ttyACM0", "/dev/ttyACM0", "", "", ""}};
+    ScriptedSerialPort probe;
+    program.probe_port = &probe;
+    probe.queue_reply({});  // silent
+    probe.queue_reply({0x65, 1, 0x26, 0x8C});
+    open_window();
+    open_menu();
+    item("Find controller")->trigger();
+    EXPECT_EQ(ports_file(), "COM3=/dev/ttyACM0\n");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(
+        dialogs.messages[0].text,
+        QStringLiteral("The controller answered on /dev/ttyACM0.\n\nCOM 3 now stands for it."));
 }

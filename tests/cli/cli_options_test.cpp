@@ -47,6 +47,8 @@ TEST(CliOptions, CommandLines) {
         {{"--port", "COM1", "status", "--timeout-scale", "0"}, false, "1 to 50"},
         {{"--port", "COM1", "status", "--timeout-scale=51"}, false, "1 to 50"},
         {{"--port", "COM1", "status", "--timeout-scale", "2x"}, false, "1 to 50"},
+        {{"find"}, true, ""},
+        {{"find", "--port", "COM2", "/dev/ttyUSB0", "/dev/ttyUSB1"}, true, ""},
     };
     for (const auto& c : cases) {
         CliOptions o;
@@ -77,7 +79,7 @@ TEST(CliOptions, HelpNamesEveryExitCode) {
     for (int code = kExitOk; code <= kExitOutputFailed; ++code)
         EXPECT_NE(help.find("\n  " + std::to_string(code) + "  "), std::string::npos) << code;
     for (const char* command :
-         {"status", "read FILE", "write FILE", "compare FILE", "log --seconds"})
+         {"status", "read FILE", "write FILE", "compare FILE", "log --seconds", "find [DEVICE"})
         EXPECT_NE(help.find(command), std::string::npos) << command;
 }
 
@@ -89,6 +91,7 @@ TEST(CliOptions, ManPageNamesEveryExitCodeAndCommand) {
     const std::string man = text.str();
     for (int code = kExitOk; code <= kExitOutputFailed; ++code)
         EXPECT_NE(man.find(".TP\n.B " + std::to_string(code) + "\n"), std::string::npos) << code;
-    for (const char* command : {".B status", ".BI read", ".BI write", ".BI compare", ".BI \"log"})
+    for (const char* command :
+         {".B status", ".BI read", ".BI write", ".BI compare", ".BI \"log", ".B find"})
         EXPECT_NE(man.find(command), std::string::npos) << command;
 }

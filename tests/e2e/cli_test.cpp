@@ -83,6 +83,24 @@ TEST_F(Cli, ComPortsResolveThroughThePortsFile) {
     EXPECT_EQ(lower.exit_code, 0) << lower.err;
 }
 
+// find prints the device the controller answers on and, asked to, makes a
+// COM port stand for it; a device another program holds is named, not tried.
+TEST_F(Cli, FindNamesTheControllersDevice) {
+    SimProcess sim({"--no-pacing"}), held({"--no-pacing"});
+    ASSERT_TRUE(sim.ready() && held.ready());
+    PosixSerialPort holder;
+    ASSERT_TRUE(holder.open(held.link()));
+    std::ofstream(dir / "Tarvex.ports") << "COM2=/dev/ttyUSB7\n";
+    CliRun r = patient({"find", "--port", "COM2", held.link(), sim.link()});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out, sim.link() + "\n");
+    EXPECT_NE(r.err.find(held.link() + " is in use by another program; not tried"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(read_all(dir / "Tarvex.ports"), "COM2=" + sim.link() + "\n");
+    EXPECT_EQ(cli({"find", "/nonexistent/ttyUSB9"}).exit_code, 4);
+}
+
 TEST_F(Cli, PortsThatCannotBeOpened) {
     struct Case {
         const char* device;

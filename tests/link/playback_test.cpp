@@ -203,13 +203,14 @@ TEST(PlaybackPort, WirePaceTimeoutsAndWrites) {
     EXPECT_EQ(controller_generation(image), 2);
     EXPECT_NEAR(elapsed([&] { read_live(link, image); }), 15 * 1041.667, 1);
     EXPECT_EQ(Bytes(image.LiveFrame.begin(), image.LiveFrame.end()), live);
-    // A write is not acknowledged: the read waits out its timeout.
+    // The link writes nothing to a recording: no frame, no wait for an answer.
+    EXPECT_EQ(port_source(link), PortSource::Playback);
     int acked = -1;
-    EXPECT_EQ(elapsed([&] { acked = write_setting(link, image, 16, 20); }), 130000);
+    EXPECT_EQ(elapsed([&] { acked = write_setting(link, image, 16, 20); }), 0);
     EXPECT_EQ(acked, 0);
     // Past the end: silence, and three polls lose the link.
     clock.set_seconds(port.length());
-    EXPECT_TRUE(port.at_end());
+    EXPECT_EQ(port_source(link), PortSource::PlaybackEnded);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(elapsed([&] { poll_status(link, image); }), 140000);
     EXPECT_EQ(link.NoConnection, 1);
@@ -331,4 +332,11 @@ TEST(PlaybackPort, ARecordedRunPlaysBackTheSameFramesTickByTick) {
         }
     }
     EXPECT_GT(lost, 0) << "the pulled lead should have lost the link";
+}
+
+TEST(PlaybackPort, PositionAndLengthAsMinutesAndSeconds) {
+    const std::pair<double, const char*> cases[] = {
+        {-1, "00:00"}, {83.9, "01:23"}, {3599.99, "59:59"}, {3723, "1:02:03"}};
+    for (const auto& [seconds, text] : cases)
+        EXPECT_EQ(minutes_seconds(seconds), text) << seconds;
 }

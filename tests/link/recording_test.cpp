@@ -188,11 +188,9 @@ TEST(RecordingRow, DecodesAsTheDashboardPresents) {
          "petrol", "waiting-rpm", "connected"},
         {"no engine-speed signal", 0x00, 0, 0x00, 0x01, 0x80, 0, 50, 0x26, "0.00", "petrol",
          "unknown", "connected"},
-        {"another generation", 0x00, 0, 0x08, 0x01, 0x80, 0, 50, 0x46, "0.00", "", "unknown",
-         "unsupported"},
-        {"not yet connected", 0x00, 0, 0x08, 0x01, 0x80, 1, 50, 0x26, "0.00", "petrol", "unknown",
-         "no-connection"},
-        {"link lost", 0x00, 0, 0x08, 0x01, 0x80, 1, 500, 0x26, "0.00", "petrol", "unknown", "lost"},
+        {"another generation", 0x00, 0, 0x08, 0x01, 0x80, 0, 50, 0x46, "", "", "", "unsupported"},
+        {"not yet connected", 0x00, 0, 0x08, 0x01, 0x80, 1, 50, 0x26, "", "", "", "no-connection"},
+        {"link lost", 0x00, 0, 0x08, 0x01, 0x80, 1, 500, 0x26, "", "", "", "lost"},
     };
     for (const auto& c : cases) {
         ControllerImage img;
@@ -218,6 +216,8 @@ TEST(RecordingRow, DecodesAsTheDashboardPresents) {
     // characters (0.0196 shows as 0.01, not rounded), degrees by the curve.
     ControllerImage img;
     LinkState link;
+    link.NoConnection = 0;
+    img.StatusFrame = {0x65, 1, 0x26, 0x8C};
     img.LiveFrame = {0x65, 0, 1, 77, 120, 0x88, 0x13, 0x08, 0, 230, 0};
     RecordedReadings r = decode_readings(img, link);
     EXPECT_EQ(r.engine_speed_rpm, 3000);
@@ -253,6 +253,13 @@ TEST(RecordingRow, HeaderAndRowText) {
     EXPECT_EQ(row,
               "2024-05-01T14:03:22.123+00:00,12.346,6501268C,,65AB,,3000,0.45,0.00,5,120,12,LPG,"
               "1,1,lpg-off,connected\r\n");
+    // With the link lost the row keeps its time, frames and link state; its
+    // reading cells stay empty.
+    link.NoConnection = 1;
+    row.clear();
+    append_recording_row(row, t, 12.3456, decode_readings(img, link));
+    EXPECT_EQ(row,
+              "2024-05-01T14:03:22.123+00:00,12.346,6501268C,,65AB,,,,,,,,,,,,no-connection\r\n");
     // A western offset and a negative one.
     setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
     tzset();

@@ -20,6 +20,7 @@ struct DashFixture {
     DashboardState state;
     StatusFlags status;
     RecordingCanvas canvas;
+    std::string recording_ended;
 
     explicit DashFixture(int mode = 2, const char* language = "ang") {
         set_size_mode(size, mode);
@@ -27,8 +28,8 @@ struct DashFixture {
         build_dial_tables(dial);
     }
     Dashboard d() {
-        return Dashboard{image,         link,  size.scale, fonts, size.LampX,
-                         size.lamp_box, texts, dial,       state, status};
+        return Dashboard{image, link, size.scale, fonts,  size.LampX,     size.lamp_box,
+                         texts, dial, state,      status, recording_ended};
     }
 };
 

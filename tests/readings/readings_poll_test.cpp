@@ -143,8 +143,8 @@ TEST(ReadingsPoll, LearningButton) {
         status.LearningActive = c.learning;
         status.MessageAge = 17;
         RecordingCanvas canvas;
-        Dashboard d{image,         link,  size.scale, fonts, size.LampX,
-                    size.lamp_box, texts, dial,       state, status};
+        Dashboard d{image, link, size.scale, fonts,  size.LampX, size.lamp_box,
+                    texts, dial, state,      status, {}};
         EXPECT_EQ(learning_request(canvas, d, link, image), c.sends);
         const std::vector<Bytes> want =
             c.sends ? std::vector<Bytes>{{0x65, 30, 50, 0xB5}} : std::vector<Bytes>{};

@@ -4,6 +4,7 @@
 #include "gfx/palette.h"
 #include "gfx/recording_canvas.h"
 #include "link/conversions.h"
+#include "link/playback_port.h"
 #include "readings/dashboard.h"
 #include "readings/dashboard_fixture.h"
 
@@ -89,6 +90,18 @@ TEST(StatusPanel, CasesInOrder) {
         EXPECT_EQ(p.box(), c.box) << c.name;
         EXPECT_EQ(p.status.OnGas, c.on_gas) << c.name;
     }
+}
+
+// The end of a recording played back is no lost lead: its own text, in black.
+TEST(StatusPanel, EndOfAPlayedRecordingIsNotALostLink) {
+    Panel p;
+    PlaybackSerialPort ended{Recording{}};
+    p.link.port = &ended;
+    p.link.NoConnection = 1;
+    p.recording_ended = "ended";
+    p.run(0x01);
+    EXPECT_EQ(p.row(1), "ended");
+    EXPECT_EQ(p.row(3), " ");
 }
 
 TEST(StatusPanel, WaitingSpeedMessageDependsOnTheSwitchOverSpeed) {

@@ -22,7 +22,7 @@ const std::string kPlayTitle = "Odtwórz nagranie...";
 const std::string kCompareTitle = "Porównanie z plikiem";
 const std::string kPictureTitle = "Zapisz obraz...";
 const std::string kSaveAsTitle = "Zapisz ustawienia sterownika";
-const std::string kPlayingTitle = " - Odtwarzanie nagrania: ";
+const std::string kPlaying = "Odtwarzanie nagrania";
 
 const char* const kRecordingHeader =
     "time,seconds,status_frame,live_frame,settings1_frame,settings2_frame,engine_speed_rpm,"
@@ -166,14 +166,38 @@ TEST_F(FileItems, RecordsARowPerTickAndPlaysTheRecordingInPlaceOfThePort) {
     signal_simulator(SIGUSR1);
     ASSERT_TRUE(wait_until([&] { return !dashboard_on_gas(); }))
         << "the silent controller's car still shows on gas; " << keep(shot(), "silent");
-    // Played back, the recording takes the controller's place.
+    // Played back, the recording takes the controller's place; the title
+    // names it with the place reached, which moves on, and its length.
     file_item(FileItem::Play);
     ASSERT_EQ(choose_file(kPlayTitle, csv), "");
-    EXPECT_TRUE(wait_until([&] { return title() == view_title + kPlayingTitle + "drive.csv"; }))
-        << title();
+    const std::regex playback_title(R"(.* - (.+): drive\.csv (\d\d:\d\d) / (\d\d:\d\d))");
+    std::string now;
+    std::smatch shown;  // state, place, length
+    const auto playback = [&] { return std::regex_match(now = title(), shown, playback_title); };
+    ASSERT_TRUE(wait_until([&] { return playback() && shown[1] == kPlaying; })) << now;
+    const std::string first_place = shown[2];
     const std::size_t playing = sim_log().mark();
     EXPECT_TRUE(wait_until([&] { return dashboard_on_gas(); }))
         << "the dashboard does not show the recording; " << keep(shot(), "playback");
+    EXPECT_TRUE(wait_until([&] { return playback() && shown[2] > first_place; })) << now;
+    // A command that writes is refused with a message.
+    click(learning_button_centre());
+    const std::string message = window_titled(kPlaying);
+    ASSERT_FALSE(message.empty()) << "not refused; " << keep(shot(), "not-refused");
+    focus_window(message);
+    press({"Return"});
+    ASSERT_TRUE(wait_until([&] { return other_windows().empty(); }));
+    // At its end the title and the dashboard say so, not that the lead failed.
+    EXPECT_TRUE(wait_until(
+        [&] { return playback() && shown[1] != kPlaying && shown[2] == shown[3]; }, kStartDeadline))
+        << now;
+    const QRect row1(dashboard_point(40, 405), dashboard_point(440, 425));
+    EXPECT_TRUE(wait_until([&] {
+        const QImage s = shot();
+        return count_colour(s, row1, qRgb(0, 0, 0)) > 0 &&
+               count_colour(s, row1, qRgb(255, 0, 0)) == 0;
+    })) << "no black text, or red text, in status row 1; "
+        << keep(shot(), "ended");
     EXPECT_EQ(sim_log().count_since(playing, kStatusCode), 0)
         << "the port was polled during the playback";
 

@@ -10,7 +10,11 @@
 #include "config/settings_file.h"
 #include "gfx/text_codec.h"
 #include "link/file_access.h"
+#include "link/find_controller.h"
+#include "link/port_names.h"
+#include "link/ports_file.h"
 #include "link/recording_row.h"
+#include "link/serial_devices.h"
 #include "link/settings_table.h"
 #include "ui/format.h"
 #include "ui/ui_texts.h"
@@ -117,6 +121,40 @@ int compare(Session& s, const CliOptions& o, std::ostream& out) {
     return differing ? kExitDiffers : kExitOk;
 }
 
+// Looks for the controller on the devices named, else on every one present.
+int find(Session& s, const CliOptions& o, std::ostream& out) {
+    const int com = com_number(o.port);
+    if (!o.port.empty() && !com) {
+        s.err << "tarvex-cli: find: --port names the port to assign the controller to, COM1 to "
+                 "COM4\n";
+        return kExitUsage;
+    }
+    std::vector<std::string> devices = o.devices;
+    if (devices.empty())
+        for (const SerialDevice& d : system_serial_devices())
+            devices.push_back(d.path);
+    s.port.set_timeout_scale(o.timeout_scale);
+    const std::vector<ProbedDevice> probed = find_controller(s.port, devices);
+    for (const ProbedDevice& p : probed)
+        if (p.outcome == ProbedDevice::Outcome::NotOpened)
+            s.err << "tarvex-cli: " << open_failure_text(p.device, p.open_error) << "; not tried\n";
+    const std::string found = found_device(probed);
+    if (found.empty()) {
+        s.err << "tarvex-cli: "
+              << (devices.empty() ? "no serial devices found"
+                                  : "the controller answered on no serial device")
+              << "\n";
+        return kExitNoAnswer;
+    }
+    out << found << "\n";
+    std::string error;
+    if (com && !assign_port_device(kPortsFileName, com, found, &error)) {
+        s.err << "tarvex-cli: cannot write " << kPortsFileName << ": " << error << "\n";
+        return kExitOutputFailed;
+    }
+    return kExitOk;
+}
+
 }  // namespace
 
 int run_cli(const CliOptions& o, std::ostream& out, std::ostream& err) {
@@ -130,6 +168,8 @@ int run_cli(const CliOptions& o, std::ostream& out, std::ostream& err) {
         return write(s, o);
     if (o.command == "compare")
         return compare(s, o, out);
+    if (o.command == "find")
+        return find(s, o, out);
     if (o.command == "log") {
         out.flush();
         return log_readings(s, o);

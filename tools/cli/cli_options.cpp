@@ -25,9 +25,13 @@ Commands:
                      differing ones marked with "*" (tab-separated columns)
   log --seconds N    record the readings for N seconds, polling as the Readings
                      view does, as CSV on standard output or into --csv FILE
+  find [DEVICE...]   send one status command to each serial device present (or
+                     to those named) that no other program holds, and print the
+                     first on which the controller answers; with --port COMn,
+                     also make COM n stand for it in Tarvex.ports
 
 Options:
-  --port PORT        the serial port (required for every command)
+  --port PORT        the serial port (required for every command but find)
   --seconds N        log: how long to record, in seconds
   --csv FILE         log: write the recording to FILE instead of standard output
   --lang CODE        compare: names and units in this language (pol, ang, rus,
@@ -43,12 +47,14 @@ Exit codes:
   2  bad option or command line
   3  the settings file cannot be read or is not a valid Tarvex settings file
   4  the controller does not answer, or is not of generation 2 (needed to read
-     or write settings); log: it never answered during the recording
+     or write settings); log: it never answered during the recording; find:
+     it answered on no device
   5  the port cannot be opened: no such device, no permission, or in use by
      another program
   6  write: the controller did not acknowledge a setting; the ones before it
      were sent and stay in the controller
-  7  the output (the .tvs file of read, the recording of log) cannot be written
+  7  the output (the .tvs file of read, the recording of log, Tarvex.ports of
+     find) cannot be written
 )";
 }
 
@@ -153,18 +159,21 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
     out.command = positional[0];
     const bool takes_file =
         out.command == "read" || out.command == "write" || out.command == "compare";
-    if (out.command != "status" && out.command != "log" && !takes_file) {
+    const bool find = out.command == "find";
+    if (out.command != "status" && out.command != "log" && !takes_file && !find) {
         error = "unknown command " + out.command;
         return false;
     }
     const std::size_t wanted = takes_file ? 2 : 1;
-    if (positional.size() != wanted) {
+    if (!find && positional.size() != wanted) {
         error = takes_file ? out.command + " needs one file name" : out.command + " takes no file";
         return false;
     }
     if (takes_file)
         out.file = positional[1];
-    if (out.port.empty()) {
+    if (find)
+        out.devices.assign(positional.begin() + 1, positional.end());
+    if (out.port.empty() && !find) {
         error = "no port given (--port DEVICE or COM1 to COM4)";
         return false;
     }

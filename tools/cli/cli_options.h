@@ -21,13 +21,14 @@ enum ExitCode : int {
 struct CliOptions {
     bool help = false;
     bool version = false;
-    std::string port;              // a device path or COM1..COM4
-    std::string command;           // status, read, write, compare or log
-    std::string file;              // the .tvs file of read, write and compare
-    double seconds = 0;            // log: how long
-    std::string csv;               // log: the CSV file; standard output when empty
-    std::string language = "ang";  // compare: the language of names and units
-    int timeout_scale = 1;         // how many times the link's timeouts to wait
+    std::string port;                  // a device path or COM1..COM4
+    std::string command;               // status, read, write, compare, log or find
+    std::string file;                  // the .tvs file of read, write and compare
+    std::vector<std::string> devices;  // find: the devices to try; empty: all present
+    double seconds = 0;                // log: how long
+    std::string csv;                   // log: the CSV file; standard output when empty
+    std::string language = "ang";      // compare: the language of names and units
+    int timeout_scale = 1;             // how many times the link's timeouts to wait
 };
 
 // Reads the command line (without the program name). Options and the

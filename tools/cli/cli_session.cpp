@@ -12,9 +12,6 @@
 
 namespace tarvex::cli {
 
-namespace {
-
-// "COM1" to "COM4", in any case, with or without the colon; 0 otherwise.
 int com_number(std::string s) {
     if (!s.empty() && s.back() == ':')
         s.pop_back();
@@ -22,6 +19,8 @@ int com_number(std::string s) {
         return 0;
     return s[3] >= '1' && s[3] <= '4' ? s[3] - '0' : 0;
 }
+
+namespace {
 
 // Reads one frame until a good reply arrives, at most three times.
 bool read_good(LinkState& link, ControllerImage& image, void (*read)(LinkState&, ControllerImage&),

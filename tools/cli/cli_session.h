@@ -35,6 +35,10 @@ struct Session {
     std::string device;
 };
 
+// 1 to 4 for "COM1" to "COM4", in any case, with or without the colon; 0
+// otherwise.
+int com_number(std::string s);
+
 // The message for a port that would not open, from its errno.
 std::string open_failure_text(const std::string& device, int error);
 
