@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <filesystem>
@@ -59,10 +60,12 @@ struct PortMenu : tarvex::testing::ShellTest {
 TEST_F(PortMenu, DevicesPresentAreListedBelowTheComItemsEachTimeTheMenuOpens) {
     open_window();
     EXPECT_EQ(listing.asked, 0);  // nothing is listed before the menu opens
+    const QString none = QCoreApplication::translate("Port", "(no serial devices found)");
     EXPECT_EQ(open_menu(), (QStringList{"COM 1\t/dev/ttyS0", "COM 2\t/dev/ttyS1",
-                                        "COM 3\t/dev/ttyS2", "COM 4\t/dev/ttyS3", "--",
-                                        "(no serial devices found)", "--", "Find controller"}));
-    EXPECT_FALSE(item("(no serial")->isEnabled());
+                                        "COM 3\t/dev/ttyS2", "COM 4\t/dev/ttyS3", "--", none, "--",
+                                        QCoreApplication::translate("Port", "Find controller")}));
+    ASSERT_TRUE(item(none));
+    EXPECT_FALSE(item(none)->isEnabled());
 
     // An adapter plugged in while the program runs shows up at the next opening.
     listing.now = {{"/dev/serial/by-id/usb-FTDI_FT232R-if00-port0", "/dev/ttyUSB0", "FTDI",
@@ -74,7 +77,8 @@ TEST_F(PortMenu, DevicesPresentAreListedBelowTheComItemsEachTimeTheMenuOpens) {
                                   "COM 4\t/dev/ttyS3", "--",
                                   "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0 (ttyUSB0)\tFTDI, "
                                   "FT232R USB UART, serial A50285BI",
-                                  "/dev/ttyS0", "--", "Find controller"}));
+                                  "/dev/ttyS0", "--",
+                                  QCoreApplication::translate("Port", "Find controller")}));
     // The device of the selected port is checked; the COM items keep their commands.
     EXPECT_FALSE(item("/dev/serial")->isChecked());
     EXPECT_TRUE(item("/dev/ttyS0")->isChecked());
@@ -142,7 +146,7 @@ TEST_F(PortMenu, FindControllerAssignsTheFirstDeviceThatAnswers) {
     probe.queue_reply({0x65, 1, 0x26, 0x8C});
     open_window();
     open_menu();
-    item("Find controller")->trigger();
+    item(QCoreApplication::translate("Port", "Find controller"))->trigger();
     EXPECT_EQ(ports_file(), "COM3=/dev/ttyACM0\n");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(
