@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "ui/format.h"
 #include "support/decimal_comma_locale.h"
+#include "ui/format.h"
 
 using namespace tarvex;
 
@@ -42,4 +42,20 @@ TEST(Format, NumbersIgnoreTheUserLocale) {
     ASSERT_STREQ(printf_says, "0,45") << comma.name();
     for (const Case& c : cases())
         EXPECT_EQ(c.got, c.want) << comma.name();
+}
+
+// In the English interface decimal commas become points; nothing else
+// changes, in no language.
+TEST(Format, DecimalSeparatorOfTheLanguage) {
+    struct Case {
+        const char* language;
+        const char* text;
+        const char* shown;
+    } cases[] = {{"ang", "0,46", "0.46"},           {"ang", "6,375", "6.375"},
+                 {"ang", "0,8-1,6 V", "0.8-1.6 V"}, {"ang", "2:00", "2:00"},
+                 {"ang", "a, 1,b", "a, 1,b"},       {"pol", "0,46", "0,46"},
+                 {"rus", "6,375", "6,375"},         {"ita", "1,20", "1,20"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(with_decimal_separator(c.text, decimal_separator(c.language)), c.shown)
+            << c.language << " " << c.text;
 }
