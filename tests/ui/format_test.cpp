@@ -47,15 +47,10 @@ TEST(Format, NumbersIgnoreTheUserLocale) {
 // In the English interface decimal commas become points; nothing else
 // changes, in no language.
 TEST(Format, DecimalSeparatorOfTheLanguage) {
-    struct Case {
-        const char* language;
-        const char* text;
-        const char* shown;
-    } cases[] = {{"ang", "0,46", "0.46"},           {"ang", "6,375", "6.375"},
-                 {"ang", "0,8-1,6 V", "0.8-1.6 V"}, {"ang", "2:00", "2:00"},
-                 {"ang", "a, 1,b", "a, 1,b"},       {"pol", "0,46", "0,46"},
-                 {"rus", "6,375", "6,375"},         {"ita", "1,20", "1,20"}};
+    const char* const cases[][3] = {{"ang", "0,8-1,6", "0.8-1.6"},
+                                    {"ang", "2:00", "2:00"},
+                                    {"ang", "a, 1,b", "a, 1,b"},
+                                    {"pol", "6,375", "6,375"}};
     for (const auto& c : cases)
-        EXPECT_EQ(with_decimal_separator(c.text, decimal_separator(c.language)), c.shown)
-            << c.language << " " << c.text;
+        EXPECT_EQ(with_decimal_separator(c[1], decimal_separator(c[0])), c[2]) << c[0] << c[1];
 }
