@@ -25,8 +25,8 @@ Session* g_session = nullptr;
 
 constexpr double kByteMs = 10.0 * 1000.0 / 9600.0;
 
-void round_trip(benchmark::State& state, void (*read)(LinkState&, ControllerImage&),
-                int bytes_moved) {
+template <typename Read>
+void round_trip(benchmark::State& state, Read read, int bytes_moved) {
     Session& s = *g_session;
     const double wire_ms = bytes_moved * kByteMs;
     double total_ms = 0;

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "config/compare_dialog.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -11,6 +16,7 @@
 #include <algorithm>
 
 #include "ui/added_texts.h"
+#include "ui/format.h"
 #include "ui/playback_refusal.h"
 #include "ui/ui_text_qt.h"
 
@@ -22,7 +28,11 @@ const QString kIoError = QStringLiteral("I/O Error");
 
 enum Column { ColSetting, ColFile, ColController, ColMark, ColumnCount };
 
-QTableWidgetItem* cell(const QString& text, bool marked) {
+QString tr(const char* text) {
+    return QCoreApplication::translate("Compare", text);
+}
+
+QTableWidgetItem* cell(const QString& text, bool marked, bool not_offered = false) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled);
     if (marked) {
@@ -31,54 +41,60 @@ QTableWidgetItem* cell(const QString& text, bool marked) {
         item->setFont(f);
         item->setBackground(QColor(255, 230, 160));
     }
+    if (not_offered)
+        item->setForeground(QColor(192, 0, 0));
     return item;
 }
 
-// The image's settings as the controller holds them now, when it answers.
-void read_controller(const FileContext& p) {
-    poll_status(p.link, p.image);
-    if (p.link.NoConnection == 0 && controller_generation(p.image) == 2) {
-        read_live(p.link, p.image);
-        read_settings1(p.link, p.image);
-        read_settings2(p.link, p.image);
-    }
+QString value_text(const ViewTexts& t, const std::optional<CompareValue>& v) {
+    if (!v)
+        return {};
+    const QString text = ui_string(t, v->text);
+    return v->offered ? text : text + QLatin1Char(' ') + tr("(not in the list)");
+}
+
+QString label_text(const ViewTexts& t, const CompareRow& row) {
+    if (row.label_slot >= 0)
+        return ui_string(t, t.texts[row.label_slot]).trimmed();
+    const std::string_view key = row.key();
+    return tr("%1: bits no control sets")
+        .arg(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
 }
 
 }  // namespace
 
-CompareDialog::CompareDialog(const FileContext& context, ParsedSettings file, QWidget* parent)
+CompareDialog::CompareDialog(const FileContext& context, const QString& file_name,
+                             ParsedSettings file, SettingsAnswer answer, QWidget* parent)
     : QDialog(parent),
       context_(context),
       file_(std::move(file)),
-      rows_(compare_settings(file_, context.image, context.texts.texts)),
-      table_(new QTableWidget(static_cast<int>(rows_.size()), ColumnCount, this)),
+      answer_(answer),
+      status_(new QLabel(this)),
+      differences_only_(new QCheckBox(tr("Differences only"), this)),
+      table_(new QTableWidget(0, ColumnCount, this)),
       send_(new QPushButton(this)) {
     const ViewTexts& t = context_.texts;
     auto added = [&t](int slot) { return ui_string(t, added_text(t.texts, slot)); };
-    setWindowTitle(added(added_slot::CompareTitle));
+    setWindowTitle(added(added_slot::CompareTitle) + QStringLiteral(" - ") +
+                   QDir::toNativeSeparators(QFileInfo(file_name).absoluteFilePath()));
     table_->setHorizontalHeaderLabels({added(added_slot::ColumnSetting),
                                        added(added_slot::ColumnFile),
                                        added(added_slot::ColumnController), QString()});
     table_->verticalHeader()->hide();
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const QString differs = added(added_slot::Differs);
-    for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
-        const CompareRow& row = rows_[static_cast<std::size_t>(r)];
-        table_->setItem(r, ColSetting, cell(ui_string(t, row.label(t.texts)), row.differs));
-        table_->setItem(r, ColFile, cell(ui_string(t, row.file_text()), row.differs));
-        table_->setItem(r, ColController, cell(ui_string(t, row.controller_text()), row.differs));
-        table_->setItem(r, ColMark, cell(row.differs ? differs : QString(), row.differs));
-    }
-    // Long labels (a bit field shown by several controls) wrap within
-    // columns of a fixed width, so that the window fits a small screen.
+    status_->setWordWrap(true);
+    show_rows();
+    // Long labels wrap within columns of a fixed width, so that the window
+    // fits a small screen.
     table_->setWordWrap(true);
     table_->resizeColumnsToContents();
     const int widths[ColumnCount] = {340, 190, 190, 100};
     for (int c = 0; c < ColumnCount; ++c)
-        table_->setColumnWidth(c, std::min(table_->columnWidth(c), widths[c]));
+        table_->setColumnWidth(c, std::max(std::min(table_->columnWidth(c), widths[c]), 120));
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->resizeRowsToContents();
+    connect(differences_only_, &QCheckBox::toggled, this, &CompareDialog::filter_rows);
 
     send_->setText(added(added_slot::Send));
     auto* buttons = new QDialogButtonBox(this);
@@ -90,6 +106,8 @@ CompareDialog::CompareDialog(const FileContext& context, ParsedSettings file, QW
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(status_);
+    layout->addWidget(differences_only_);
     layout->addWidget(table_);
     layout->addWidget(buttons);
     int width = 40;
@@ -104,17 +122,77 @@ CompareDialog::CompareDialog(const FileContext& context, ParsedSettings file, QW
     resize(want);
     if (over)
         move(over->geometry().center() - rect().center());
+
+    connect(&timer_, &QTimer::timeout, this, &CompareDialog::tick);
+    if (answer_ != SettingsAnswer::Read)
+        timer_.start(kPollPeriodLost);
+}
+
+void CompareDialog::show_rows() {
+    const ViewTexts& t = context_.texts;
+    const bool read = answer_ == SettingsAnswer::Read;
+    rows_ = compare_settings(file_, read ? &context_.image : nullptr, t.texts,
+                             decimal_separator(t.LanguageCode));
+    const QString differs = ui_string(t, added_text(t.texts, added_slot::Differs));
+    table_->setRowCount(static_cast<int>(rows_.size()));
+    int differing = 0;
+    for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
+        const CompareRow& row = rows_[static_cast<std::size_t>(r)];
+        differing += row.differs;
+        table_->setItem(r, ColSetting, cell(label_text(t, row), row.differs));
+        table_->setItem(r, ColFile, cell(value_text(t, row.file), row.differs, !row.file.offered));
+        table_->setItem(r, ColController,
+                        cell(value_text(t, row.controller), row.differs,
+                             row.controller && !row.controller->offered));
+        table_->setItem(r, ColMark, cell(row.differs ? differs : QString(), row.differs));
+    }
+    switch (answer_) {
+        case SettingsAnswer::Read:
+            status_->setText(tr("%1 of %2 rows differ.").arg(differing).arg(rows_.size()));
+            break;
+        case SettingsAnswer::NoAnswer:
+            status_->setText(
+                tr("The controller does not answer: its values cannot be shown and "
+                   "the file cannot be sent."));
+            break;
+        case SettingsAnswer::OtherGeneration:
+            status_->setText(
+                tr("The controller is not of generation 2: its settings cannot be "
+                   "read and the file cannot be sent."));
+            break;
+        case SettingsAnswer::NotRead:
+            status_->setText(
+                tr("The controller's settings could not be read: its values cannot "
+                   "be shown and the file cannot be sent."));
+            break;
+    }
+    send_->setEnabled(read);
+    differences_only_->setEnabled(read);
+    filter_rows();
+}
+
+void CompareDialog::filter_rows() {
+    const bool only = differences_only_->isChecked();
+    for (int r = 0; r < static_cast<int>(rows_.size()); ++r)
+        table_->setRowHidden(r, only && !rows_[static_cast<std::size_t>(r)].differs);
+}
+
+void CompareDialog::tick() {
+    if (answer_ == SettingsAnswer::Read)
+        return;
+    answer_ = poll_and_read_settings(context_.link, context_.image);
+    if (answer_ == SettingsAnswer::Read) {
+        timer_.stop();
+        show_rows();
+        table_->resizeRowsToContents();
+    }
 }
 
 void CompareDialog::send() {
     if (refused_while_playing(context_.link, context_.dialogs, context_.texts, this))
         return;
-    // File > Open's algorithm: every setting in file order, stopping at the
-    // first the controller does not acknowledge.
-    if (send_settings(context_.link, context_.image, file_) !=
-        static_cast<int>(file_.values.size()))
-        context_.dialogs.message(this, UserDialogs::Icon::Warning, ui_text(context_.texts, 170),
-                                 ui_text(context_.texts, 171));
+    // File > Open's algorithm, the result read back and confirmed.
+    send_settings_file(context_, this, file_.values);
     accept();
 }
 
@@ -129,8 +207,8 @@ void compare_with_named_file(const FileContext& p, const QString& name, QWidget*
                           ui_text(p.texts, 168));
         return;
     }
-    read_controller(p);
-    CompareDialog dialog(p, std::move(parsed), owner);
+    const SettingsAnswer answer = poll_and_read_settings(p.link, p.image);
+    CompareDialog dialog(p, name, std::move(parsed), answer, owner);
     dialog.exec();
 }
 

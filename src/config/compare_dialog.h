@@ -2,39 +2,57 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 
 #include <vector>
 
 #include "config/file_commands.h"
 #include "config/settings_compare.h"
 #include "config/settings_file.h"
+#include "link/settings_read.h"
 
+class QCheckBox;
+class QLabel;
 class QTableWidget;
 class QPushButton;
 
 namespace tarvex {
 
-// The comparison of a settings file with the controller: the 28 settings as
-// the views label and show them, the file's value beside the controller's,
-// the differing rows marked. Nothing is written unless the fitter sends the
-// file, which runs File > Open's algorithm unchanged.
+// The comparison of a settings file with the controller: one row per control
+// as the views label and show it, the file's value beside the controller's,
+// the differing rows marked and counted, values no list offers marked. The
+// controller's column stays empty, and the file cannot be sent, until the
+// controller answers and its settings have been read. Nothing is written
+// unless the fitter sends the file, as File > Open sends it.
 class CompareDialog final : public QDialog {
     Q_OBJECT
   public:
-    CompareDialog(const FileContext& context, ParsedSettings file, QWidget* parent);
+    // `answer`: what reading the controller's settings found just before.
+    CompareDialog(const FileContext& context, const QString& file_name, ParsedSettings file,
+                  SettingsAnswer answer, QWidget* parent);
 
     const std::vector<CompareRow>& rows() const { return rows_; }
     QTableWidget* table() const { return table_; }
     QPushButton* send_button() const { return send_; }
+    QCheckBox* differences_only() const { return differences_only_; }
+    QLabel* status() const { return status_; }
+    // While the controller's settings have not been read: tries again.
+    void tick();
 
   private:
+    void show_rows();
+    void filter_rows();
     void send();
 
     FileContext context_;
     ParsedSettings file_;
+    SettingsAnswer answer_;
     std::vector<CompareRow> rows_;
+    QLabel* status_;
+    QCheckBox* differences_only_;
     QTableWidget* table_;
     QPushButton* send_;
+    QTimer timer_;
 };
 
 // File > Compare with file...: asks for a settings file, checks it as Open

@@ -14,16 +14,23 @@ ConfigurationView::ConfigurationView(const SettingsContext& context, int templat
 void ConfigurationView::fill_lists() {
     for (const ListBinding& l : configuration_lists()) {
         if (l.id == 1013)
-            form_.fill(1013, lambda_point_entries(ctx_.state.ShownLambdaType), charset());
+            fill_lambda_points();
         else
-            form_.fill(l.id, l.entries(ctx_.texts.texts), charset());
+            form_.fill(l.id, entries_for_language(l.entries(ctx_.texts.texts), language()),
+                       charset());
     }
+}
+
+void ConfigurationView::fill_lambda_points() {
+    form_.fill(1013,
+               entries_for_language(lambda_point_entries(ctx_.state.ShownLambdaType), language()),
+               charset());
 }
 
 void ConfigurationView::refresh() {
     const ConfigurationRefresh r = refresh_configuration_view(ctx_.image, ctx_.state);
     if (r.refill_lambda_points)
-        form_.fill(1013, lambda_point_entries(ctx_.state.ShownLambdaType), charset());
+        fill_lambda_points();
     form_.apply(r.controls);
 }
 

@@ -15,6 +15,9 @@ class ConfigurationView final : public SettingsView {
 
   protected:
     void refresh() override;
+
+  private:
+    void fill_lambda_points();
 };
 
 }  // namespace tarvex

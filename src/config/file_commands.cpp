@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "config/file_commands.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QStringList>
 
 #include "config/settings_file.h"
 #include "gfx/text_codec.h"
@@ -14,10 +16,56 @@ namespace {
 
 const QString kIoError = QStringLiteral("I/O Error");
 
+QString tr(const char* text) {
+    return QCoreApplication::translate("Files", text);
+}
+
+// Save As writes the image only while it holds what the controller sent
+// since the link came up; otherwise it says so and writes nothing.
+bool settings_read(const FileContext& p, QWidget* owner) {
+    if (p.link.read_since_up.all())
+        return true;
+    p.dialogs.message(owner, UserDialogs::Icon::Warning, tr("Nothing to save"),
+                      tr("The controller's settings have not been read since it last answered: "
+                         "there is nothing of the car to save. Nothing was written."));
+    return false;
+}
+
+QString keys(const std::vector<std::size_t>& settings) {
+    QStringList names;
+    for (std::size_t i : settings)
+        names << QString::fromLatin1(kSettings[i].key.data(),
+                                     static_cast<qsizetype>(kSettings[i].key.size()));
+    return names.join(QStringLiteral(", "));
+}
+
 }  // namespace
+
+bool send_settings_file(const FileContext& p, QWidget* owner,
+                        const std::array<std::uint8_t, kSettings.size()>& values) {
+    const SendOutcome out = send_and_confirm(p.link, p.image, values);
+    if (out.confirmed())
+        return true;
+    QStringList why;
+    if (out.sent < static_cast<int>(kSettings.size()) && out.sent > 0)
+        why << tr("Not acknowledged: %1.").arg(keys({static_cast<std::size_t>(out.sent)}));
+    if (!out.not_held.empty())
+        why << tr("The controller does not hold: %1.").arg(keys(out.not_held));
+    if (out.sent > 0 && !out.read_back)
+        why << tr(
+            "The settings could not be read back from the controller: nothing confirms "
+            "that it holds them.");
+    QString text = ui_text(p.texts, 171);
+    if (!why.isEmpty())
+        text += QStringLiteral("\n\n") + why.join(QLatin1Char('\n'));
+    p.dialogs.message(owner, UserDialogs::Icon::Warning, ui_text(p.texts, 170), text);
+    return false;
+}
 
 void save_controller_settings(const FileContext& p, QWidget* owner) {
     UserDialogs& dialogs = p.dialogs;
+    if (!settings_read(p, owner))
+        return;
     QString name;
     for (;;) {
         name = dialogs.save_file_name(owner, ui_text(p.texts, 166), name);
@@ -28,6 +76,9 @@ void save_controller_settings(const FileContext& p, QWidget* owner) {
         if (dialogs.ask_yes_no(owner, ui_text(p.texts, 172), ui_text(p.texts, 173)))
             break;
     }
+    // The link may have been lost while the dialogs were open.
+    if (!settings_read(p, owner))
+        return;
     std::string error;
     if (!write_file_atomically(name.toStdString(), settings_file_text(p.image), error))
         dialogs.message(owner, UserDialogs::Icon::Warning, kIoError,
@@ -50,9 +101,7 @@ void load_controller_settings(const FileContext& p, QWidget* owner) {
                         ui_text(p.texts, 168));
         return;
     }
-    if (send_settings(p.link, p.image, parsed) != static_cast<int>(parsed.values.size()))
-        dialogs.message(owner, UserDialogs::Icon::Warning, ui_text(p.texts, 170),
-                        ui_text(p.texts, 171));
+    send_settings_file(p, owner, parsed.values);
 }
 
 }  // namespace tarvex

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "config/settings_send.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
 #include "ui/ui_text_qt.h"
@@ -20,5 +21,11 @@ struct FileContext {
 void save_controller_settings(const FileContext& context, QWidget* owner);
 // File > Open...: a checked file sent to the controller setting by setting.
 void load_controller_settings(const FileContext& context, QWidget* owner);
+
+// Sends a file's values and confirms them by reading the controller's
+// settings back; anything not confirmed is reported with the "Write error"
+// message, naming the settings. True when confirmed.
+bool send_settings_file(const FileContext& context, QWidget* owner,
+                        const std::array<std::uint8_t, kSettings.size()>& values);
 
 }  // namespace tarvex

@@ -4,6 +4,14 @@
 
 namespace tarvex {
 
+std::vector<std::string> entries_for_language(std::vector<std::string> entries,
+                                              std::string_view language_code) {
+    const char separator = decimal_separator(language_code);
+    for (auto& e : entries)
+        e = with_decimal_separator(std::move(e), separator);
+    return entries;
+}
+
 std::vector<std::string> lambda_type_entries() {
     return {"0-1 V", "0-5 V -", "0-5 V +", "5-0 V -", "5-0 V +", "0,8-1,6 V"};
 }

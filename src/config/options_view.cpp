@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "config/list_entries.h"
 #include "gfx/text_codec.h"
 #include "ui/playback_refusal.h"
 #include "ui/ui_text_qt.h"
@@ -20,7 +21,7 @@ OptionsView::OptionsView(const SettingsContext& context, int template_id, QWidge
 
 void OptionsView::fill_lists() {
     for (const ListBinding& l : options_lists())
-        form_.fill(l.id, l.entries(ctx_.texts.texts), charset());
+        form_.fill(l.id, entries_for_language(l.entries(ctx_.texts.texts), language()), charset());
 }
 
 void OptionsView::refresh() {

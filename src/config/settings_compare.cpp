@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "config/settings_compare.h"
 
+#include <algorithm>
+#include <bit>
+
 #include "config/configuration_form.h"
 #include "config/dialog_templates.h"
 #include "config/list_entries.h"
 #include "config/options_form.h"
 #include "link/settings_table.h"
+#include "ui/format.h"
 
 namespace tarvex {
 
@@ -14,12 +18,14 @@ namespace {
 enum class Form { Configuration, Options, EmulDO };
 
 // A control showing a setting: its id, the control whose text labels it
-// (itself for a check box), and the unit text beside it (0 for none).
+// (itself for a check box), the unit text beside it (0 for none) and the
+// bits of the setting it shows.
 struct PartDef {
     Form form;
     int control;
     int label;
     int unit = 0;
+    std::uint8_t mask = 0xFF;
 };
 
 // The template of each form at 800x600; every size holds the same controls.
@@ -59,30 +65,34 @@ const CheckBinding* find_check(Form f, int id) {
     return nullptr;
 }
 
-// The controls of each setting, in file order.
+// The controls of each setting, in file order, with the bits each shows.
+// Control 0 stands for the bits that no control sets.
 std::vector<PartDef> parts_of(std::string_view key) {
     using F = Form;
     if (key == "Options")
-        return {{F::Options, 1034, 1034}, {F::Options, 1039, 1039}, {F::Options, 1040, 1040},
-                {F::Options, 1041, 1041}, {F::Options, 1042, 1042}, {F::Configuration, 1023, 1083}};
+        return {{F::Options, 1034, 1034, 0, 0x04}, {F::Options, 1039, 1039, 0, 0x08},
+                {F::Options, 1040, 1040, 0, 0x20}, {F::Options, 1041, 1041, 0, 0x40},
+                {F::Options, 1042, 1042, 0, 0x02}, {F::Configuration, 1023, 1083, 0, 0x10},
+                {F::Configuration, 0, 0, 0, 0x81}};
     if (key == "LambdaType")
-        return {{F::Configuration, 1003, 1075}, {F::Configuration, 1024, 1084}};
+        return {{F::Configuration, 1003, 1075, 0, 0xF0}, {F::Configuration, 1024, 1084, 0, 0x0F}};
     if (key == "LambdaPoint")
         return {{F::Configuration, 1013, 1076, 1087}};
     if (key == "LambdaDelay")
         return {{F::Configuration, 1017, 1077, 1089}};
     if (key == "EmulType")
-        return {{F::Configuration, 1018, 1078},
-                {F::Configuration, 1074, 1074},
-                {F::Options, 1052, 1079}};
+        return {{F::Configuration, 1018, 1078, 0, 0x03},
+                {F::Configuration, 1074, 1074, 0, 0x08},
+                {F::Options, 1052, 1079, 0, 0x30},
+                {F::Configuration, 0, 0, 0, 0xC4}};
     if (key == "EmulBJ_TimeHi")
         return {{F::Configuration, 1019, 1079, 1091}};
     if (key == "EmulBJ_TimeLo")
         return {{F::Configuration, 1020, 1080, 1092}};
     if (key == "EmulDO_TimeHi")
-        return {{F::EmulDO, 1003, 1075}, {F::EmulDO, 1013, 1076}};
+        return {{F::EmulDO, 1003, 1075, 0, 0x0F}, {F::EmulDO, 1013, 1076, 0, 0xF0}};
     if (key == "EmulDO_TimeLo")
-        return {{F::EmulDO, 1122, 1077}, {F::EmulDO, 1123, 1078}};
+        return {{F::EmulDO, 1122, 1077, 0, 0x0F}, {F::EmulDO, 1123, 1078, 0, 0xF0}};
     if (key == "InjectDelay")
         return {{F::Configuration, 1026, 1086, 1094}};
     if (key == "LPGOnTemp")
@@ -97,15 +107,15 @@ std::vector<PartDef> parts_of(std::string_view key) {
         return {{F::Options, 1047, 1065, 1059}};
     if (key == "AttJump")
         return {{F::Options, 1046, 1064, 1058}};
-    if (key == "LPGOnRPMLo" || key == "LPGOnRPMHi")
+    if (key == "LPGOnRPMLo")
         return {{F::Configuration, 1022, 1082, 1090}};
     if (key == "IgnitionType")
         return {{F::Configuration, 1021, 1081}};
-    if (key == "CutOffRPMLo" || key == "CutOffRPMHi")
+    if (key == "CutOffRPMLo")
         return {{F::Options, 1048, 1066, 1060}};
     if (key == "CutOffSteps")
         return {{F::Options, 1049, 1067, 1061}};
-    if (key == "LPGOffRPMLo" || key == "LPGOffRPMHi")
+    if (key == "LPGOffRPMLo")
         return {{F::Options, 1050, 1041, 1062}};
     if (key == "TPSInert")
         return {{F::Configuration, 1025, 1085, 1093}};
@@ -115,7 +125,7 @@ std::vector<PartDef> parts_of(std::string_view key) {
         return {{F::Options, 1013, 1075, 1085}};
     if (key == "Otwarcie_GAZU")
         return {{F::Configuration, 1027, 1088, 1095}};
-    return {};
+    return {};  // the high byte of an engine-speed pair: shown with its low byte
 }
 
 std::string trimmed(std::string s) {
@@ -124,25 +134,32 @@ std::string trimmed(std::string s) {
     return s;
 }
 
-std::string entry(const std::vector<std::string>& entries, int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < entries.size()
-               ? trimmed(entries[static_cast<std::size_t>(index)])
-               : std::string();
+// The value of a row's settings in an image: the field of one setting (the
+// bits no control sets as they stand), or an engine-speed pair's count.
+int raw_of(const PartDef& p, const std::vector<std::size_t>& settings, const ControllerImage& m) {
+    if (settings.size() == 2)
+        return setting_value(m, kSettings[settings[1]]) << 8 |
+               setting_value(m, kSettings[settings[0]]);
+    const int v = setting_value(m, kSettings[settings[0]]) & p.mask;
+    return p.control == 0 ? v : v >> std::countr_zero(p.mask);
 }
 
-// What a control shows for an image.
-std::string shown(const PartDef& p, const ControllerImage& m, const UiTexts& texts) {
-    if (const CheckBinding* c = find_check(p.form, p.control))
-        return c->ticked(m) ? "[x]" : "[ ]";
-    if (p.form == Form::Configuration && p.control == 1013) {
-        // The switching point's entries depend on the sensor type.
-        const int type = m.LambdaType() >> 4;
-        const int offset = lambda_point_offset(type);
-        return entry(lambda_point_entries(type),
-                     m.LambdaPoint() < offset ? 0 : m.LambdaPoint() - offset);
+// The entry of a list whose pick, made on the image, writes the image's own
+// value of the row's settings; -1 when no entry does.
+int entry_writing(const ListBinding& l, std::size_t entries,
+                  const std::vector<std::size_t>& settings, const ControllerImage& m) {
+    for (std::size_t k = 0; k < entries; ++k) {
+        bool written = false, same = true;
+        for (const Write& w : l.pick(m, static_cast<int>(k)))
+            for (std::size_t i : settings)
+                if (w.code == kSettings[i].code) {
+                    written = true;
+                    same = same && (w.value & 0xFF) == setting_value(m, kSettings[i]);
+                }
+        if (written && same)
+            return static_cast<int>(k);
     }
-    const ListBinding* l = find_list(p.form, p.control);
-    return l ? entry(l->entries(texts), l->shown(m)) : std::string();
+    return -1;
 }
 
 std::string with_unit(std::string text, int unit_slot, const UiTexts& texts) {
@@ -152,14 +169,32 @@ std::string with_unit(std::string text, int unit_slot, const UiTexts& texts) {
     return text + " " + unit;
 }
 
-std::string joined(const std::vector<ComparePart>& parts, std::string ComparePart::*field) {
-    std::string out;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i)
-            out += " / ";
-        out += parts[i].*field;
+// What a control shows for an image: the entry that writes its value, never
+// a neighbour of a value no entry writes.
+CompareValue value_of(const PartDef& p, const std::vector<std::size_t>& settings,
+                      const ControllerImage& m, const UiTexts& texts, char decimal) {
+    CompareValue v;
+    v.raw = raw_of(p, settings, m);
+    if (p.control == 0) {
+        v.text = format("0x%02X", v.raw);
+        return v;
     }
-    return out;
+    if (const CheckBinding* c = find_check(p.form, p.control)) {
+        v.text = c->ticked(m) ? "[x]" : "[ ]";
+        return v;
+    }
+    const ListBinding* l = find_list(p.form, p.control);
+    // The switching point's entries depend on the sensor type.
+    const std::vector<std::string> entries = p.form == Form::Configuration && p.control == 1013
+                                                 ? lambda_point_entries(m.LambdaType() >> 4)
+                                                 : l->entries(texts);
+    const int k = entry_writing(*l, entries.size(), settings, m);
+    v.offered = k >= 0;
+    v.text = v.offered ? with_unit(with_decimal_separator(
+                                       trimmed(entries[static_cast<std::size_t>(k)]), decimal),
+                                   text_slot(p.form, p.unit), texts)
+                       : std::to_string(v.raw);
+    return v;
 }
 
 }  // namespace
@@ -177,44 +212,44 @@ ControllerImage image_of_settings(const ParsedSettings& file) {
     return m;
 }
 
-std::vector<CompareRow> compare_settings(const ParsedSettings& file, const ControllerImage& image,
-                                         const UiTexts& texts) {
+std::vector<CompareRow> compare_settings(const ParsedSettings& file,
+                                         const ControllerImage* controller, const UiTexts& texts,
+                                         char decimal) {
     const ControllerImage from_file = image_of_settings(file);
     std::vector<CompareRow> rows;
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
-        const SettingDef& d = kSettings[i];
-        CompareRow r;
-        r.key = d.key;
-        r.file_value = file.values[i];
-        r.controller_value = setting_value(image, d);
-        r.differs = r.file_value != r.controller_value;
-        for (const PartDef& p : parts_of(d.key)) {
-            const int unit = text_slot(p.form, p.unit);
-            r.parts.push_back({text_slot(p.form, p.label), unit,
-                               with_unit(shown(p, from_file, texts), unit, texts),
-                               with_unit(shown(p, image, texts), unit, texts)});
+        std::vector<std::size_t> settings{i};
+        if (kSettings[i].key.ends_with("RPMLo"))
+            settings.push_back(i + 1);
+        for (const PartDef& p : parts_of(kSettings[i].key)) {
+            CompareRow r;
+            r.settings = settings;
+            r.label_slot = p.control ? text_slot(p.form, p.label) : -1;
+            r.file = value_of(p, settings, from_file, texts, decimal);
+            if (controller) {
+                r.controller = value_of(p, settings, *controller, texts, decimal);
+                r.differs = r.file.raw != r.controller->raw || r.file.text != r.controller->text;
+            }
+            if (p.control == 0 && r.file.raw == 0 && (!r.controller || r.controller->raw == 0))
+                continue;
+            rows.push_back(std::move(r));
         }
-        rows.push_back(std::move(r));
     }
     return rows;
 }
 
-std::string CompareRow::label(const UiTexts& texts) const {
-    std::string out;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i)
-            out += " / ";
-        out += trimmed(texts[parts[i].label_slot]);
-    }
+std::vector<std::size_t> settings_not_offered(const ParsedSettings& file) {
+    std::vector<std::size_t> out;
+    for (const CompareRow& r : compare_settings(file, nullptr, UiTexts{}, ','))
+        if (!r.file.offered)
+            for (std::size_t i : r.settings)
+                if (std::find(out.begin(), out.end(), i) == out.end())
+                    out.push_back(i);
     return out;
 }
 
-std::string CompareRow::file_text() const {
-    return joined(parts, &ComparePart::file_text);
-}
-
-std::string CompareRow::controller_text() const {
-    return joined(parts, &ComparePart::controller_text);
+std::string_view CompareRow::key() const {
+    return kSettings[settings.front()].key;
 }
 
 }  // namespace tarvex

@@ -1,55 +1,58 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "ui/ui_texts.h"
 #include "config/settings_file.h"
 #include "link/controller_image.h"
+#include "ui/ui_texts.h"
 
 namespace tarvex {
 
-// One control that shows (part of) a setting in the Configuration or Options
-// view or the EmulDO dialog, with the values it would show for the file and
-// for the controller. Texts are in the language's code page, as the views'
-// texts are.
-struct ComparePart {
-    int label_slot;               // UiTexts slot of the label beside the control
-    int unit_slot;                // UiTexts slot of its unit text, -1 when none
-    std::string file_text;        // list entry, or "[x]" / "[ ]" for a check box
-    std::string controller_text;  // and the unit after a space
+// One side's value in a row of the comparison. Texts are in the language's
+// code page, as the views' texts are.
+struct CompareValue {
+    // As the control shows it, with its unit; a check box "[x]" or "[ ]".
+    // When no entry of the list writes this value, the raw number alone: the
+    // field's value, an engine-speed pair's period count.
+    std::string text;
+    bool offered = true;  // a list or check box of the views offers the value
+    int raw = 0;          // the field's value
 };
 
-// One of the 28 settings: the file's value beside the controller's.
+// One row of the comparison: a control of the Configuration or Options view
+// or the EmulDO dialog as the views show it (an engine-speed pair is its one
+// list), or the bits of a bit field that no control sets.
 struct CompareRow {
-    std::string_view key;  // the settings-file key without "="
-    std::uint8_t file_value = 0;
-    std::uint8_t controller_value = 0;
-    bool differs = false;  // the bytes differ
-    // One part for most settings; a bit field shown by several controls
-    // (Options, LambdaType, EmulType, EmulDO_TimeHi/Lo) has one per control.
-    // Both bytes of an engine-speed pair show the pair's speed, and the
-    // switching point reads by the sensor type of its own side, so such a
-    // row can read differently while its own byte is the same.
-    std::vector<ComparePart> parts;
+    // The settings the row shows, as indices in file order: one, or the low
+    // and the high byte of an engine-speed pair.
+    std::vector<std::size_t> settings;
+    int label_slot = -1;  // UiTexts slot of the control's label; -1 for the bits no control sets
+    CompareValue file;
+    // Empty when the controller's settings were not read.
+    std::optional<CompareValue> controller;
+    // The controller's value differs from the file's, or reads differently.
+    bool differs = false;
 
-    int label_slot() const { return parts.front().label_slot; }
-    // The parts' labels, and their values, joined with " / ".
-    std::string label(const UiTexts& texts) const;
-    std::string file_text() const;
-    std::string controller_text() const;
+    std::string_view key() const;
 };
 
 // Compares a settings file's 28 values (read and checked as File > Open
-// checks them) with what the image holds, in file order, formatted as the
-// views show them: list entries with their units, types by name, check boxes
-// ticked or not. A list entry the value does not select shows as "".
-std::vector<CompareRow> compare_settings(const ParsedSettings& file, const ControllerImage& image,
-                                         const UiTexts& texts);
+// checks them) with what the controller holds (none when its settings were
+// not read), in file order, formatted as the views show them with the
+// interface's decimal separator. The bits no control sets have a row when
+// either side has one of them set.
+std::vector<CompareRow> compare_settings(const ParsedSettings& file,
+                                         const ControllerImage* controller, const UiTexts& texts,
+                                         char decimal_separator);
+
+// The settings (indices in file order) of which a file holds a value that no
+// list of the views offers.
+std::vector<std::size_t> settings_not_offered(const ParsedSettings& file);
 
 // An image holding the 28 values of a file where the controller's replies
 // would hold them.

@@ -72,11 +72,4 @@ bool read_settings_file(const std::string& path, ParsedSettings& settings) {
     return true;
 }
 
-int send_settings(LinkState& link, ControllerImage& image, const ParsedSettings& settings) {
-    for (std::size_t i = 0; i < kSettings.size(); ++i)
-        if (write_setting(link, image, kSettings[i].code, settings.values[i]) != 3)
-            return static_cast<int>(i);
-    return static_cast<int>(kSettings.size());
-}
-
 }  // namespace tarvex

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "link/controller_image.h"
-#include "link/link_state.h"
 
 namespace tarvex {
 
@@ -32,10 +31,5 @@ ParsedSettings parse_settings_file(std::string_view text);
 // The same for a file, read only as far as the 28th value. False when it
 // cannot be opened or is not a regular file.
 bool read_settings_file(const std::string& path, ParsedSettings& settings);
-
-// Sends the 28 values with their write codes in file order. Returns 28 when
-// all were acknowledged with 3 bytes, else the index of the write that was
-// not (the writes before it stay sent).
-int send_settings(LinkState& link, ControllerImage& image, const ParsedSettings& settings);
 
 }  // namespace tarvex

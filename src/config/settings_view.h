@@ -108,6 +108,7 @@ class SettingsView : public ViewWidget {
     void bind(const std::vector<ListBinding>& lists, const std::vector<CheckBinding>& checks);
     virtual bool paused() const;
     Charset charset() const;
+    const std::string& language() const { return ctx_.texts.LanguageCode; }
 
     SettingsContext ctx_;
     TemplateForm form_;

@@ -14,10 +14,20 @@ void ensure_open(LinkState& link) {
     }
 }
 
+// Closes the port after a bad reply: the link itself stays as it was.
+void close_after_bad_reply(LinkState& link) {
+    if (link.PortOpen) {
+        if (link.port)
+            link.port->close();
+        link.PortOpen = 0;
+    }
+}
+
 // Sends a read command and reads its n-byte reply. A reply with a good
-// envelope is copied into frame; a bad checksum closes the port.
+// envelope is copied into frame and counts as read; a bad checksum closes
+// the port.
 template <std::size_t N>
-void read_frame(LinkState& link, int command, std::array<std::uint8_t, N>& frame) {
+bool read_frame(LinkState& link, int command, std::array<std::uint8_t, N>& frame, bool& read) {
     ensure_open(link);
     link.port->purge_transmit();
     const auto cmd = command_frame(command, command);
@@ -27,12 +37,14 @@ void read_frame(LinkState& link, int command, std::array<std::uint8_t, N>& frame
     if (got < N)
         link.port->purge_receive();
     if (buf[0] != kFrameMark)
-        return;
-    if (checksum(buf.data(), N - 1) == buf[N - 1]) {
-        frame = buf;
-    } else {
-        close_port(link);
+        return false;
+    if (checksum(buf.data(), N - 1) != buf[N - 1]) {
+        close_after_bad_reply(link);
+        return false;
     }
+    frame = buf;
+    read = true;
+    return true;
 }
 
 }  // namespace
@@ -54,11 +66,8 @@ void open_port(LinkState& link) {
 }
 
 void close_port(LinkState& link) {
-    if (link.PortOpen) {
-        if (link.port)
-            link.port->close();
-        link.PortOpen = 0;
-    }
+    close_after_bad_reply(link);
+    link.read_since_up = {};
 }
 
 void poll_status(LinkState& link, ControllerImage& image) {
@@ -80,7 +89,7 @@ void poll_status(LinkState& link, ControllerImage& image) {
             image.StatusFrame = buf;
         } else {
             link.port->purge_receive();
-            close_port(link);
+            close_after_bad_reply(link);
         }
         return;
     }
@@ -97,16 +106,16 @@ void poll_status(LinkState& link, ControllerImage& image) {
     }
 }
 
-void read_live(LinkState& link, ControllerImage& image) {
-    read_frame(link, 2, image.LiveFrame);
+bool read_live(LinkState& link, ControllerImage& image) {
+    return read_frame(link, 2, image.LiveFrame, link.read_since_up.live);
 }
 
-void read_settings1(LinkState& link, ControllerImage& image) {
-    read_frame(link, 3, image.SettingsBlock1);
+bool read_settings1(LinkState& link, ControllerImage& image) {
+    return read_frame(link, 3, image.SettingsBlock1, link.read_since_up.settings1);
 }
 
-void read_settings2(LinkState& link, ControllerImage& image) {
-    read_frame(link, 4, image.SettingsBlock2);
+bool read_settings2(LinkState& link, ControllerImage& image) {
+    return read_frame(link, 4, image.SettingsBlock2, link.read_since_up.settings2);
 }
 
 int write_setting(LinkState& link, ControllerImage& image, int code, int value) {

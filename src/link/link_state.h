@@ -14,6 +14,16 @@ constexpr int kPollPeriodConnected = 50;
 constexpr int kPollPeriodLost = 500;
 constexpr int kFailedPollsForLoss = 3;
 
+// The frames read good since the link last came up on the port in use. Save
+// As writes the image only when all three were: before that it holds nothing
+// of the car, or what another port's controller said.
+struct FramesRead {
+    bool live = false;
+    bool settings1 = false;
+    bool settings2 = false;
+    bool all() const { return live && settings1 && settings2; }
+};
+
 // The serial link and its connection state. One instance in the program.
 struct LinkState {
     std::string port_name = "COM1:";  // "COM1:".."COM4:"
@@ -25,6 +35,7 @@ struct LinkState {
     int FailedPolls = 0;              // consecutive status polls without a frame mark
     int PollPeriod = kPollPeriodConnected;  // ms
     int WriteDelay = 0;                     // ms between a write and reading its acknowledgement
+    FramesRead read_since_up;               // cleared when the link is lost or the port let go
 };
 
 // What the link's port stands for.
@@ -40,15 +51,18 @@ inline bool plays_recording(const LinkState& link) {
 // Opens the port named in the link. Its result is not inspected: a port that
 // failed to open moves no bytes, which the state machine treats as silence.
 void open_port(LinkState& link);
-// Closes the port if it is open and clears PortOpen.
+// Closes the port if it is open and clears PortOpen. What was read before no
+// longer counts as read since the link came up: the next open may reach
+// another port or device. (A bad checksum closes the port without this.)
 void close_port(LinkState& link);
 
 // Command 1: status. Fills StatusFrame and runs the connection state machine.
 void poll_status(LinkState& link, ControllerImage& image);
-// Commands 2, 3, 4: live readings, settings block 1, settings block 2.
-void read_live(LinkState& link, ControllerImage& image);
-void read_settings1(LinkState& link, ControllerImage& image);
-void read_settings2(LinkState& link, ControllerImage& image);
+// Commands 2, 3, 4: live readings, settings block 1, settings block 2. True
+// when a good reply was copied into the image; otherwise its frame is as it was.
+bool read_live(LinkState& link, ControllerImage& image);
+bool read_settings1(LinkState& link, ControllerImage& image);
+bool read_settings2(LinkState& link, ControllerImage& image);
 
 // Sends one write frame (low 8 bits of code and value) and reads the 3-byte
 // acknowledgement into WriteAck. Returns the bytes of acknowledgement read; 0

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace tarvex {
 
@@ -27,6 +28,23 @@ std::string format(const char* fmt, Args... args) {
     std::snprintf(buf, sizeof buf, fmt, args...);
     uselocale(previous);
     return buf;
+}
+
+// The decimal separator of list entries and compared values: a point in the
+// English interface, where "1,000 ms" would read as a thousand, the comma of
+// the original everywhere else.
+inline char decimal_separator(std::string_view language_code) {
+    return language_code == "ang" ? '.' : ',';
+}
+
+// The text with each decimal comma (a comma between two digits) written with
+// the separator; colons ("2:00", "0:05") and other commas stay.
+inline std::string with_decimal_separator(std::string text, char separator) {
+    for (std::size_t i = 1; i + 1 < text.size(); ++i)
+        if (text[i] == ',' && text[i - 1] >= '0' && text[i - 1] <= '9' && text[i + 1] >= '0' &&
+            text[i + 1] <= '9')
+            text[i] = separator;
+    return text;
 }
 
 }  // namespace tarvex

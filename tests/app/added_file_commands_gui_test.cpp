@@ -174,14 +174,12 @@ TEST_F(AddedFixture, CompareMarksTheDifferencesAndSendsOnlyWhenAsked) {
         SCOPED_TRACE(send);
         dialogs.file_names = {QString::fromStdString(tvs.string())};
         std::vector<std::string> marked;
-        int rows = 0;
         QTimer::singleShot(0, [&] {
             auto* d = qobject_cast<CompareDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(d, nullptr);
-            rows = d->table()->rowCount();
             for (const CompareRow& r : d->rows())
                 if (r.differs)
-                    marked.emplace_back(r.key);
+                    marked.emplace_back(r.key());
             port.clear_events();
             if (send)
                 d->send_button()->click();
@@ -189,10 +187,46 @@ TEST_F(AddedFixture, CompareMarksTheDifferencesAndSendsOnlyWhenAsked) {
                 d->reject();
         });
         window->run_command(cmd::CompareWithFile);
-        EXPECT_EQ(rows, 28);
         EXPECT_EQ(marked, (std::vector<std::string>{"LambdaDelay", "IgnitionType"}));
         EXPECT_EQ(writes().size(), send ? 28u : 0u);
     }
+}
+
+// Without an answering controller its column stays empty and the file
+// cannot be sent until it answers; the title names the file; the filter
+// leaves the differing row.
+TEST_F(AddedFixture, CompareShowsNoControllerValuesUntilItAnswers) {
+    start();
+    ticks(8);
+    const QString tvs = QString::fromStdString((dir / "c.tvs").string());
+    ControllerImage edited = program.image;
+    edited.SettingsBlock2[7] += 1;  // IgnitionType
+    std::ofstream(tvs.toStdString(), std::ios::binary) << settings_file_text(edited);
+    silent = true;
+    ticks(3);
+    dialogs.file_names = {tvs};
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<CompareDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        EXPECT_TRUE(d->windowTitle().endsWith(QStringLiteral(" - ") + tvs));
+        const auto column = [d](int c, bool shown_only) {
+            QString all;
+            for (int r = 0; r < d->table()->rowCount(); ++r)
+                if (!shown_only || !d->table()->isRowHidden(r))
+                    all += d->table()->item(r, c)->text() + QLatin1Char('|');
+            return all;
+        };
+        EXPECT_EQ(column(2, false), QString(d->table()->rowCount(), QLatin1Char('|')));
+        d->tick();
+        EXPECT_FALSE(d->send_button()->isEnabled());
+        silent = false;
+        d->tick();
+        EXPECT_TRUE(d->send_button()->isEnabled());
+        d->differences_only()->setChecked(true);
+        EXPECT_EQ(column(0, true), QStringLiteral("pol 46|"));
+        d->reject();
+    });
+    window->run_command(cmd::CompareWithFile);
 }
 
 // The picture is the client area at its real size.
@@ -233,7 +267,11 @@ TEST_F(AddedFixture, PlaybackShowsItsPlaceAndRefusesEveryWrite) {
         {cmd::Reset,
          [&] { window->current_view()->findChild<QPushButton*>("control126")->click(); }},
         {cmd::Reset,
-         [&] { CompareDialog(file_context(program), {}, nullptr).send_button()->click(); }},
+         [&] {
+             CompareDialog(file_context(program), QString(), {}, SettingsAnswer::Read, nullptr)
+                 .send_button()
+                 ->click();
+         }},
         {cmd::Readings, [&] { window->run_command(cmd::Open); }},
     };
     for (const auto& [view, command] : commands) {

@@ -19,6 +19,8 @@ TEST(CliOptions, CommandLines) {
         {{"status", "--port=COM2"}, true, ""},
         {{"--port", "COM1", "read", "a.tvs"}, true, ""},
         {{"--port", "COM1", "write", "a.tvs"}, true, ""},
+        {{"--port", "COM1", "write", "--force", "a.tvs"}, true, ""},
+        {{"--port", "COM1", "read", "--force", "a.tvs"}, false, "write only"},
         {{"--port", "COM1", "--lang", "pol", "compare", "a.tvs"}, true, ""},
         {{"--port", "COM1", "log", "--seconds", "2.5", "--csv", "d.csv"}, true, ""},
         {{"--help"}, true, ""},

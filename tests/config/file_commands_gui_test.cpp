@@ -122,6 +122,15 @@ TEST_F(FileFixture, OpenChecksThenSendsAndReportsEachFailure) {
     }
     EXPECT_EQ(controller.setting(7), 27);
 
+    // A controller that acknowledges every write and takes none: read back,
+    // the setting it does not hold is named.
+    controller = sim::SimController(2, 6, {0, 0, 0, 0, 0, 0, 1});
+    dialogs.messages.clear();
+    dialogs.file_names = {path("b.tvs")};
+    window->run_command(cmd::Open);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "S171\n\nThe controller does not hold: LambdaPoint.");
+
     // The controller stops answering: the first write fails with the message.
     silent = true;
     dialogs.messages.clear();
@@ -130,6 +139,20 @@ TEST_F(FileFixture, OpenChecksThenSendsAndReportsEachFailure) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("S170"));
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("S171"));
+}
+
+// Save As before the settings were read since the link came up (here: no
+// reply yet) says there is nothing to save, asks for no file and leaves an
+// existing one as it was.
+TEST_F(FileFixture, SaveRefusesSettingsNotReadSinceTheLinkCameUp) {
+    std::ofstream(dir / "car.tvs") << "keep me";
+    dialogs.file_names = {path("car.tvs")};
+    dialogs.answers = {true};
+    window->run_command(cmd::SaveAs);
+    EXPECT_EQ(dialogs.file_names.size(), 1u);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Nothing to save"));
+    EXPECT_EQ(read_all(dir / "car.tvs"), "keep me");
 }
 
 TEST_F(FileFixture, OpenReadsTheWholeFileWhateverItsSize) {

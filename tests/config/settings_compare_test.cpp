@@ -27,25 +27,18 @@ ControllerImage random_image(std::mt19937& rng) {
     return m;
 }
 
-std::string_view partner_of(std::string_view key) {
-    static const std::pair<std::string_view, std::string_view> partners[] = {
-        {"LambdaPoint", "LambdaType"},  {"LPGOnRPMLo", "LPGOnRPMHi"},
-        {"LPGOnRPMHi", "LPGOnRPMLo"},   {"CutOffRPMLo", "CutOffRPMHi"},
-        {"CutOffRPMHi", "CutOffRPMLo"}, {"LPGOffRPMLo", "LPGOffRPMHi"},
-        {"LPGOffRPMHi", "LPGOffRPMLo"},
-    };
-    for (const auto& [k, partner] : partners)
-        if (k == key)
-            return partner;
-    return {};
-}
-
-const CompareRow& row(const std::vector<CompareRow>& rows, std::string_view key) {
+// The part-th row of a setting.
+const CompareRow& row(const std::vector<CompareRow>& rows, std::string_view key, int part = 0) {
     for (const auto& r : rows)
-        if (r.key == key)
+        if (r.key() == key && part-- == 0)
             return r;
     ADD_FAILURE() << "no row " << key;
     return rows.front();
+}
+
+// A value's text, "?" after one that no list offers.
+std::string seen(const CompareValue& v) {
+    return v.text + (v.offered ? "" : "?");
 }
 
 }  // namespace
@@ -68,26 +61,22 @@ TEST(SettingsCompare, MarksExactlyTheDifferingKeys) {
                 file.values[k] + std::uniform_int_distribution<int>(1, 255)(rng));
             changed.insert(kSettings[k].key);
         }
-        const auto rows = compare_settings(file, controller, texts);
-        ASSERT_EQ(rows.size(), 28u);
+        // Every changed setting shows in a differing row, and a row differs
+        // only for a changed setting (or the switching point, which reads by
+        // the sensor type).
         std::set<std::string_view> marked;
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            EXPECT_EQ(rows[i].key, kSettings[i].key);
-            EXPECT_EQ(rows[i].file_value, file.values[i]);
-            EXPECT_EQ(rows[i].controller_value, setting_value(controller, kSettings[i]));
-            if (rows[i].differs)
-                marked.insert(rows[i].key);
+        for (const auto& r : compare_settings(file, &controller, texts, ',')) {
+            if (!r.differs)
+                continue;
+            bool cause = r.key() == "LambdaPoint" && changed.count("LambdaType");
+            for (std::size_t i : r.settings)
+                if (changed.count(kSettings[i].key)) {
+                    marked.insert(kSettings[i].key);
+                    cause = true;
+                }
+            EXPECT_TRUE(cause) << r.key();
         }
         EXPECT_EQ(marked, changed) << "round " << round;
-        // Equal values read the same, unless the text also depends on a key
-        // that differs (the sensor type for the switching point, the other
-        // byte of an engine-speed pair).
-        for (const auto& r : rows) {
-            const std::string_view partner = partner_of(r.key);
-            if (!r.differs && (partner.empty() || !changed.count(partner))) {
-                EXPECT_EQ(r.file_text(), r.controller_text()) << r.key;
-            }
-        }
     }
 }
 
@@ -113,6 +102,7 @@ TEST(SettingsCompare, ValuesAsTheViewsShowThem) {
     c.SettingsBlock1[block1::InjectDelay] = 3;
     c.SettingsBlock1[block1::LPGOnTemp] = 94;
     set_file("LPGOnTemp", 230);
+    set_file("EmulType", 0x80);
     c.SettingsBlock1[block1::TPSInert] = 1;
     c.SettingsBlock1[block1::Otwarcie_GAZU] = 50;
     c.SettingsBlock2[block2::AttMax] = 20;
@@ -121,82 +111,58 @@ TEST(SettingsCompare, ValuesAsTheViewsShowThem) {
     c.SettingsBlock2[block2::LPGOnRPMLo] = 16;
     c.SettingsBlock2[block2::LPGOnRPMHi] = 39;
     c.SettingsBlock2[block2::IgnitionType] = 9;
+    set_file("IgnitionType", 200);
     c.SettingsBlock2[block2::CutOffSteps] = 100;
     c.SettingsBlock2[block2::LPGOffRPMLo] = 83;
     c.SettingsBlock2[block2::LPGOffRPMHi] = 7;
     c.LiveFrame[live::AttInit] = 120;
-    const auto rows = compare_settings(f, c, numbered_texts("T"));
+    const auto rows = compare_settings(f, &c, numbered_texts("T"), ',');
 
+    // Check boxes, a list bit, the nibbles of LambdaType, the switching
+    // point by each side's own sensor type, the bits no control sets, an
+    // engine-speed pair as one row. "?" marks a value no list offers: its
+    // raw number (a pair's count), never a neighbouring entry.
     struct Case {
         std::string_view key;
+        int part;
         const char* file;
         const char* controller;
-    } cases[] = {
-        // The four-function checks (bit 2 inverted) and the bit-4 list.
-        {"Options", "[x] / [x] / [ ] / [x] / [x] / T83", "[ ] / [ ] / [x] / [ ] / [ ] / T82"},
-        {"LambdaType", "0,8-1,6 V / T85", "0-5 V + / T88"},
-        // The switching point's entries follow each side's own sensor type.
-        {"LambdaPoint", "1,20 T57", "2:00 T57"},
-        {"LambdaDelay", "", "1:00 T53"},
-        {"EmulType", "T61 / [ ] / T129", "T62 / [x] / T131"},
-        {"EmulBJ_TimeHi", "", "1,000 T55"},
-        {"EmulDO_TimeHi", "+18 / +20", "-12 / +2"},
-        {"InjectDelay", "", "0,3 T59"},
-        // 230 is 83 degrees, past the end of the list: nothing selected.
-        {"LPGOnTemp", "", "10 T128"},
-        {"AttMax", "+0 T122", "+20 T122"},
-        {"AttMin_BJ", "-0 T119", "-5 T119"},
-        {"AttInit", "0 T118", "120 T118"},
-        {"TPSJump", "0,0 T124", "0,1 T124"},
-        {"LPGOnRPMLo", "", "1500 T54"},
-        {"LPGOnRPMHi", "", "1500 T54"},
-        {"IgnitionType", "T64", "T72"},
-        {"CutOffSteps", "2 T126", "100 T126"},
-        {"LPGOffRPMLo", "4000 T127", "8000 T127"},
-        {"TPSInert", "", "0,04 T58"},
-        {"Otwarcie_GAZU", "", "5,0 T60"},
-    };
+    } cases[] = {{"Options", 0, "[x]", "[ ]"},          {"LambdaType", 0, "0,8-1,6 V", "0-5 V +"},
+                 {"LambdaPoint", 0, "1,20 T57", "22?"}, {"LambdaDelay", 0, "0?", "1:00 T53"},
+                 {"EmulType", 3, "0x80", "0x00"},       {"EmulBJ_TimeHi", 0, "0?", "1,000 T55"},
+                 {"LPGOnTemp", 0, "230?", "10 T128"},   {"TPSJump", 0, "0,0 T124", "7?"},
+                 {"LPGOnRPMLo", 0, "0?", "1500 T54"},   {"IgnitionType", 0, "200?", "T72"},
+                 {"LPGOffRPMLo", 0, "0?", "8000 T127"}};
     for (const auto& k : cases) {
-        const CompareRow& r = row(rows, k.key);
-        EXPECT_EQ(r.controller_text(), k.controller) << k.key;
-        if (*k.file) {
-            EXPECT_EQ(r.file_text(), k.file) << k.key;
-        }
+        const CompareRow& r = row(rows, k.key, k.part);
+        EXPECT_EQ(seen(r.file), k.file) << k.key << " " << k.part;
+        ASSERT_TRUE(r.controller);
+        EXPECT_EQ(seen(*r.controller), k.controller) << k.key << " " << k.part;
+        EXPECT_EQ(r.differs, std::string(k.file) != k.controller) << k.key << " " << k.part;
     }
-    // Zero in a one-based list shows its first entry, as in the views.
-    EXPECT_EQ(row(rows, "LambdaDelay").file_text(), "0:05 T53");
-    EXPECT_EQ(row(rows, "LPGOnTemp").file_text(), "");
-    EXPECT_EQ(row(rows, "LPGOnRPMLo").file_text(), "1500 T54");
+    EXPECT_EQ(row(rows, "LPGOnRPMLo").settings.size(), 2u);
+    // In English, decimal points.
+    const auto english = compare_settings(f, &c, numbered_texts("T"), '.');
+    EXPECT_EQ(row(english, "EmulBJ_TimeHi").controller->text, "1.000 T55");
+    // Without the controller's settings: nothing to show or compare.
+    for (const auto& r : compare_settings(f, nullptr, numbered_texts("T"), ','))
+        EXPECT_TRUE(!r.controller && !r.differs) << r.key();
 }
 
 TEST(SettingsCompare, LabelsAreThoseBesideTheControls) {
     const UiTexts texts = numbered_texts("T");
-    const auto rows = compare_settings(ParsedSettings{}, ControllerImage{}, texts);
+    const auto rows = compare_settings(ParsedSettings{}, nullptr, texts, ',');
     struct Case {
         std::string_view key;
-        const char* label;
-    } cases[] = {
-        {"Options", "T104 / T109 / T112 / T115 / T116 / T48"},
-        {"LambdaType", "T40 / T49"},
-        {"LambdaPoint", "T41"},
-        {"EmulType", "T43 / T39 / T117"},
-        {"EmulDO_TimeLo", "T101 / T102"},
-        {"LPGOnTemp", "T116"},
-        {"AttMax", "T108"},
-        {"AttMin", "T107"},
-        {"AttInit", "T104"},
-        {"LPGOnRPMHi", "T47"},
-        {"CutOffRPMLo", "T113"},
-        {"LPGOffRPMLo", "T115"},
-        {"AttMax_BJ", "T106"},
-        {"AttMin_BJ", "T105"},
-        {"Otwarcie_GAZU", "T52"},
-    };
+        int part;
+        int label;
+    } cases[] = {{"Options", 0, 104},   {"Options", 5, 48},        {"LambdaType", 1, 49},
+                 {"EmulType", 2, 117},  {"EmulDO_TimeLo", 1, 102}, {"AttInit", 0, 104},
+                 {"LPGOnRPMLo", 0, 47}, {"LPGOffRPMLo", 0, 115},   {"Otwarcie_GAZU", 0, 52}};
     for (const auto& c : cases)
-        EXPECT_EQ(row(rows, c.key).label(texts), c.label) << c.key;
-    for (const auto& r : rows) {
-        ASSERT_FALSE(r.parts.empty()) << r.key;
-        for (const auto& p : r.parts)
-            EXPECT_GE(p.label_slot, 0) << r.key;
-    }
+        EXPECT_EQ(row(rows, c.key, c.part).label_slot, c.label) << c.key << " " << c.part;
+    // One row per control; the bits no control sets only when one is set.
+    EXPECT_EQ(rows.size(), 35u);
+    for (const auto& r : rows)
+        EXPECT_GE(r.label_slot, 0) << r.key();
 }

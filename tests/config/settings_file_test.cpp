@@ -13,6 +13,7 @@
 
 #include "config/controller_commands.h"
 #include "config/settings_file.h"
+#include "config/settings_send.h"
 #include "link/file_access.h"
 #include "link/scripted_serial_port.h"
 #include "link/settings_table.h"
@@ -84,16 +85,14 @@ TEST(SettingsFile, ExactBytesAndRoundTripThroughAController) {
     const ParsedSettings parsed = parse_settings_file(text);
     ASSERT_TRUE(parsed.ok);
     other.port.clear_events();
-    EXPECT_EQ(send_settings(other.link, other.image, parsed), 28);
+    EXPECT_TRUE(send_and_confirm(other.link, other.image, parsed.values).confirmed());
+    // The 28 writes, then the three frames read back.
     const auto writes = other.port.writes();
-    ASSERT_EQ(writes.size(), 28u);
+    ASSERT_EQ(writes.size(), 31u);
     for (std::size_t i = 0; i < 28; ++i) {
         EXPECT_EQ(writes[i][1], kSettings[i].code) << i;
         EXPECT_EQ(writes[i][2], parsed.values[i]) << i;
     }
-    read_live(other.link, other.image);
-    read_settings1(other.link, other.image);
-    read_settings2(other.link, other.image);
     EXPECT_EQ(settings_file_text(other.image), text);
 }
 
@@ -142,11 +141,49 @@ TEST(SettingsFile, LoadingWithoutAControllerStopsAtTheFirstWrite) {
     LinkState link;
     link.port = &port;
     ControllerImage image;  // generation 1: nothing is sent
-    EXPECT_EQ(send_settings(link, image, parse_settings_file(kZeroFile)), 0);
+    const auto values = parse_settings_file(kZeroFile).values;
+    EXPECT_EQ(send_and_confirm(link, image, values).sent, 0);
     EXPECT_TRUE(port.writes().empty());
-    image.StatusFrame[2] = 0x26;  // generation 2 but silent
-    EXPECT_EQ(send_settings(link, image, parse_settings_file(kZeroFile)), 0);
+    image.StatusFrame[2] = 0x26;  // generation 2 but silent: nothing read back either
+    EXPECT_EQ(send_and_confirm(link, image, values).sent, 0);
     EXPECT_EQ(port.writes().size(), 1u);
+}
+
+// What the controller holds after the writes is read back afresh: a setting
+// acknowledged but not taken is named, a frame that does not come back is no
+// confirmation, however well the image before the writes agrees.
+TEST(SettingsFile, SentSettingsAreConfirmedByReadingThemBack) {
+    struct Case {
+        const char* what;
+        bool ignoring;                        // acknowledges every write, takes none
+        int silent_code, silent_times, sent;  // a command left unanswered so often
+        bool read_back;
+        std::vector<std::size_t> not_held;
+    } cases[] = {
+        {"all held", false, 0, 0, 28, true, {}},
+        {"IgnitionType acknowledged, not taken", true, 0, 0, 28, true, {18}},
+        {"block 1 on the third try", false, 3, 2, 28, true, {}},
+        {"block 2 never", false, 4, 99, 28, false, {}},
+    };
+    for (const auto& k : cases) {
+        Controller c;
+        ParsedSettings file = parse_settings_file(settings_file_text(c.image));
+        if (k.ignoring) {
+            file.values[18] = 9;
+            c.sim = sim::SimController(2, 6, {0, 0, 0, 0, 0, 0, 1});
+        }
+        int silent = k.silent_times;
+        c.port.set_responder([&](const Bytes& f) -> Bytes {
+            if (f[1] == k.silent_code && silent-- > 0)
+                return {};
+            auto r = c.sim.handle({f[0], f[1], f[2], f[3]}, 1.0);
+            return r ? r->bytes : Bytes{};
+        });
+        const SendOutcome out = send_and_confirm(c.link, c.image, file.values);
+        EXPECT_EQ(out.sent, k.sent) << k.what;
+        EXPECT_EQ(out.read_back, k.read_back) << k.what;
+        EXPECT_EQ(out.not_held, k.not_held) << k.what;
+    }
 }
 
 TEST(SettingsFile, FailedSavesLeaveTheOldFileUntouched) {

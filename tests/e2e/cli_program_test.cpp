@@ -130,7 +130,7 @@ TEST_F(CliAndProgram, ReadWritesTheFileTheProgramSaves) {
     ASSERT_TRUE(sim.ready());
     // Settings other than the factory's, so that every line counts.
     std::ofstream(dir / "changed.tvs", std::ios::binary) << all_changed_file();
-    CliRun r = cli({"--port", sim.link(), "write", path("changed.tvs")});
+    CliRun r = cli({"--port", sim.link(), "write", "--force", path("changed.tvs")});
     ASSERT_EQ(r.exit_code, 0) << r.err;
     r = cli({"--port", sim.link(), "read", path("cli.tvs")});
     ASSERT_EQ(r.exit_code, 0) << r.err;
@@ -178,7 +178,7 @@ TEST_F(CliAndProgram, WriteStopsWhereTheProgramStops) {
     // The cli's write on a controller rolling the same dice.
     SimProcess for_cli(sim_args);
     ASSERT_TRUE(for_cli.ready());
-    r = cli({"--port", for_cli.link(), "write", path("changed.tvs")});
+    r = cli({"--port", for_cli.link(), "write", "--force", path("changed.tvs")});
     EXPECT_EQ(r.exit_code, 6);
     const std::string key(kSettings[static_cast<std::size_t>(stop)].key);
     EXPECT_NE(r.err.find("acknowledge " + key + "= "), std::string::npos) << r.err;

@@ -143,11 +143,12 @@ TEST_F(Cli, ReadWriteAndCompareExitCodes) {
     changed = with_value(changed, "IgnitionType", 9);
     std::ofstream(dir / "changed.tvs", std::ios::binary) << changed;
     std::ofstream(dir / "bad.tvs", std::ios::binary) << "[Tarv_ex]\r\nVersion=1.3\r\n";
+    std::ofstream(dir / "odd.tvs", std::ios::binary) << with_value(factory, "IgnitionType", 200);
 
     // Compare: equal, then two keys marked.
     CliRun r = patient({"--port", port, "compare", path("factory.tvs")});
     EXPECT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_NE(r.out.find("0 of 28 settings differ"), std::string::npos);
+    EXPECT_NE(r.out.find("0 of 36 rows differ"), std::string::npos) << r.out;
     r = patient({"--port", port, "compare", path("changed.tvs")});
     EXPECT_EQ(r.exit_code, 1) << r.err;
     std::vector<std::string> marked;
@@ -164,6 +165,7 @@ TEST_F(Cli, ReadWriteAndCompareExitCodes) {
         const char* message;
     } refused[] = {{"write", "missing.tvs", "cannot open"},
                    {"write", "bad.tvs", "not a valid Tarvex settings file"},
+                   {"write", "odd.tvs", "no list of Tarvex offers: IgnitionType= 200;"},
                    {"compare", "bad.tvs", "not a valid Tarvex settings file"},
                    {"compare", "missing.tvs", "cannot open"}};
     for (const auto& f : refused) {
@@ -177,6 +179,8 @@ TEST_F(Cli, ReadWriteAndCompareExitCodes) {
     r = patient({"--port", port, "write", path("changed.tvs")});
     EXPECT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(saved(sim, "after-write.tvs"), changed);
+    r = patient({"--port", port, "write", "--force", path("odd.tvs")});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
 
     // A read that cannot be saved.
     r = patient({"--port", port, "read", path("no-such-folder/x.tvs")});
@@ -219,11 +223,15 @@ TEST_F(Cli, ControllersThatDoNotTakeSettings) {
          "write",
          6,
          "did not acknowledge Options= 0 (setting 1 of 28"},
+        // Every write acknowledged, none taken: read back, each is named.
+        {{"--no-pacing", "--ignore", "100%"}, "write", 6, "does not hold Options= 0: it holds 106"},
     };
     for (const auto& c : cases) {
         SimProcess sim(c.sim_args);
         ASSERT_TRUE(sim.ready());
-        const std::vector<std::string> args{"--port", sim.link(), c.command, path("any.tvs")};
+        std::vector<std::string> args{"--port", sim.link(), c.command, path("any.tvs")};
+        if (std::string(c.command) == "write")
+            args.push_back("--force");  // zeros that no list offers
         const bool silent = c.sim_args.front() == "--silence";
         const CliRun r = silent ? cli(args) : patient(args);
         EXPECT_EQ(r.exit_code, c.exit_code) << c.command << " " << c.sim_args.back();

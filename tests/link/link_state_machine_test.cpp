@@ -65,6 +65,7 @@ TEST_F(LinkFixture, StatusPollSequenceAndGoodReply) {
 TEST_F(LinkFixture, ThreeFailedPollsLoseTheLinkAndEveryFurtherFailureRepeatsIt) {
     fill_image();
     link.NoConnection = 0;
+    link.read_since_up = {true, true, true};
     // First two: counted quietly, the port stays open, nothing cleared.
     for (int i = 1; i <= 2; ++i) {
         port.clear_events();
@@ -85,6 +86,7 @@ TEST_F(LinkFixture, ThreeFailedPollsLoseTheLinkAndEveryFurtherFailureRepeatsIt) 
     EXPECT_EQ(link.FailedPolls, 2);
     EXPECT_EQ(link.PollPeriod, 500);
     EXPECT_EQ(link.PortOpen, 0);
+    EXPECT_FALSE(link.read_since_up.settings2);
     for (auto b : image.LiveFrame)
         EXPECT_EQ(b, 0);
     for (int i = 0; i < 14; ++i)
@@ -168,8 +170,10 @@ TEST_F(LinkFixture, ReadCommandsFillTheirFrames) {
     read_live(link, image);
     port.queue_reply(s1);
     read_settings1(link, image);
+    EXPECT_FALSE(link.read_since_up.all());
     port.queue_reply(s2);
-    read_settings2(link, image);
+    EXPECT_TRUE(read_settings2(link, image));
+    EXPECT_TRUE(link.read_since_up.all());
     const auto w = port.writes();
     ASSERT_EQ(w.size(), 3u);
     EXPECT_EQ(w[0], (Bytes{0x65, 0x02, 0x02, 0x69}));
@@ -185,6 +189,10 @@ TEST_F(LinkFixture, ReadCommandsFillTheirFrames) {
     EXPECT_EQ(ops(),
               (std::vector<Op>{Op::Open, Op::PurgeTransmit, Op::Write, Op::Read, Op::PurgeTransmit,
                                Op::Write, Op::Read, Op::PurgeTransmit, Op::Write, Op::Read}));
+    // Let go of the port (another is chosen): nothing counts as read.
+    close_port(link);
+    EXPECT_FALSE(link.read_since_up.live || link.read_since_up.settings1 ||
+                 link.read_since_up.settings2);
 }
 
 TEST_F(LinkFixture, BadReadRepliesLeaveTheFrame) {
@@ -207,8 +215,10 @@ TEST_F(LinkFixture, BadReadRepliesLeaveTheFrame) {
         l.FailedPolls = 1;
         ControllerImage img;
         img.LiveFrame.fill(0x5A);
+        l.read_since_up = {true, true, true};
         p.queue_reply(c.reply);
-        read_live(l, img);
+        EXPECT_FALSE(read_live(l, img));
+        EXPECT_TRUE(l.read_since_up.all());  // what was read stays read
         EXPECT_EQ(img.LiveFrame[0], 0x5A);
         EXPECT_EQ(img.LiveFrame[10], 0x5A);
         EXPECT_EQ(l.FailedPolls, 1);  // reads never count

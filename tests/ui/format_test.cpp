@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "ui/format.h"
 #include "support/decimal_comma_locale.h"
+#include "ui/format.h"
 
 using namespace tarvex;
 
@@ -42,4 +42,15 @@ TEST(Format, NumbersIgnoreTheUserLocale) {
     ASSERT_STREQ(printf_says, "0,45") << comma.name();
     for (const Case& c : cases())
         EXPECT_EQ(c.got, c.want) << comma.name();
+}
+
+// In the English interface decimal commas become points; nothing else
+// changes, in no language.
+TEST(Format, DecimalSeparatorOfTheLanguage) {
+    const char* const cases[][3] = {{"ang", "0,8-1,6", "0.8-1.6"},
+                                    {"ang", "2:00", "2:00"},
+                                    {"ang", "a, 1,b", "a, 1,b"},
+                                    {"pol", "6,375", "6,375"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(with_decimal_separator(c[1], decimal_separator(c[0])), c[2]) << c[0] << c[1];
 }

@@ -244,7 +244,8 @@ TEST_F(FileItems, ComparisonMarksTheDifferingSettingAndClosesWithoutWriting) {
         const std::size_t mark = sim_log().mark();
         file_item(FileItem::Compare);
         ASSERT_EQ(choose_file(kCompareTitle, c.file), "");
-        const std::string window = window_titled(kCompareTitle);
+        // The window's title names the file compared.
+        const std::string window = window_titled(kCompareTitle + " - " + c.file.string());
         ASSERT_FALSE(window.empty()) << "no comparison window; " << keep(shot(), "no-comparison");
         const WindowGeometry g = geometry(window);
         const QRect area(g.x, g.y, g.width, g.height);
@@ -264,6 +265,24 @@ TEST_F(FileItems, ComparisonMarksTheDifferingSettingAndClosesWithoutWriting) {
         EXPECT_TRUE(sim_log().writes_since(mark).empty())
             << "written:" << listed(sim_log().writes_since(mark));
     }
+}
+
+// With no controller, Save As says there is nothing to save, asks for no
+// file and leaves an existing one as it was.
+TEST_F(FileItems, SaveAsWithoutAControllerIsRefusedAndTheFileStays) {
+    StartOptions options = polish();
+    options.sim_args = {"--no-pacing", "--silence", "100%"};
+    start(options);
+    const fs::path saved = folder() / "car.tvs";
+    std::ofstream(saved, std::ios::binary) << "keep me";
+    file_item(FileItem::SaveAs);
+    const std::string message = window_titled("Nothing to save");
+    ASSERT_FALSE(message.empty()) << "no refusal; " << keep(shot(), "save-as");
+    focus_window(message);
+    press({"Return"});
+    ASSERT_TRUE(wait_until([&] { return other_windows().empty(); }))
+        << "the message did not close; " << keep(shot(), "not-closed");
+    EXPECT_EQ(contents(saved), "keep me");
 }
 
 TEST_F(FileItems, PictureIsTheClientAreaAtItsPixelSize) {

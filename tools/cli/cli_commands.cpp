@@ -8,6 +8,7 @@
 #include "cli/cli_session.h"
 #include "config/settings_compare.h"
 #include "config/settings_file.h"
+#include "config/settings_send.h"
 #include "gfx/text_codec.h"
 #include "link/file_access.h"
 #include "link/find_controller.h"
@@ -78,22 +79,66 @@ int read(Session& s, const CliOptions& o) {
     return kExitOk;
 }
 
+std::string key_value(std::size_t setting, std::uint8_t value) {
+    return std::string(kSettings[setting].key) + "= " + std::to_string(value);
+}
+
+std::string key_values(const std::vector<std::size_t>& settings, const ParsedSettings& file) {
+    std::string out;
+    for (std::size_t i : settings)
+        out += (out.empty() ? "" : ", ") + key_value(i, file.values[i]);
+    return out;
+}
+
 int write(Session& s, const CliOptions& o) {
     ParsedSettings parsed;
     int rc = load_file(o.file, parsed, s.err);
-    if (!rc)
-        rc = reach_controller(s, o, false);
     if (rc)
         return rc;
-    const int sent = send_settings(s.link, s.image, parsed);
-    if (sent == static_cast<int>(kSettings.size()))
+    if (const auto odd = settings_not_offered(parsed); !odd.empty() && !o.force) {
+        s.err << "tarvex-cli: " << o.file
+              << " holds values that no list of Tarvex offers: " << key_values(odd, parsed)
+              << "; nothing was sent (--force sends them all the same)\n";
+        return kExitFileRefused;
+    }
+    rc = reach_controller(s, o, false);
+    if (rc)
+        return rc;
+    const SendOutcome out = send_and_confirm(s.link, s.image, parsed.values);
+    if (out.confirmed())
         return kExitOk;
-    const SettingDef& d = kSettings[static_cast<std::size_t>(sent)];
-    s.err << "tarvex-cli: the controller did not acknowledge " << d.key << "= "
-          << static_cast<int>(parsed.values[static_cast<std::size_t>(sent)]) << " (setting "
-          << sent + 1 << " of " << kSettings.size() << ", write code " << static_cast<int>(d.code)
-          << "); the " << sent << " settings before it were sent\n";
+    const auto sent = static_cast<std::size_t>(out.sent);
+    if (sent < kSettings.size())
+        s.err << "tarvex-cli: the controller did not acknowledge "
+              << key_value(sent, parsed.values[sent]) << " (setting " << sent + 1 << " of "
+              << kSettings.size() << ", write code " << static_cast<int>(kSettings[sent].code)
+              << "); the " << sent << " settings before it were sent\n";
+    if (sent > 0 && !out.read_back)
+        s.err << "tarvex-cli: the controller's settings could not be read back: nothing "
+                 "confirms that it holds the settings sent\n";
+    for (std::size_t i : out.not_held)
+        s.err << "tarvex-cli: the controller does not hold " << key_value(i, parsed.values[i])
+              << ": it holds " << int{setting_value(s.image, kSettings[i])} << "\n";
     return kExitNotAcknowledged;
+}
+
+// The keys of a row and their values in an image, each joined by a space.
+std::string row_keys(const CompareRow& r) {
+    std::string out;
+    for (std::size_t i : r.settings)
+        out += (out.empty() ? "" : " ") + std::string(kSettings[i].key) + "=";
+    return out;
+}
+
+std::string row_values(const CompareRow& r, const ControllerImage& m) {
+    std::string out;
+    for (std::size_t i : r.settings)
+        out += (out.empty() ? "" : " ") + std::to_string(setting_value(m, kSettings[i]));
+    return out;
+}
+
+std::string shown(const CompareValue& v, Charset cs) {
+    return to_utf8(v.text, cs) + (v.offered ? "" : " (not in the list)");
 }
 
 int compare(Session& s, const CliOptions& o, std::ostream& out) {
@@ -109,15 +154,20 @@ int compare(Session& s, const CliOptions& o, std::ostream& out) {
     if (!load_language_file(lang_file, texts))
         s.err << "tarvex-cli: no language file " << lang_file << "; names and units left out\n";
     const Charset cs = o.language == "rus" ? Charset::Cyrillic : Charset::CentralEuropean;
+    const ControllerImage from_file = image_of_settings(parsed);
+    const auto rows = compare_settings(parsed, &s.image, texts, decimal_separator(o.language));
     int differing = 0;
     out << "\tsetting\tfile\tcontroller\tfile shows\tcontroller shows\tlabel\n";
-    for (const CompareRow& r : compare_settings(parsed, s.image, texts)) {
+    for (const CompareRow& r : rows) {
         differing += r.differs;
-        out << (r.differs ? "*" : "") << '\t' << r.key << "=\t" << int{r.file_value} << '\t'
-            << int{r.controller_value} << '\t' << to_utf8(r.file_text(), cs) << '\t'
-            << to_utf8(r.controller_text(), cs) << '\t' << to_utf8(r.label(texts), cs) << "\n";
+        std::string label = r.label_slot >= 0 ? to_utf8(texts[r.label_slot], cs)
+                                              : std::string(r.key()) + ": bits no control sets";
+        label.erase(label.find_last_not_of(' ') + 1);
+        out << (r.differs ? "*" : "") << '\t' << row_keys(r) << '\t' << row_values(r, from_file)
+            << '\t' << row_values(r, s.image) << '\t' << shown(r.file, cs) << '\t'
+            << shown(*r.controller, cs) << '\t' << label << "\n";
     }
-    out << differing << " of " << kSettings.size() << " settings differ\n";
+    out << differing << " of " << rows.size() << " rows differ\n";
     return differing ? kExitDiffers : kExitOk;
 }
 

@@ -20,9 +20,11 @@ Commands:
   status             show the controller's generation, version and the link state
   read FILE.tvs      save the controller's settings to FILE.tvs, as File > Save As does
   write FILE.tvs     send the settings of FILE.tvs to the controller, as File > Open
-                     does; stops at the first setting not acknowledged
-  compare FILE.tvs   list the 28 settings of FILE.tvs beside the controller's, the
-                     differing ones marked with "*" (tab-separated columns)
+                     does; stops at the first setting not acknowledged, then reads
+                     the settings back and checks that the controller holds them
+  compare FILE.tvs   list the settings of FILE.tvs beside the controller's, a line
+                     per control of the views, the differing ones marked with "*"
+                     (tab-separated columns)
   log --seconds N    record the readings for N seconds, polling as the Readings
                      view does, as CSV on standard output or into --csv FILE
   find [DEVICE...]   send one status command to each serial device present (or
@@ -34,8 +36,9 @@ Options:
   --port PORT        the serial port (required for every command but find)
   --seconds N        log: how long to record, in seconds
   --csv FILE         log: write the recording to FILE instead of standard output
-  --lang CODE        compare: names and units in this language (pol, ang, rus,
-                     lit, ita; default ang), from the Tarvex language files
+  --lang CODE        compare: names, units and decimals in this language (pol,
+                     ang, rus, lit, ita; default ang), from the Tarvex language files
+  --force            write: send a file holding values that no list offers
   --timeout-scale N  wait N times as long for each reply as the program does
                      (1 to 50, default 1), for a slow adapter or a busy machine
   --help             show this text
@@ -45,14 +48,16 @@ Exit codes:
   0  done; for compare, the file and the controller hold the same settings
   1  compare: some settings differ
   2  bad option or command line
-  3  the settings file cannot be read or is not a valid Tarvex settings file
+  3  the settings file cannot be read or is not a valid Tarvex settings file;
+     write: it holds values that no list offers (and --force was not given)
   4  the controller does not answer, or is not of generation 2 (needed to read
      or write settings); log: it never answered during the recording; find:
      it answered on no device
   5  the port cannot be opened: no such device, no permission, or in use by
      another program
-  6  write: the controller did not acknowledge a setting; the ones before it
-     were sent and stay in the controller
+  6  write: the controller did not acknowledge a setting (the ones before it
+     were sent and stay in the controller), does not hold a setting sent, or
+     its settings could not be read back
   7  the output (the .tvs file of read, the recording of log, Tarvex.ports of
      find) cannot be written
 )";
@@ -70,7 +75,7 @@ bool parse_seconds(const std::string& s, double& out) {
 
 bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, std::string& error) {
     std::vector<std::string> positional;
-    bool seconds_given = false, csv_given = false, lang_given = false;
+    bool seconds_given = false, csv_given = false, lang_given = false, force_given = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::string value;
@@ -113,6 +118,10 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
         } else if (name == "--version") {
             if (!flag(out.version))
                 return false;
+        } else if (name == "--force") {
+            if (!flag(out.force))
+                return false;
+            force_given = true;
         } else if (name == "--port") {
             if (!need())
                 return false;
@@ -183,6 +192,10 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
     }
     if (out.command != "log" && (seconds_given || csv_given)) {
         error = std::string(seconds_given ? "--seconds" : "--csv") + " belongs to log only";
+        return false;
+    }
+    if (out.command != "write" && force_given) {
+        error = "--force belongs to write only";
         return false;
     }
     if (out.command != "compare" && lang_given) {

@@ -29,6 +29,7 @@ struct CliOptions {
     std::string csv;                   // log: the CSV file; standard output when empty
     std::string language = "ang";      // compare: the language of names and units
     int timeout_scale = 1;             // how many times the link's timeouts to wait
+    bool force = false;                // write: send values that no list offers
 };
 
 // Reads the command line (without the program name). Options and the

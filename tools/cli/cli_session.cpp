@@ -9,6 +9,7 @@
 
 #include "cli/cli_options.h"
 #include "link/port_names.h"
+#include "link/settings_read.h"
 
 namespace tarvex::cli {
 
@@ -19,22 +20,6 @@ int com_number(std::string s) {
         return 0;
     return s[3] >= '1' && s[3] <= '4' ? s[3] - '0' : 0;
 }
-
-namespace {
-
-// Reads one frame until a good reply arrives, at most three times.
-bool read_good(LinkState& link, ControllerImage& image, void (*read)(LinkState&, ControllerImage&),
-               std::uint8_t& mark) {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        mark = 0;
-        read(link, image);
-        if (mark == kFrameMark)
-            return true;
-    }
-    return false;
-}
-
-}  // namespace
 
 std::string open_failure_text(const std::string& device, int error) {
     switch (error) {
@@ -102,9 +87,7 @@ int Session::require_generation_2() {
 }
 
 int Session::read_settings() {
-    if (!read_good(link, image, read_live, image.LiveFrame[0]) ||
-        !read_good(link, image, read_settings1, image.SettingsBlock1[0]) ||
-        !read_good(link, image, read_settings2, image.SettingsBlock2[0])) {
+    if (!read_settings_afresh(link, image)) {
         err << "tarvex-cli: the controller on " << device << " did not send its settings\n";
         return kExitNoAnswer;
     }

@@ -23,8 +23,8 @@ struct Session {
     int connect();
     // kExitOk for a generation-2 controller, else kExitNoAnswer with a message.
     int require_generation_2();
-    // Reads the live frame and both settings blocks, each until a good reply
-    // or three tries; kExitOk or kExitNoAnswer.
+    // Reads the live frame and both settings blocks afresh, each until a good
+    // reply or a few tries; kExitOk or kExitNoAnswer.
     int read_settings();
 
     std::ostream& err;

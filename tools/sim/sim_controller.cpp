@@ -193,7 +193,7 @@ std::optional<Reply> SimController::handle(const std::array<std::uint8_t, 4>& fr
             factory_reset();
         if (value == kCommandStartLearning)
             engine_.start_learning(t);
-    } else {
+    } else if (!roll(faults_.ignore)) {
         settings_[static_cast<std::size_t>(code)] = static_cast<std::uint8_t>(value);
     }
     return faulty(with_checksum({kFrameMark, static_cast<std::uint8_t>(value)}), true);

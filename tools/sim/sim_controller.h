@@ -19,6 +19,7 @@ struct FaultRates {
     double short_reply = 0;   // the frame cut short
     double late = 0;          // the reply after the host has given up
     double no_ack = 0;        // a write applied but not acknowledged
+    double ignore = 0;        // a write acknowledged but not applied
 };
 
 struct Reply {

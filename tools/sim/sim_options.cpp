@@ -79,6 +79,7 @@ Faults, each at a RATE given as a fraction (0.1) or a percentage (10%):
   --late RATE          a reply sent only after the host has given up waiting
   --late-ms MS         how late a late reply is, 0 to 10000 (default 400)
   --no-ack RATE        a write applied but not acknowledged
+  --ignore RATE        a write acknowledged but not applied
   --seed N             seed of the fault dice (default 1)
   --verbose            log every frame to standard error
   --help               show this text
@@ -217,6 +218,9 @@ bool parse_sim_options(const std::vector<std::string>& args, SimOptions& out, st
                 return false;
         } else if (name == "--no-ack") {
             if (!rate(out.faults.no_ack))
+                return false;
+        } else if (name == "--ignore") {
+            if (!rate(out.faults.ignore))
                 return false;
         } else {
             error = "unknown option '" + args[i] + "'";
