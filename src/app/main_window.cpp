@@ -373,8 +373,8 @@ void MainWindow::run_command(int id) {
     }
 }
 
-void MainWindow::compare_file(const QString& name) {
-    added_->compare_file(name, view_.data());
+void MainWindow::compare_file(const std::string& path) {
+    added_->compare_file(path, view_.data());
 }
 
 void MainWindow::paint_sequence() {

@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "support/listed_devices.h"
+#include "support/scripted_dialogs.h"
 #include "support/shell_test.h"
 
 using namespace tarvex;
@@ -22,11 +23,13 @@ namespace {
 
 struct PortMenu : tarvex::testing::ShellTest {
     tarvex::testing::ListedDevices listing;
+    tarvex::testing::ScriptedDialogs dialogs;
 
     void SetUp() override {
         ShellTest::SetUp();
         silent = true;
         program.serial_devices = &listing;
+        program.dialogs = &dialogs;
     }
     QMenu* menu() { return window->tarvex_menu_bar()->port_menu(); }
     // Opens the pop-up as the user does and returns its items' texts.
@@ -125,4 +128,18 @@ TEST_F(PortMenu, ChoosingADeviceAssignsItToTheSelectedPortAtTheNextPoll) {
     poll_status(program.link, program.image);
     ASSERT_FALSE(port.events().empty());
     EXPECT_EQ(port.events()[0].device, "/dev/ttyUSB4");
+}
+
+// A ports file that may not be written is kept, and the window says why.
+TEST_F(PortMenu, APortsFileNotWrittenIsKeptAndSaidInTheWindow) {
+    std::ofstream(dir / kPortsFileName) << "COM1=/dev/ttyUSB4\n";
+    std::filesystem::permissions(dir / kPortsFileName, std::filesystem::perms::owner_read);
+    listing.now = {{"/dev/ttyACM0", "/dev/ttyACM0", "", "", ""}};
+    open_window();
+    open_menu();
+    item("/dev/ttyACM0")->trigger();
+    EXPECT_EQ(ports_file(), "COM1=/dev/ttyUSB4\n");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.endsWith(QStringLiteral(": Permission denied")))
+        << dialogs.messages[0].text.toStdString();
 }
