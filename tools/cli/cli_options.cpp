@@ -28,7 +28,7 @@ Commands:
 
 Options:
   --port PORT        the serial port (required for every command)
-  --seconds N        log: how long to record, in seconds
+  --seconds N        log: how long to record, in seconds (at least 0.05)
   --csv FILE         log: write the recording to FILE instead of standard output
   --lang CODE        compare: names and units in this language (pol, ang, rus,
                      lit, ita; default ang), from the Tarvex language files
@@ -48,16 +48,26 @@ Exit codes:
      another program
   6  write: the controller did not acknowledge a setting; the ones before it
      were sent and stay in the controller
-  7  the output (the .tvs file of read, the recording of log) cannot be written
+  7  the output (the .tvs file of read, the recording of log, what status and
+     compare print) cannot be written; a reader that stops reading early
+     (tarvex-cli log | head) is no failure: the command ends quietly
 )";
 }
 
 namespace {
 
+// At least one poll period, so that a log polls at least once.
 bool parse_seconds(const std::string& s, double& out) {
     const auto r = std::from_chars(s.data(), s.data() + s.size(), out);
-    return r.ec == std::errc() && r.ptr == s.data() + s.size() && std::isfinite(out) && out > 0 &&
-           out <= 1e7;
+    return r.ec == std::errc() && r.ptr == s.data() + s.size() && std::isfinite(out) &&
+           out >= 0.05 && out <= 1e7;
+}
+
+bool known_language(const std::string& code) {
+    for (const char* known : {"pol", "ang", "rus", "lit", "ita"})
+        if (code == known)
+            return true;
+    return false;
 }
 
 }  // namespace
@@ -115,7 +125,7 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
             if (!need())
                 return false;
             if (!parse_seconds(value, out.seconds)) {
-                error = "bad value for --seconds: '" + value + "' (a number of seconds above 0)";
+                error = "bad value for --seconds: '" + value + "' (0.05 to 10000000 seconds)";
                 return false;
             }
             seconds_given = true;
@@ -137,6 +147,10 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
         } else if (name == "--lang") {
             if (!need())
                 return false;
+            if (!known_language(value)) {
+                error = "bad value for --lang: '" + value + "' (pol, ang, rus, lit or ita)";
+                return false;
+            }
             out.language = value;
             lang_given = true;
         } else {
