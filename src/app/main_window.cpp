@@ -19,6 +19,7 @@
 #include "app/view_factory.h"
 #include "app/views.h"
 #include "link/port_names.h"
+#include "ui/local_file_name.h"
 #include "ui/template_view.h"
 #include "ui/ui_text_qt.h"
 #include "ui/user_dialogs.h"
@@ -44,7 +45,7 @@ MainWindow::MainWindow(Program& program, DesktopProbe desktop)
     init_resources();
     if (!program_.dialogs) {
         own_dialogs_ =
-            std::make_unique<QtUserDialogs>(QString::fromStdString(program_.DocumentsDirectory));
+            std::make_unique<QtUserDialogs>(shown_file_name(program_.DocumentsDirectory));
         program_.dialogs = own_dialogs_.get();
     }
     if (!program_.serial_devices) {

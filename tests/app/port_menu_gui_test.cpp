@@ -140,6 +140,5 @@ TEST_F(PortMenu, APortsFileNotWrittenIsKeptAndSaidInTheWindow) {
     item("/dev/ttyACM0")->trigger();
     EXPECT_EQ(ports_file(), "COM1=/dev/ttyUSB4\n");
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.endsWith(QStringLiteral(": Permission denied")))
-        << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs.messages[0].text.endsWith(QStringLiteral(": Permission denied")));
 }

@@ -1,12 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "app/start_arguments.h"
-
-using namespace tarvex;
 
 // The settings file is taken out as the bytes given, whatever it looks like;
 // Qt sees only what is left.
@@ -26,12 +21,10 @@ TEST(StartArguments, TheFileIsTakenBeforeQtSeesTheCommandLine) {
         std::vector<char*> argv{const_cast<char*>("tarvex")};
         for (auto& a : c.args)
             argv.push_back(a.data());
-        const StartArguments s = parse_start_arguments(static_cast<int>(argv.size()), argv.data());
+        const auto s = tarvex::parse_start_arguments(static_cast<int>(argv.size()), argv.data());
         std::string qt;
-        for (std::size_t i = 1; i + 1 < s.qt_argv.size(); ++i)
+        for (std::size_t i = 1; s.qt_argv[i]; ++i)
             qt += s.qt_argv[i] + std::string(" ");
-        EXPECT_EQ(s.file, c.file) << c.args[0];
-        EXPECT_EQ(qt, c.qt) << c.args[0];
-        EXPECT_FALSE(s.help) << c.args[0];
+        EXPECT_EQ(s.file + " | " + qt, c.file + " | " + c.qt);
     }
 }

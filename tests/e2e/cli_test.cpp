@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <sstream>
 
 #include "e2e/cli_process.h"
@@ -251,9 +250,8 @@ TEST_F(Cli, ExitCodesOfValuesAndOutputs) {
     const std::string log = path("sim.log");
     SimProcess sim({"--no-pacing", "--verbose"}, {}, log);
     ASSERT_TRUE(sim.ready());
-    const std::string tvs = path("f.tvs");
+    const std::string tvs = path("f.tvs"), fifo = path("fifo");
     saved(sim, "f.tvs");
-    const std::string fifo = path("fifo");
     ::mkfifo(fifo.c_str(), 0644);
     struct Case {
         std::vector<std::string> args;
@@ -270,7 +268,6 @@ TEST_F(Cli, ExitCodesOfValuesAndOutputs) {
         {{"log", "--seconds", "0.3", "--csv", fifo}, "", 7, "not a regular file"},
         {{"compare", path("missing.tvs")}, "", 3, "missing.tvs: No such file or directory"},
         {{"log", "--seconds", "0.3"}, "|", 0, ""},
-        {{"status"}, "|", 0, ""},
         {{"log", "--seconds", "0.3"}, "-", 0, ""},
     };
     for (const Case& c : cases) {
@@ -278,17 +275,13 @@ TEST_F(Cli, ExitCodesOfValuesAndOutputs) {
         args.insert(args.end(), c.args.begin(), c.args.end());
         const CliRun r = run_cli(args, dir.string(), c.to);
         EXPECT_EQ(r.exit_code, c.exit_code) << c.args[0] << " > " << c.to << ": " << r.err;
-        if (*c.err) {
-            EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
-        } else {
-            EXPECT_EQ(r.err, "");
-        }
+        EXPECT_TRUE(*c.err ? r.err.find(c.err) != std::string::npos : r.err.empty()) << r.err;
     }
     // Only the read commands reached the controller: no output went down the line.
-    const std::set<std::string> reads{"65 01 01 67", "65 02 02 69", "65 03 03 6B", "65 04 04 6D"};
+    const std::string reads = "|65 01 01 67|65 02 02 69|65 03 03 6B|65 04 04 6D|";
     std::istringstream lines(read_all(log));
     for (std::string line; std::getline(lines, line);)
         if (const auto at = line.find(" <- "); at != std::string::npos) {
-            EXPECT_EQ(reads.count(line.substr(at + 4)), 1u) << line;
+            EXPECT_NE(reads.find("|" + line.substr(at + 4) + "|"), std::string::npos) << line;
         }
 }

@@ -113,34 +113,3 @@ TEST(ProgramExit, ASignalEndsTheProgramAsExitDoesAndFreesThePort) {
         fs::remove_all(folder);
     }
 }
-
-// Without a display the program answers --help and --version, and says in one
-// line why it cannot start instead of Qt's abort.
-TEST(ProgramStart, WithoutADisplay) {
-    struct Case {
-        const char* command;
-        int exit_code;
-        const char* output;
-    } cases[] = {
-        {"--version", 0, "tarvex 2.06\n"},
-        {"--help", 0, "Usage: tarvex [--help | --version] [--] [FILE.tvs]\n"},
-        {"a.tvs", 1,
-         "tarvex: no display (DISPLAY is not set): start it on a desktop; tarvex-cli "
-         "works without one\n"},
-        {"-display :9997", 1, "tarvex: cannot open a window on the display :9997\n"},
-    };
-    for (const Case& c : cases) {
-        FILE* p = ::popen(("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " TARVEX_PATH " " +
-                           std::string(c.command) + " 2>&1")
-                              .c_str(),
-                          "r");
-        ASSERT_NE(p, nullptr);
-        std::string out(4096, '\0');
-        out.resize(std::fread(out.data(), 1, out.size(), p));
-        if (c.exit_code == 0)  // the first line; a failure is told in one
-            out.resize(out.find('\n') + 1);
-        const int status = ::pclose(p);
-        EXPECT_EQ(WEXITSTATUS(status), c.exit_code) << c.command;
-        EXPECT_EQ(out, c.output) << c.command;
-    }
-}
