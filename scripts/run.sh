@@ -7,6 +7,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh --program
+if [ -x build/bin/tarvex ] && [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+    echo "run.sh: no display (DISPLAY is not set): Tarvex needs a desktop; build/bin/tarvex-cli works without one" >&2
+    exit 1
+fi
 mkdir -p build/run
 cd build/run
 ../bin/tarvex-sim --link "$PWD/sim-tty" --ports-file Tarvex.ports &

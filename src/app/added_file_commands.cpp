@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/added_file_commands.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QTimer>
@@ -11,12 +13,26 @@
 #include "app/program.h"
 #include "app/view_factory.h"
 #include "config/compare_dialog.h"
+#include "link/file_access.h"
 #include "link/playback_port.h"
 #include "ui/added_texts.h"
+#include "ui/local_file_name.h"
 #include "ui/ui_text_qt.h"
 #include "ui/user_dialogs.h"
 
 namespace tarvex {
+
+namespace {
+
+// "tarvex-2026-12-07-1930.png": a name of its own each minute, sorting by time.
+QString default_file_name(UserDialogs::FileKind kind) {
+    return QStringLiteral("tarvex-%1.%2")
+        .arg(
+            QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmm")),
+            kind == UserDialogs::FileKind::Picture ? QStringLiteral("png") : QStringLiteral("csv"));
+}
+
+}  // namespace
 
 AddedFileCommands::AddedFileCommands(Program& program, QWidget* client)
     : program_(program), client_(client), session_(program.link, program.image) {
@@ -47,7 +63,7 @@ std::array<QString, 4> AddedFileCommands::menu_texts() const {
 
 QString AddedFileCommands::title_suffix() const {
     auto file_name = [](const std::string& path) {
-        return QFileInfo(QString::fromStdString(path)).fileName();
+        return QFileInfo(shown_file_name(path)).fileName();
     };
     QString suffix;
     if (session_.recording())
@@ -85,8 +101,8 @@ bool AddedFileCommands::run(int id, QWidget* owner) {
     }
 }
 
-void AddedFileCommands::compare_file(const QString& name, QWidget* owner) {
-    compare_with_named_file(file_context(program_), name, owner);
+void AddedFileCommands::compare_file(const std::string& path, QWidget* owner) {
+    compare_with_named_file(file_context(program_), path, owner);
 }
 
 void AddedFileCommands::update_checks() {
@@ -107,11 +123,12 @@ void AddedFileCommands::record(QWidget* owner) {
     }
     UserDialogs& dialogs = *program_.dialogs;
     const QString name =
-        dialogs.save_file_of(owner, added(added_slot::Record), UserDialogs::FileKind::Recording);
+        dialogs.save_file_of(owner, added(added_slot::Record), UserDialogs::FileKind::Recording,
+                             default_file_name(UserDialogs::FileKind::Recording));
     if (name.isEmpty())
         return;
     std::string error;
-    if (!session_.start_recording(name.toStdString(), error))
+    if (!session_.start_recording(local_file_name(name), error))
         dialogs.message(owner, UserDialogs::Icon::Warning, added(added_slot::RecordingCaption),
                         added(added_slot::RecordFailed) +
                             QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
@@ -138,7 +155,7 @@ void AddedFileCommands::play(QWidget* owner) {
     if (name.isEmpty())
         return;
     std::string error;
-    if (!session_.start_playback(name.toStdString(), error))
+    if (!session_.start_playback(local_file_name(name), error))
         dialogs.message(owner, UserDialogs::Icon::Warning, added(added_slot::RecordingCaption),
                         added(added_slot::PlaybackFailed) +
                             QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
@@ -146,15 +163,25 @@ void AddedFileCommands::play(QWidget* owner) {
 }
 
 void AddedFileCommands::save_picture(QWidget* owner) {
+    // The client area as the fitter sees it when choosing the command, at its
+    // real pixel size; the view goes on while the dialog is open.
+    const QPixmap picture = client_->grab();
     UserDialogs& dialogs = *program_.dialogs;
     const QString name =
-        dialogs.save_file_of(owner, added(added_slot::Picture), UserDialogs::FileKind::Picture);
+        dialogs.save_file_of(owner, added(added_slot::Picture), UserDialogs::FileKind::Picture,
+                             default_file_name(UserDialogs::FileKind::Picture));
     if (name.isEmpty())
         return;
-    // The client area as the fitter sees it, at its real pixel size.
-    if (!client_->grab().save(name, "PNG"))
+    // Written as settings files are: beside the target, then renamed over it.
+    QByteArray png;
+    QBuffer buffer(&png);
+    std::string error = "cannot encode the picture";
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG") ||
+        !write_file_atomically(local_file_name(name), std::string_view(png.constData(), png.size()),
+                               error))
         dialogs.message(owner, UserDialogs::Icon::Warning, QStringLiteral("Tarvex"),
-                        added(added_slot::PictureFailed) + QStringLiteral("\n\n") + name);
+                        added(added_slot::PictureFailed) +
+                            QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
 }
 
 void AddedFileCommands::stop_all() {

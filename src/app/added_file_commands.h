@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <array>
+#include <string>
 
 #include "app/link_session.h"
 
@@ -27,8 +28,9 @@ class AddedFileCommands final : public QObject {
 
     // Runs the command if it is one of the added ones; false otherwise.
     bool run(int id, QWidget* owner);
-    // Compares a settings file already chosen (opened from the desktop).
-    void compare_file(const QString& name, QWidget* owner);
+    // Compares a settings file already chosen (opened from the desktop),
+    // named by the bytes the system gave.
+    void compare_file(const std::string& path, QWidget* owner);
     // What the window title adds while recording and while a recording
     // plays (with the playing position and length); empty otherwise.
     QString title_suffix() const;

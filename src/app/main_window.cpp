@@ -14,13 +14,14 @@
 #include "app/port_menu_devices.h"
 #include "app/program_settings.h"
 #include "app/qt_serial_devices.h"
-#include "ui/qt_translation.h"
 #include "app/resources.h"
 #include "app/view_factory.h"
 #include "app/views.h"
 #include "link/port_names.h"
 #include "link/posix_serial_port.h"
+#include "ui/local_file_name.h"
 #include "ui/playback_refusal.h"
+#include "ui/qt_translation.h"
 #include "ui/template_view.h"
 #include "ui/ui_text_qt.h"
 #include "ui/user_dialogs.h"
@@ -46,7 +47,7 @@ MainWindow::MainWindow(Program& program, DesktopProbe desktop)
     init_resources();
     if (!program_.dialogs) {
         own_dialogs_ =
-            std::make_unique<QtUserDialogs>(QString::fromStdString(program_.DocumentsDirectory));
+            std::make_unique<QtUserDialogs>(shown_file_name(program_.DocumentsDirectory));
         program_.dialogs = own_dialogs_.get();
     }
     if (!program_.serial_devices) {
@@ -383,8 +384,8 @@ void MainWindow::run_command(int id) {
     }
 }
 
-void MainWindow::compare_file(const QString& name) {
-    added_->compare_file(name, view_.data());
+void MainWindow::compare_file(const std::string& path) {
+    added_->compare_file(path, view_.data());
 }
 
 void MainWindow::paint_sequence() {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/program.h"
 #include "ui/view_widget.h"
@@ -35,8 +36,8 @@ class MainWindow final : public QMainWindow {
 
     void run_command(int id);
     // Shows the comparison of a settings file with the controller (a file
-    // opened from the desktop).
-    void compare_file(const QString& name);
+    // opened from the desktop), named by the bytes the system gave.
+    void compare_file(const std::string& path);
     AddedFileCommands& added_commands() { return *added_; }
     // What the window does on every paint from the window system.
     void paint_sequence();

@@ -14,6 +14,7 @@
 #include "link/port_problem.h"
 #include "link/ports_file.h"
 #include "link/serial_devices.h"
+#include "ui/local_file_name.h"
 #include "ui/user_dialogs.h"
 
 namespace tarvex {
@@ -75,8 +76,20 @@ void PortMenuDevices::choose(const std::string& device) {
         current = device;
     }
     std::string error;
-    if (!assign_port_device(p.StartDirectory + "/" + kPortsFileName, port, device, &error))
-        std::fprintf(stderr, "tarvex: cannot write %s: %s\n", kPortsFileName, error.c_str());
+    const std::string path = p.StartDirectory + "/" + kPortsFileName;
+    if (!assign_port_device(path, port, device, &error)) {
+        std::fprintf(stderr, "tarvex: cannot write %s: %s\n", path.c_str(), error.c_str());
+        p.dialogs->message(
+            bar_->window(), UserDialogs::Icon::Warning, QCoreApplication::translate("Port", "Port"),
+            QCoreApplication::translate(
+                "Port",
+                "COM %1 stands for %2 until Tarvex ends, but %3 could not be "
+                "written, so this is not kept.")
+                    .arg(port)
+                    .arg(shown_file_name(device), QString::fromLatin1(kPortsFileName)) +
+                QStringLiteral("\n\n%1: %2")
+                    .arg(shown_file_name(path), QString::fromStdString(error)));
+    }
     show_port_devices();
 }
 

@@ -17,6 +17,7 @@
 
 #include "ui/added_texts.h"
 #include "ui/format.h"
+#include "ui/local_file_name.h"
 #include "ui/playback_refusal.h"
 #include "ui/ui_text_qt.h"
 
@@ -196,10 +197,14 @@ void CompareDialog::send() {
     accept();
 }
 
-void compare_with_named_file(const FileContext& p, const QString& name, QWidget* owner) {
+void compare_with_named_file(const FileContext& p, const std::string& path, QWidget* owner) {
     ParsedSettings parsed;
-    if (!read_settings_file(name.toStdString(), parsed)) {
-        p.dialogs.message(owner, UserDialogs::Icon::Warning, kIoError, ui_text(p.texts, 167));
+    std::string error;
+    if (!read_settings_file(path, parsed, &error)) {
+        p.dialogs.message(
+            owner, UserDialogs::Icon::Warning, kIoError,
+            ui_text(p.texts, 167) + QStringLiteral("\n\n%1: %2")
+                                        .arg(shown_file_name(path), QString::fromStdString(error)));
         return;
     }
     if (!parsed.ok) {
@@ -208,7 +213,8 @@ void compare_with_named_file(const FileContext& p, const QString& name, QWidget*
         return;
     }
     const SettingsAnswer answer = poll_and_read_settings(p.link, p.image);
-    CompareDialog dialog(p, name, std::move(parsed), answer, owner);
+    CompareDialog dialog(p, QFileInfo(shown_file_name(path)).absoluteFilePath(), std::move(parsed),
+                         answer, owner);
     dialog.exec();
 }
 
@@ -216,7 +222,7 @@ void compare_with_file(const FileContext& p, QWidget* owner) {
     const QString name = p.dialogs.open_file_name(
         owner, ui_string(p.texts, added_text(p.texts.texts, added_slot::CompareTitle)));
     if (!name.isEmpty())
-        compare_with_named_file(p, name, owner);
+        compare_with_named_file(p, local_file_name(name), owner);
 }
 
 }  // namespace tarvex

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QTimer>
 
+#include <string>
 #include <vector>
 
 #include "config/file_commands.h"
@@ -58,7 +59,8 @@ class CompareDialog final : public QDialog {
 // File > Compare with file...: asks for a settings file, checks it as Open
 // does, reads what the controller holds now and shows the comparison.
 void compare_with_file(const FileContext& context, QWidget* owner);
-// The same for a file already chosen (a file opened from the desktop).
-void compare_with_named_file(const FileContext& context, const QString& name, QWidget* owner);
+// The same for a file already chosen (a file opened from the desktop), named
+// by the bytes the system gave.
+void compare_with_named_file(const FileContext& context, const std::string& path, QWidget* owner);
 
 }  // namespace tarvex

@@ -8,6 +8,7 @@
 #include "config/settings_file.h"
 #include "gfx/text_codec.h"
 #include "link/file_access.h"
+#include "ui/local_file_name.h"
 #include "ui/ui_text_qt.h"
 
 namespace tarvex {
@@ -80,7 +81,7 @@ void save_controller_settings(const FileContext& p, QWidget* owner) {
     if (!settings_read(p, owner))
         return;
     std::string error;
-    if (!write_file_atomically(name.toStdString(), settings_file_text(p.image), error))
+    if (!write_file_atomically(local_file_name(name), settings_file_text(p.image), error))
         dialogs.message(owner, UserDialogs::Icon::Warning, kIoError,
                         ui_text(p.texts, 167) +
                             QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
@@ -92,8 +93,11 @@ void load_controller_settings(const FileContext& p, QWidget* owner) {
     if (name.isEmpty())
         return;
     ParsedSettings parsed;
-    if (!read_settings_file(name.toStdString(), parsed)) {
-        dialogs.message(owner, UserDialogs::Icon::Warning, kIoError, ui_text(p.texts, 167));
+    std::string error;
+    if (!read_settings_file(local_file_name(name), parsed, &error)) {
+        dialogs.message(owner, UserDialogs::Icon::Warning, kIoError,
+                        ui_text(p.texts, 167) +
+                            QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
         return;
     }
     if (!parsed.ok) {

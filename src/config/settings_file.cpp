@@ -37,13 +37,13 @@ constexpr std::size_t kMaxToken = 29;
 ParsedSettings parse(TextScanner& in) {
     ParsedSettings r;
     const auto& expected = settings_file_tokens();
-    // One character more than a token may have tells a longer one.
+    // A longer token is a mismatch, told at its 30th character.
     std::string tok;
     for (std::size_t i = 0; i < 3; ++i)
-        if (!in.word(tok, kMaxToken + 1) || tok.size() > kMaxToken || tok != expected[i])
+        if (!in.short_word(tok, kMaxToken) || tok != expected[i])
             return r;
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
-        if (!in.word(tok, kMaxToken + 1) || tok.size() > kMaxToken || tok != expected[3 + i])
+        if (!in.short_word(tok, kMaxToken) || tok != expected[3 + i])
             return r;
         // The low 8 bits of the number, whatever its length.
         unsigned v = 0;
@@ -63,10 +63,18 @@ ParsedSettings parse_settings_file(std::string_view text) {
     return parse(in);
 }
 
-bool read_settings_file(const std::string& path, ParsedSettings& settings) {
+bool read_settings_file(const std::string& path, ParsedSettings& settings, std::string* error) {
     FileReader file;
-    if (!file.open(path))
+    if (!file.open(path)) {
+        if (error)
+            *error = file.error();
         return false;
+    }
+    // A settings file is under a kilobyte; a larger one is not one.
+    if (file.size() > kMaxSettingsFileBytes) {
+        settings = ParsedSettings{};
+        return true;
+    }
     TextScanner in(file);
     settings = parse(in);
     return true;

@@ -28,8 +28,11 @@ struct ParsedSettings {
 // characters, a missing token or a missing or non-numeric value is a
 // mismatch. Anything after the 28th value is ignored.
 ParsedSettings parse_settings_file(std::string_view text);
-// The same for a file, read only as far as the 28th value. False when it
-// cannot be opened or is not a regular file.
-bool read_settings_file(const std::string& path, ParsedSettings& settings);
+// The same for a file, read only as far as the 28th value; a file larger
+// than kMaxSettingsFileBytes is refused unread (not ok). False, and why in
+// error, when it cannot be opened or is not a regular file.
+inline constexpr long long kMaxSettingsFileBytes = 1 << 20;
+bool read_settings_file(const std::string& path, ParsedSettings& settings,
+                        std::string* error = nullptr);
 
 }  // namespace tarvex

@@ -17,9 +17,28 @@ CsvAppender::~CsvAppender() {
 bool CsvAppender::open(const std::string& path) {
     close();
     error_.clear();
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    error_number_ = 0;
+    // Only a regular file (or a new one) is a recording: a FIFO would block
+    // the program and a device take the rows. So the file is checked before
+    // it is opened, opened without waiting, checked again, and only then
+    // emptied.
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode))
+        return refuse("not a regular file");
+    // A file without any write permission is kept, even from root.
+    if (exists && (st.st_mode & 0222) == 0)
+        return fail(EACCES);
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     if (fd < 0)
         return fail(errno);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::ftruncate(fd, 0) != 0) {
+        const int err = S_ISREG(st.st_mode) ? errno : 0;
+        ::close(fd);
+        return err ? fail(err) : refuse("not a regular file");
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     use_descriptor(fd);
     owned_ = true;
     return true;
@@ -30,6 +49,7 @@ void CsvAppender::use_descriptor(int fd) {
     error_.clear();
     fd_ = fd;
     owned_ = false;
+    error_number_ = 0;
     struct stat st {};
     regular_ = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     // Rows go after what the file holds when it appends (a shell's ">>"),
@@ -40,8 +60,14 @@ void CsvAppender::use_descriptor(int fd) {
         size_ = 0;
 }
 
+bool CsvAppender::refuse(const char* why) {
+    error_ = why;
+    return false;
+}
+
 bool CsvAppender::fail(int err) {
-    error_ = std::strerror(err ? err : EIO);
+    error_number_ = err ? err : EIO;
+    error_ = std::strerror(error_number_);
     if (fd_ >= 0 && regular_) {
         // Drop the part of a row that went out.
         if (::ftruncate(fd_, size_) == 0)

@@ -26,7 +26,8 @@ class CsvAppender {
     CsvAppender(const CsvAppender&) = delete;
     CsvAppender& operator=(const CsvAppender&) = delete;
 
-    // Creates or empties the file; false with error() set when that failed.
+    // Creates or empties a regular file; false with error() set when that
+    // failed or path is something else (a FIFO, a device, a folder).
     bool open(const std::string& path);
     // Appends to a descriptor that stays open after close().
     void use_descriptor(int fd);
@@ -41,13 +42,17 @@ class CsvAppender {
     bool failed() const { return !error_.empty(); }
     // Why appending stopped: the system's reason, e.g. "No space left on device".
     const std::string& error() const { return error_; }
+    // The system's error number of a failed write (EPIPE: the reader went away).
+    int error_number() const { return error_number_; }
 
   private:
     bool fail(int err);
+    bool refuse(const char* why);
     int fd_ = -1;
     bool owned_ = false;
     bool regular_ = false;
     off_t size_ = 0;  // bytes of whole rows in a regular file
+    int error_number_ = 0;
     WriteFn write_;
     std::string error_;
 };

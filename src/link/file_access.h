@@ -20,14 +20,23 @@ class FileReader final : public std::streambuf {
     FileReader(const FileReader&) = delete;
     FileReader& operator=(const FileReader&) = delete;
 
-    // False when path cannot be opened or is not a regular file.
+    // False when path cannot be opened or is not a regular file; error()
+    // then says why.
     bool open(const std::string& path);
+    const std::string& error() const { return error_; }
+    // The file (or the target of a link) does not exist.
+    bool missing() const { return missing_; }
+    // The file's size when it was opened.
+    long long size() const { return size_; }
 
   protected:
     int_type underflow() override;
 
   private:
     int fd_ = -1;
+    long long size_ = 0;
+    bool missing_ = false;
+    std::string error_;
     std::array<char, 4096> buf_{};
 };
 
@@ -44,5 +53,17 @@ struct FileWriter {
 };
 bool write_file_atomically(const std::string& path, std::string_view bytes, std::string& error,
                            const FileWriter& writer = {});
+
+// Rewrites a small file as edit() makes its text anew, holding an exclusive
+// advisory lock (flock) on it from the read to the rename, so that another
+// program that takes the lock before it appends loses nothing. The new text
+// is written as write_file_atomically() writes, with the same refusals; a
+// file that cannot be read, or is larger than max_bytes, is refused too,
+// never replaced by what could be read of it. A missing file (or the missing
+// target of a link) is created. A lock another program keeps for seconds is
+// not waited for.
+bool rewrite_file_locked(const std::string& path, std::size_t max_bytes,
+                         const std::function<std::string(const std::string& text)>& edit,
+                         std::string& error);
 
 }  // namespace tarvex

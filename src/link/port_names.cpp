@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "link/port_names.h"
 
+#include <cerrno>
+#include <cstring>
 #include <istream>
 
 #include "link/file_access.h"
@@ -92,10 +94,19 @@ void parse_port_map(std::istream& in, PortMap& map, std::vector<std::string>* pr
     }
 }
 
-bool load_port_map(const std::string& path, PortMap& map, std::vector<std::string>* problems) {
+bool load_port_map(const std::string& path, PortMap& map, std::vector<std::string>* problems,
+                   std::string* error) {
     FileReader file;
-    if (!file.open(path))
+    if (!file.open(path)) {
+        if (error && !file.missing())
+            *error = file.error();
         return false;
+    }
+    if (file.size() > static_cast<long long>(kMaxPortsFileBytes)) {
+        if (error)
+            *error = std::strerror(EFBIG);
+        return false;
+    }
     std::istream in(&file);
     parse_port_map(in, map, problems);
     return true;

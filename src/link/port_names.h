@@ -18,6 +18,8 @@ struct PortMap {
 inline constexpr const char* kPortsFileName = "Tarvex.ports";
 // A port file is a handful of lines; anything longer than this is not one.
 inline constexpr std::size_t kMaxPortLine = 4096;
+// Nor is a file larger than this one.
+inline constexpr std::size_t kMaxPortsFileBytes = 1 << 20;
 
 // Port number 1..4 of "COM1:".."COM4:"; 0 for any other name.
 int port_number_of(const std::string& port_name);
@@ -35,9 +37,11 @@ bool parse_port_line(const std::string& line, int& port, std::string& device);
 // skipped and described in problems (with its line number), as is a line
 // over 4096 characters, which is never held whole. Never fails.
 void parse_port_map(std::istream& in, PortMap& map, std::vector<std::string>* problems = nullptr);
-// Same for a file; a missing file, or one that is not a regular file, leaves
-// the map as it is. True when the file was read.
+// Same for a file; a missing file, or one that is not a regular file or is
+// larger than kMaxPortsFileBytes, leaves the map as it is. True when the file
+// was read; else, when a file is there that cannot be read (no permission,
+// not a regular file, too large), error says why.
 bool load_port_map(const std::string& path, PortMap& map,
-                   std::vector<std::string>* problems = nullptr);
+                   std::vector<std::string>* problems = nullptr, std::string* error = nullptr);
 
 }  // namespace tarvex

@@ -45,6 +45,8 @@ class Recorder {
     bool recording() const { return port_ != nullptr && !appender_.failed(); }
     bool failed() const { return appender_.failed() || !error_.empty(); }
     const std::string& error() const { return appender_.failed() ? appender_.error() : error_; }
+    // The system's error number of a row not written (EPIPE: the reader went away).
+    int error_number() const { return appender_.error_number(); }
     // Rows written so far, the header not counted.
     std::size_t rows() const { return rows_; }
 

@@ -34,6 +34,17 @@ bool TextScanner::word(std::string& out, std::size_t keep) {
     return any;
 }
 
+bool TextScanner::short_word(std::string& out, std::size_t longest) {
+    skip_space();
+    out.clear();
+    for (int c = in_->sgetc(); c != Traits::eof() && !space(c); c = in_->snextc()) {
+        if (out.size() == longest)
+            return false;
+        out += static_cast<char>(c);
+    }
+    return !out.empty();
+}
+
 bool TextScanner::number(bool& negative, const std::function<void(int)>& on_digit) {
     skip_space();
     negative = false;

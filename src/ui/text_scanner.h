@@ -23,6 +23,9 @@ class TextScanner {
     // A run of characters other than white space, of which out keeps the
     // first `keep`; false at the end.
     bool word(std::string& out, std::size_t keep);
+    // A word of at most `longest` characters; false at the end, and false as
+    // soon as the word proves longer, the rest of it left unread.
+    bool short_word(std::string& out, std::size_t longest);
     // An optional sign and at least one digit, each digit given to `digit` in
     // turn; false, reading nothing, when there is no number here.
     bool number(bool& negative, const std::function<void(int digit)>& digit);

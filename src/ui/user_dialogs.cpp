@@ -38,10 +38,12 @@ QString kind_suffix(UserDialogs::FileKind kind) {
 
 }  // namespace
 
-QString QtUserDialogs::save_file_of(QWidget* owner, const QString& title, FileKind kind) {
+QString QtUserDialogs::save_file_of(QWidget* owner, const QString& title, FileKind kind,
+                                    const QString& initial) {
     QFileDialog dlg(owner, title, folder_, kind_filter(kind));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(kind_suffix(kind));
+    dlg.selectFile(initial);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};
     return dlg.selectedFiles().front();

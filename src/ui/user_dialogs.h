@@ -21,9 +21,11 @@ class UserDialogs {
                                    const QString& initial) = 0;
     virtual QString open_file_name(QWidget* owner, const QString& title) = 0;
     // The same for the files of the added commands: recordings ("*.csv") and
-    // pictures ("*.png"); the save dialog asks before replacing a file.
+    // pictures ("*.png"); the save dialog offers the name `initial` and asks
+    // before replacing a file.
     enum class FileKind { Recording, Picture };
-    virtual QString save_file_of(QWidget* owner, const QString& title, FileKind kind) = 0;
+    virtual QString save_file_of(QWidget* owner, const QString& title, FileKind kind,
+                                 const QString& initial) = 0;
     virtual QString open_file_of(QWidget* owner, const QString& title, FileKind kind) = 0;
     // A Yes/No question; true for Yes.
     virtual bool ask_yes_no(QWidget* owner, const QString& caption, const QString& text) = 0;
@@ -38,7 +40,8 @@ class QtUserDialogs final : public UserDialogs {
     explicit QtUserDialogs(QString folder = {}) : folder_(std::move(folder)) {}
     QString save_file_name(QWidget* owner, const QString& title, const QString& initial) override;
     QString open_file_name(QWidget* owner, const QString& title) override;
-    QString save_file_of(QWidget* owner, const QString& title, FileKind kind) override;
+    QString save_file_of(QWidget* owner, const QString& title, FileKind kind,
+                         const QString& initial) override;
     QString open_file_of(QWidget* owner, const QString& title, FileKind kind) override;
     bool ask_yes_no(QWidget* owner, const QString& caption, const QString& text) override;
     void message(QWidget* owner, Icon icon, const QString& caption, const QString& text) override;

@@ -7,9 +7,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -229,20 +231,28 @@ TEST_F(AddedFixture, CompareShowsNoControllerValuesUntilItAnswers) {
     window->run_command(cmd::CompareWithFile);
 }
 
-// The picture is the client area at its real size.
+// The picture is the client area at its real size, as it was when the
+// command was chosen; the dialog offers a name with the date and time, and a
+// folder whose name is not UTF-8 is found again by its bytes.
 TEST_F(AddedFixture, PictureOfTheViewAtItsRealSize) {
     start();
     ticks(2);
-    const fs::path png = dir / "dashboard.png";
-    dialogs.file_names = {QString::fromStdString(png.string())};
+    const QImage chosen = window->client()->grab().toImage();
+    const fs::path png = dir / "ust_\xb3" / "dashboard.png";
+    fs::create_directory(png.parent_path());
+    dialogs.file_names = {QFile::decodeName(QByteArray::fromStdString(png.string()))};
+    dialogs.while_open = [&] { window->run_command(cmd::Schema); };
     window->run_command(cmd::SavePicture);
-    const QImage img(QString::fromStdString(png.string()));
-    ASSERT_FALSE(img.isNull());
-    EXPECT_EQ(img.size(), window->client()->size());
+    const QImage img = QImage::fromData(QByteArray::fromStdString(read_all(png)));
+    EXPECT_EQ(img.convertToFormat(chosen.format()), chosen);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^tarvex-\\d{4}-\\d\\d-\\d\\d-\\d{4}\\.png$"))
+                    .match(dialogs.initial_names.back())
+                    .hasMatch());
     EXPECT_TRUE(dialogs.messages.empty());
     dialogs.file_names = {QStringLiteral("/nonexistent-folder/x.png")};
     window->run_command(cmd::SavePicture);
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.endsWith(QStringLiteral(": No such file or directory")));
 }
 
 // While a recording plays, the title shows where it is, and every command

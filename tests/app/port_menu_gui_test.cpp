@@ -153,3 +153,16 @@ TEST_F(PortMenu, FindControllerAssignsTheFirstDeviceThatAnswers) {
         dialogs.messages[0].text,
         QStringLiteral("The controller answered on /dev/ttyACM0.\n\nCOM 3 now stands for it."));
 }
+
+// A ports file that may not be written is kept, and the window says why.
+TEST_F(PortMenu, APortsFileNotWrittenIsKeptAndSaidInTheWindow) {
+    std::ofstream(dir / kPortsFileName) << "COM1=/dev/ttyUSB4\n";
+    std::filesystem::permissions(dir / kPortsFileName, std::filesystem::perms::owner_read);
+    listing.now = {{"/dev/ttyACM0", "/dev/ttyACM0", "", "", ""}};
+    open_window();
+    open_menu();
+    item("/dev/ttyACM0")->trigger();
+    EXPECT_EQ(ports_file(), "COM1=/dev/ttyUSB4\n");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.endsWith(QStringLiteral(": Permission denied")));
+}

@@ -12,11 +12,14 @@ std::string cli_path() {
     return TARVEX_CLI_PATH;
 }
 
-CliRun run_cli(const std::vector<std::string>& args, const std::string& dir) {
+CliRun run_cli(const std::vector<std::string>& args, const std::string& dir,
+               const std::string& to) {
     CliRun run;
     int out[2], err[2];
     if (pipe(out) != 0 || pipe(err) != 0)
         return run;
+    if (to == "|")
+        ::close(out[0]);
     std::vector<std::string> copy = args;
     std::string path = cli_path();
     std::vector<char*> argv{path.data()};
@@ -29,6 +32,10 @@ CliRun run_cli(const std::vector<std::string>& args, const std::string& dir) {
             _exit(126);
         dup2(out[1], 1);
         dup2(err[1], 2);
+        if (to == "-")
+            ::close(1);
+        else if (!to.empty() && to != "|")
+            dup2(::open(to.c_str(), O_WRONLY), 1);
         ::close(out[0]);
         ::close(err[0]);
         execv(argv[0], argv.data());
@@ -36,9 +43,9 @@ CliRun run_cli(const std::vector<std::string>& args, const std::string& dir) {
     }
     ::close(out[1]);
     ::close(err[1]);
-    pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    pollfd fds[2] = {{to == "|" ? -1 : out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
     std::string* sinks[2] = {&run.out, &run.err};
-    int open_fds = 2;
+    int open_fds = to == "|" ? 1 : 2;
     while (open_fds > 0 && ::poll(fds, 2, -1) > 0) {
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP)))

@@ -12,8 +12,11 @@ struct CliRun {
     std::string out, err;
 };
 
-// Runs tarvex-cli with args in the folder `dir` (the current folder when empty).
-CliRun run_cli(const std::vector<std::string>& args, const std::string& dir = {});
+// Runs tarvex-cli with args in the folder `dir` (the current folder when
+// empty). Its standard output is captured, or with `to`: closed ("-"), a pipe
+// whose reader has gone ("|"), or the file named.
+CliRun run_cli(const std::vector<std::string>& args, const std::string& dir = {},
+               const std::string& to = {});
 
 std::string cli_path();
 

@@ -36,7 +36,9 @@ struct AnsweringDialogs final : UserDialogs {
     std::vector<QString> captions;
     QString save_file_name(QWidget*, const QString&, const QString&) override { return next(); }
     QString open_file_name(QWidget*, const QString&) override { return next(); }
-    QString save_file_of(QWidget*, const QString&, FileKind) override { return next(); }
+    QString save_file_of(QWidget*, const QString&, FileKind, const QString&) override {
+        return next();
+    }
     QString open_file_of(QWidget*, const QString&, FileKind) override { return next(); }
     bool ask_yes_no(QWidget*, const QString&, const QString&) override { return true; }
     void message(QWidget*, Icon, const QString& caption, const QString&) override {

@@ -3,6 +3,8 @@
 // prints and the exit code of every outcome.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -258,14 +260,54 @@ TEST_F(Cli, LogRecordsTheReadings) {
     EXPECT_TRUE(r.out.empty());
     ASSERT_TRUE(load_recording(path("drive.csv"), rec, error)) << error;
 
-    // A full disk, and a controller that never answers.
-    r = cli({"--port", sim.link(), "log", "--seconds", "0.3", "--csv", "/dev/full"});
-    EXPECT_EQ(r.exit_code, 7);
-    EXPECT_NE(r.err.find("No space left on device"), std::string::npos) << r.err;
+    // A controller that never answers.
     SimProcess silent({"--silence", "100%"});
     ASSERT_TRUE(silent.ready());
     r = cli({"--port", silent.link(), "log", "--seconds", "0.5"});
     EXPECT_EQ(r.exit_code, 4);
     ASSERT_TRUE(parse_recording(r.out, rec, error)) << error;
     EXPECT_EQ(rec.ticks.front().replies[0].size, 0);
+}
+
+// Values out of range are refused before anything is done (2); an output not
+// written fails (7), unless its reader went away; closed standard streams
+// take nothing from the controller's line.
+TEST_F(Cli, ExitCodesOfValuesAndOutputs) {
+    const std::string log = path("sim.log");
+    SimProcess sim({"--no-pacing", "--verbose"}, {}, log);
+    ASSERT_TRUE(sim.ready());
+    const std::string tvs = path("f.tvs"), fifo = path("fifo");
+    saved(sim, "f.tvs");
+    ::mkfifo(fifo.c_str(), 0644);
+    struct Case {
+        std::vector<std::string> args;
+        const char* to;
+        int exit_code;
+        const char* err;
+    } cases[] = {
+        {{"log", "--seconds", "1e-10"}, "", 2, "bad value for --seconds"},
+        {{"compare", tvs, "--lang", "xyz"}, "", 2, "bad value for --lang"},
+        {{"status"}, "/dev/full", 7, "No space left on device"},
+        {{"compare", tvs}, "/dev/full", 7, "No space left on device"},
+        {{"log", "--seconds", "0.3"}, "/dev/full", 7, "No space left on device"},
+        {{"read", "/dev/full"}, "", 7, "not a regular file"},
+        {{"log", "--seconds", "0.3", "--csv", fifo}, "", 7, "not a regular file"},
+        {{"compare", path("missing.tvs")}, "", 3, "missing.tvs: No such file or directory"},
+        {{"log", "--seconds", "0.3"}, "|", 0, ""},
+        {{"log", "--seconds", "0.3"}, "-", 0, ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"--port", sim.link(), "--timeout-scale", "20"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CliRun r = run_cli(args, dir.string(), c.to);
+        EXPECT_EQ(r.exit_code, c.exit_code) << c.args[0] << " > " << c.to << ": " << r.err;
+        EXPECT_TRUE(*c.err ? r.err.find(c.err) != std::string::npos : r.err.empty()) << r.err;
+    }
+    // Only the read commands reached the controller: no output went down the line.
+    const std::string reads = "|65 01 01 67|65 02 02 69|65 03 03 6B|65 04 04 6D|";
+    std::istringstream lines(read_all(log));
+    for (std::string line; std::getline(lines, line);)
+        if (const auto at = line.find(" <- "); at != std::string::npos) {
+            EXPECT_NE(reads.find("|" + line.substr(at + 4) + "|"), std::string::npos) << line;
+        }
 }

@@ -55,9 +55,27 @@ mkdir -p "$home/.config/tarvex/Lang"
 run "$home" C
 check "user languages" "$home/.config/tarvex/Lang" "$(sed -n 2p "$work/report")"
 
-# The documents folder, else home; the file argument is passed on.
+# The documents folder, else home; the file argument is passed on, absolute
+# and after "--", however it is named.
 check "documents" "$home" "$(sed -n 3p "$work/report")"
-check "arguments" "one.tvs" "$(sed -n 4p "$work/report")"
+check "arguments" "-- $PWD/one.tvs" "$(sed -n 4p "$work/report")"
+(cd "$work" && REPORT="$work/report" HOME="$home" XDG_CONFIG_HOME="" bin/tarvex-launch -- -style=x.tvs)
+check "option-like file" "-- $work/-style=x.tvs" "$(sed -n 4p "$work/report")"
+
+# XDG_CONFIG_HOME only when absolute; without HOME, only with it.
+for case in "-dash $home/.config/tarvex" "rel/dir $home/.config/tarvex" \
+            "$work/xdg $work/xdg/tarvex"; do
+    # shellcheck disable=SC2086 # the case's two words
+    set -- $case
+    rm -f "$work/report"
+    (cd "$work" && REPORT="$work/report" HOME="$home" XDG_CONFIG_HOME="$1" bin/tarvex-launch)
+    check "XDG_CONFIG_HOME=$1" "$2" "$(sed -n 1p "$work/report")"
+done
+env -u HOME REPORT="$work/report" XDG_CONFIG_HOME="$work/xdg2" "$work/bin/tarvex-launch"
+check "no HOME" "$work/xdg2/tarvex" "$(sed -n 1p "$work/report")"
+said=$(env -u HOME REPORT="$work/report" XDG_CONFIG_HOME="" "$work/bin/tarvex-launch" 2>&1)
+check "neither" "1 tarvex-launch: neither HOME nor XDG_CONFIG_HOME is set, so there is no folder for Tarvex.ini" \
+    "$? $said"
 
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "ui/user_dialogs.h"
@@ -22,6 +23,8 @@ struct ScriptedDialogs final : tarvex::UserDialogs {
     };
     std::vector<Message> messages;
     int questions = 0;
+    // Runs while a save dialog of the added commands is open.
+    std::function<void()> while_open;
 
     QString save_file_name(QWidget*, const QString& title, const QString& initial) override {
         titles.push_back(title);
@@ -32,8 +35,12 @@ struct ScriptedDialogs final : tarvex::UserDialogs {
         titles.push_back(title);
         return next();
     }
-    QString save_file_of(QWidget*, const QString& title, FileKind) override {
+    QString save_file_of(QWidget*, const QString& title, FileKind,
+                         const QString& initial) override {
         titles.push_back(title);
+        initial_names.push_back(initial);
+        if (while_open)
+            while_open();
         return next();
     }
     QString open_file_of(QWidget*, const QString& title, FileKind) override {

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli_commands.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <ostream>
 
 #include "app/paths.h"
@@ -43,8 +47,9 @@ int status(Session& s, const CliOptions& o, std::ostream& out) {
 
 // Reads and checks a settings file as File > Open does.
 int load_file(const std::string& path, ParsedSettings& parsed, std::ostream& err) {
-    if (!read_settings_file(path, parsed)) {
-        err << "tarvex-cli: cannot open " << path << "\n";
+    std::string error;
+    if (!read_settings_file(path, parsed, &error)) {
+        err << "tarvex-cli: cannot open " << path << ": " << error << "\n";
         return kExitFileRefused;
     }
     if (!parsed.ok) {
@@ -206,6 +211,24 @@ int find(Session& s, const CliOptions& o, std::ostream& out) {
 }
 
 }  // namespace
+
+int write_output(const std::string& text, int rc, std::ostream& err) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno == EPIPE)
+            return rc;
+        if (n <= 0) {
+            err << "tarvex-cli: cannot write the output: " << std::strerror(n < 0 ? errno : EIO)
+                << "\n";
+            return rc == kExitOk || rc == kExitDiffers ? kExitOutputFailed : rc;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return rc;
+}
 
 int run_cli(const CliOptions& o, std::ostream& out, std::ostream& err) {
     Session s(err);

@@ -35,6 +35,9 @@ int log_readings(Session& s, const CliOptions& o) {
         return rc;
     Recorder rec(s.link, s.image);
     const bool started = o.csv.empty() ? rec.start_on_descriptor(STDOUT_FILENO) : rec.start(o.csv);
+    // A reader that went away (tarvex-cli log | head) took what it wanted.
+    if (rec.error_number() == EPIPE)
+        return kExitOk;
     if (!started) {
         s.err << "tarvex-cli: cannot write the recording"
               << (o.csv.empty() ? std::string() : " to " + o.csv) << ": " << rec.error() << "\n";
@@ -75,6 +78,8 @@ int log_readings(Session& s, const CliOptions& o) {
         }
     }
     rec.stop();
+    if (rec.error_number() == EPIPE)
+        return kExitOk;
     if (rec.failed()) {
         s.err << "tarvex-cli: the recording stopped: " << rec.error() << "\n";
         return kExitOutputFailed;

@@ -34,7 +34,7 @@ Commands:
 
 Options:
   --port PORT        the serial port (required for every command but find)
-  --seconds N        log: how long to record, in seconds
+  --seconds N        log: how long to record, in seconds (at least 0.05)
   --csv FILE         log: write the recording to FILE instead of standard output
   --lang CODE        compare: names, units and decimals in this language (pol,
                      ang, rus, lit, ita; default ang), from the Tarvex language files
@@ -59,16 +59,26 @@ Exit codes:
      were sent and stay in the controller), does not hold a setting sent, or
      its settings could not be read back
   7  the output (the .tvs file of read, the recording of log, Tarvex.ports of
-     find) cannot be written
+     find, what status and compare print) cannot be written; a reader that
+     stops reading early (tarvex-cli log | head) is no failure: the command
+     ends quietly
 )";
 }
 
 namespace {
 
+// At least one poll period, so that a log polls at least once.
 bool parse_seconds(const std::string& s, double& out) {
     const auto r = std::from_chars(s.data(), s.data() + s.size(), out);
-    return r.ec == std::errc() && r.ptr == s.data() + s.size() && std::isfinite(out) && out > 0 &&
-           out <= 1e7;
+    return r.ec == std::errc() && r.ptr == s.data() + s.size() && std::isfinite(out) &&
+           out >= 0.05 && out <= 1e7;
+}
+
+bool known_language(const std::string& code) {
+    for (const char* known : {"pol", "ang", "rus", "lit", "ita"})
+        if (code == known)
+            return true;
+    return false;
 }
 
 }  // namespace
@@ -130,7 +140,7 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
             if (!need())
                 return false;
             if (!parse_seconds(value, out.seconds)) {
-                error = "bad value for --seconds: '" + value + "' (a number of seconds above 0)";
+                error = "bad value for --seconds: '" + value + "' (0.05 to 10000000 seconds)";
                 return false;
             }
             seconds_given = true;
@@ -152,6 +162,10 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
         } else if (name == "--lang") {
             if (!need())
                 return false;
+            if (!known_language(value)) {
+                error = "bad value for --lang: '" + value + "' (pol, ang, rus, lit or ita)";
+                return false;
+            }
             out.language = value;
             lang_given = true;
         } else {

@@ -44,7 +44,11 @@ std::string open_failure_text(const std::string& device, int error) {
 int Session::open(const std::string& argument) {
     if (const int n = com_number(argument)) {
         std::vector<std::string> problems;
-        load_port_map(kPortsFileName, link.devices, &problems);
+        std::string unread;
+        load_port_map(kPortsFileName, link.devices, &problems, &unread);
+        if (!unread.empty())
+            problems.push_back("cannot be read (" + unread +
+                               "); COM1 to COM4 stand for /dev/ttyS0 to /dev/ttyS3");
         for (const auto& p : problems)
             err << "tarvex-cli: " << kPortsFileName << ": " << p << "\n";
         link.port_name = port_name_of(n);

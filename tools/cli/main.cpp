@@ -3,12 +3,14 @@
 #include <signal.h>
 
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"
 #include "config/controller_commands.h"
+#include "link/process_start.h"
 
 namespace {
 
@@ -19,6 +21,7 @@ void request_stop(int) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tarvex::prepare_process();
     using namespace tarvex::cli;
     const std::vector<std::string> args(argv + 1, argv + argc);
     CliOptions options;
@@ -27,23 +30,22 @@ int main(int argc, char** argv) {
         std::cerr << "tarvex-cli: " << error << "\nTry 'tarvex-cli --help'.\n";
         return kExitUsage;
     }
+    // What the command prints is written at its end, so that a failed write
+    // is told by the exit code.
+    std::ostringstream out;
     if (options.help) {
-        std::cout << cli_usage();
-        return kExitOk;
+        out << cli_usage();
+    } else if (options.version) {
+        out << "tarvex-cli " << tarvex::kProgramVersion << "\n";
+    } else {
+        // INT and TERM end a log with its last row written.
+        struct sigaction sa {};
+        sa.sa_handler = request_stop;
+        sigemptyset(&sa.sa_mask);
+        sigaction(SIGINT, &sa, nullptr);
+        sigaction(SIGTERM, &sa, nullptr);
+        const int rc = run_cli(options, out, std::cerr);
+        return write_output(out.str(), rc, std::cerr);
     }
-    if (options.version) {
-        std::cout << "tarvex-cli " << tarvex::kProgramVersion << "\n";
-        return kExitOk;
-    }
-    // A closed pipe is an output error to report, not a reason to die; INT
-    // and TERM end a log with its last row written.
-    signal(SIGPIPE, SIG_IGN);
-    struct sigaction sa {};
-    sa.sa_handler = request_stop;
-    sigemptyset(&sa.sa_mask);
-    sigaction(SIGINT, &sa, nullptr);
-    sigaction(SIGTERM, &sa, nullptr);
-    const int rc = run_cli(options, std::cout, std::cerr);
-    std::cout.flush();
-    return rc;
+    return write_output(out.str(), kExitOk, std::cerr);
 }

@@ -22,9 +22,11 @@
 #include "app/views.h"
 #include "config/info_dialog.h"
 #include "link/posix_serial_port.h"
+#include "link/process_start.h"
 #include "link/scripted_serial_port.h"
 
 int main(int argc, char** argv) {
+    tarvex::prepare_process();
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "link/process_start.h"
 #include "sim/pty_host.h"
 #include "sim/sim_options.h"
 
@@ -31,6 +32,7 @@ void install(int sig, void (*handler)(int)) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tarvex::prepare_process();
     std::vector<std::string> args(argv + 1, argv + argc);
     tarvex::sim::SimOptions options;
     std::string error;
@@ -46,6 +48,5 @@ int main(int argc, char** argv) {
     install(SIGTERM, on_stop);
     install(SIGUSR1, on_toggle);
     install(SIGUSR2, on_fuel);
-    std::signal(SIGPIPE, SIG_IGN);
     return tarvex::sim::run_pty_host(options);
 }
