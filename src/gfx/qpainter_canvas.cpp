@@ -10,6 +10,8 @@
 
 #include <vector>
 
+#include "gfx/qt_fonts.h"
+#include "gfx/text_codec.h"
 #include "gfx/text_images.h"
 
 namespace tarvex {
@@ -186,6 +188,13 @@ void QPainterCanvas::text(Point at, std::string_view bytes, const CellFont& font
     touched(area, 1, true);
     if (memo_)
         memo_->drawn_text(point, std::move(key), area);
+}
+
+int QPainterCanvas::text_width(std::string_view bytes, const CellFont& font) {
+    // The character cells, or the glyphs where they reach further.
+    const QFontMetrics m(qt_font(font));
+    const QString s = QString::fromUtf8(to_utf8(bytes, font.charset));
+    return std::max(m.horizontalAdvance(s), m.boundingRect(s).right() + 1);
 }
 
 }  // namespace tarvex

@@ -30,6 +30,7 @@ class QPainterCanvas final : public Canvas {
     void line(Point from, Point to, Pen pen) override;
     void polyline(std::span<const Point> points, Pen pen) override;
     void text(Point at, std::string_view bytes, const CellFont& font, Rgb fg, Rgb bg) override;
+    int text_width(std::string_view bytes, const CellFont& font) override;
 
     // The area drawn on so far (pen widths and glyph overhangs included), in
     // a few rectangles.

@@ -23,9 +23,10 @@ int advance(const std::string& text, const CellFont& font) {
 
 }  // namespace
 
-// The TPS panel of an idle switch shows " ON" over "OFF", live and under the
-// cursor, at every size: no dark pixel of the "F" stays right of the new text.
-TEST(ScopeReadoutPixels, OnOverOffLeavesNoTail) {
+// The TPS panel of an idle switch shows " ON" over "OFF" and "OFF" over
+// " ON", live and under the cursor, at every size: no dark pixel of the "F"
+// stays right of " ON", and "OFF" shows whole, as drawn on a clean surface.
+TEST(ScopeReadoutPixels, OnAndOffOverwriteEachOtherWholly) {
     for (int mode = 1; mode <= 5; ++mode)
         for (bool cursor : {false, true}) {
             ScopeBuffers buf;
@@ -55,13 +56,15 @@ TEST(ScopeReadoutPixels, OnOverOffLeavesNoTail) {
                 else
                     RecordScopeTick(c, s);
             };
-            draw(0x10);
-            draw(0x00);
+            const std::string where =
+                "size " + std::to_string(mode) + (cursor ? " cursor" : " live");
             const Point at = size.scale.pt(630, 400);
             const CellFont& large = fonts.LargeFont;
             const int on_end = at.x + advance(" ON", large);
             const int off_end = at.x + advance("OFF", large);
             ASSERT_LT(on_end, off_end);
+            draw(0x10);
+            draw(0x00);
             int dark = 0, first = -1;
             for (int y = at.y; y < at.y + large.height; ++y)
                 for (int x = on_end; x < off_end + 2; ++x)
@@ -70,7 +73,17 @@ TEST(ScopeReadoutPixels, OnOverOffLeavesNoTail) {
                         if (first < 0)
                             first = x;
                     }
-            EXPECT_EQ(dark, 0) << "size " << mode << (cursor ? " cursor" : " live")
-                               << ": dark pixels from x " << first << ", text ends at " << on_end;
+            EXPECT_EQ(dark, 0) << where << ": dark pixels from x " << first << ", text ends at "
+                               << on_end;
+
+            draw(0x10);
+            QImage alone(img.size(), QImage::Format_RGB32);
+            alone.fill(Qt::white);
+            {
+                QPainterCanvas clean(alone);
+                clean.text(at, "OFF", large, {0, 0, 0}, {255, 255, 255});
+            }
+            const QRect text(at.x, at.y, off_end - at.x + 2, large.height);
+            EXPECT_EQ(img.copy(text), alone.copy(text)) << where << ": \"OFF\" is cut";
         }
 }

@@ -37,11 +37,13 @@ TEST_F(ScopeViewFixture, PollTrafficAndPeriod) {
     EXPECT_EQ(commands(), (std::vector<int>{1, 2, 3}));  // settings block 1 once per connection
     EXPECT_EQ(program.link.PollPeriod, 20);
     EXPECT_EQ(view()->timer().interval(), 20);
+    // The first tick draws its sample at column 203 at once.
+    EXPECT_EQ(program.scope_buffers.SweepColumn, 203);
     view()->tick();
     view()->tick();
     EXPECT_EQ(commands(), (std::vector<int>{1, 2, 1, 2}));
-    // The first tick opened the sweep's time; the two after it each closed a column.
-    EXPECT_EQ(program.scope_buffers.SweepColumn, 204);
+    // Each tick after it closed a column.
+    EXPECT_EQ(program.scope_buffers.SweepColumn, 205);
 
     // The cursor: no polling, the recording frozen.
     view()->cursor_box()->click();
@@ -49,7 +51,7 @@ TEST_F(ScopeViewFixture, PollTrafficAndPeriod) {
     view()->tick();
     view()->tick();
     EXPECT_TRUE(commands().empty());
-    EXPECT_EQ(program.scope_buffers.SweepColumn, 204);
+    EXPECT_EQ(program.scope_buffers.SweepColumn, 205);
     view()->cursor_bar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(program.scope.ScopeCursorPos, 12);
     view()->tick();
