@@ -71,6 +71,18 @@ TEST_F(ScopeViewFixture, PollTrafficAndPeriod) {
     EXPECT_EQ(commands(), (std::vector<int>{1, 2, 3}));
 }
 
+// At 800x600 the scroll bar's place overlaps the check box's: the box stays
+// above it, whole and clickable.
+TEST_F(ScopeViewFixture, TheCursorBoxStaysAboveTheBar) {
+    view()->cursor_box()->click();
+    view()->window_paint();
+    QCheckBox* box = view()->cursor_box();
+    ASSERT_TRUE(box->geometry().intersects(view()->cursor_bar()->geometry()));
+    for (const QPoint& p :
+         {box->geometry().topLeft(), box->geometry().center(), box->geometry().bottomRight()})
+        EXPECT_EQ(view()->childAt(p), box) << p.x() << "," << p.y();
+}
+
 TEST_F(ScopeViewFixture, CursorStateSurvivesRecreationAndInfoDialogFreezes) {
     view()->cursor_box()->click();
     window->run_command(cmd::Size640);
