@@ -52,17 +52,17 @@ const MenuTexts kLithuanian{179,
                             {"Lenku", "Anglu", "Rusu", "Lietuvu", ""},
                             {"Nuskaitymas", "Konfiguracija", "Opcijos", "Schema", "Atstatymas",
                              "Osciloskopas", "apie programą"}};
-const MenuTexts kItalian{
-    188,
-    "Plik",
-    "Otwórz...",
-    "Zapisz jako...",
-    "Wyjscie",
-    "Port",
-    "Rozmiar",
-    "Jezyk",
-    {"Polski", "Angielski", "Rosyjski", "Litewski", "Wloski"},
-    {"Odczyty", "Konfiguracja", "Opcje", "Schemat", "Reset", "Oscyloskop", "O Programie..."}};
+const MenuTexts kItalian{188,
+                         "File",
+                         "Apri...",
+                         "Salva con nome...",
+                         "Esci",
+                         "Porta",
+                         "Dimensioni",
+                         "Lingua",
+                         {"Polacco", "Inglese", "Russo", "Lituano", "Italiano"},
+                         {"Letture", "Configurazione", "Opzioni", "Schema", "Reset",
+                          "Oscilloscopio", "Informazioni..."}};
 
 }  // namespace
 
