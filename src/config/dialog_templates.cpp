@@ -70,8 +70,8 @@ std::vector<ControlDef> options_controls() {
         {1014, K::Button, 5, 29, 63, 33, 97, false},
         {1034, K::Check, 85, 3, 146, 9, 104, false},
         {1039, K::Check, 85, 67, 146, 9, 109, false},
-        {1040, K::Check, 85, 108, 146, 9, 112, false},
-        {1041, K::Check, 85, 151, 146, 9, 115, false},
+        {1040, K::Check, 85, 110, 146, 9, 112, false},
+        {1041, K::Check, 85, 150, 146, 9, 115, false},
         {1042, K::Check, 85, 173, 146, 9, 116, false},
     };
     struct Row {
