@@ -120,6 +120,29 @@ const MenuTexts& menu_texts(int menu_id) {
     }
 }
 
+const char* shortcut_for(int command) {
+    switch (command) {
+        case cmd::Open:
+            return "Ctrl+O";
+        case cmd::SaveAs:
+            return "Ctrl+Shift+S";
+        case cmd::RecordReadings:
+            return "Ctrl+R";
+        case cmd::PlayRecording:
+            return "Ctrl+P";
+        case cmd::CompareWithFile:
+            return "Ctrl+D";
+        case cmd::SavePicture:
+            return "Ctrl+I";
+        case cmd::Exit:
+            return "Ctrl+Q";
+        case cmd::ProgramInfo:
+            return "F1";
+        default:
+            return nullptr;
+    }
+}
+
 int size_command(int size_mode) {
     static constexpr int by_mode[] = {cmd::Size640, cmd::Size800, cmd::Size1024, cmd::Size1280x960,
                                       cmd::Size1280x1024};

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "scope/schema_view.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
+
+#include <cstdlib>
 
 #include "ui/scroll_codes.h"
 
@@ -11,8 +16,11 @@ namespace tarvex {
 SchemaView::SchemaView(const SchemaContext& context, QWidget* parent)
     : TemplateView(4, 132, parent), ctx_(context) {
     surface().fill(palette().color(QPalette::Window));
+    // The view keeps the keyboard; the bars are for the mouse.
+    setFocusPolicy(Qt::StrongFocus);
     for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
         QScrollBar* b = bar(o);
+        b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QScrollBar::actionTriggered, this, [this, o, b](int action) {
             const int code = scroll_code_of(action);
             scroll(o, code, b->sliderPosition());
@@ -81,6 +89,70 @@ void SchemaView::scroll(Qt::Orientation o, int code, int thumb) {
     const QSignalBlocker block(b);
     b->setValue(o == Qt::Horizontal ? layout_.DiagramScroll.x : layout_.DiagramScroll.y);
     copy_picture();
+}
+
+void SchemaView::showEvent(QShowEvent* event) {
+    TemplateView::showEvent(event);
+    // The keyboard scrolls the picture from the start.
+    if (layout_.bars)
+        setFocus();
+}
+
+void SchemaView::keyPressEvent(QKeyEvent* event) {
+    if (!layout_.bars) {
+        TemplateView::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Left:
+            scroll(Qt::Horizontal, 0, 0);
+            break;
+        case Qt::Key_Right:
+            scroll(Qt::Horizontal, 1, 0);
+            break;
+        case Qt::Key_Up:
+            scroll(Qt::Vertical, 0, 0);
+            break;
+        case Qt::Key_Down:
+            scroll(Qt::Vertical, 1, 0);
+            break;
+        case Qt::Key_PageUp:
+            scroll(Qt::Vertical, 2, 0);
+            break;
+        case Qt::Key_PageDown:
+            scroll(Qt::Vertical, 3, 0);
+            break;
+        case Qt::Key_Home:
+        case Qt::Key_End: {
+            // As dragging both thumbs to an end.
+            const bool end = event->key() == Qt::Key_End;
+            scroll(Qt::Horizontal, 5, end ? layout_.max_x : 0);
+            scroll(Qt::Vertical, 5, end ? layout_.max_y : 0);
+            break;
+        }
+        default:
+            TemplateView::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void SchemaView::wheelEvent(QWheelEvent* event) {
+    if (!layout_.bars) {
+        event->ignore();
+        return;
+    }
+    // A notch is the desktop's number of lines; Shift or a sideways wheel
+    // scrolls across.
+    QPoint notches = event->angleDelta() / 120;
+    if (event->modifiers() & Qt::ShiftModifier)
+        notches = QPoint(notches.y(), notches.x());
+    const int lines = QApplication::wheelScrollLines();
+    for (int i = 0; i < std::abs(notches.x()) * lines; ++i)
+        scroll(Qt::Horizontal, notches.x() < 0 ? 1 : 0, 0);
+    for (int i = 0; i < std::abs(notches.y()) * lines; ++i)
+        scroll(Qt::Vertical, notches.y() < 0 ? 1 : 0, 0);
+    event->accept();
 }
 
 void SchemaView::window_paint() {

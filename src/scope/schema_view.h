@@ -35,6 +35,13 @@ class SchemaView final : public TemplateView {
     const QImage& picture() const { return DiagramImage; }
     QScrollBar* bar(Qt::Orientation o) const;
 
+  protected:
+    // The wheel, the arrows, Page Up and Page Down scroll as the bars'
+    // arrows and pages do; Home and End go to the picture's start and end.
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
   private:
     SchemaContext ctx_;
     SchemaLayout layout_;
