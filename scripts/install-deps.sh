@@ -10,7 +10,7 @@ export DEBIAN_FRONTEND=noninteractive
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
     fonts-liberation
 )
 if [ "${1:-}" = "--tests" ]; then

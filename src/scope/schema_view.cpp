@@ -2,11 +2,14 @@
 #include "scope/schema_view.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSvgRenderer>
 #include <QWheelEvent>
 
+#include <cmath>
 #include <cstdlib>
 
 #include "ui/scroll_codes.h"
@@ -57,9 +60,33 @@ void SchemaView::set_up(QSize client) {
         h->hide();
         v->hide();
     }
-    DiagramImage = QImage(QString::fromLatin1(diagram_picture_for(p.LanguageCode)))
-                       .convertToFormat(QImage::Format_RGB32);
+    DiagramImage = drawn_at_screen_ratio();
+    if (DiagramImage.isNull())
+        DiagramImage = QImage(QString::fromLatin1(diagram_picture_for(p.LanguageCode)))
+                           .convertToFormat(QImage::Format_RGB32);
     copy_picture();
+}
+
+QImage SchemaView::drawn_at_screen_ratio() const {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == 1.0)
+        return {};  // the bitmap itself
+    auto resource = [](const char* name) {
+        QFile f(QString::fromLatin1(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+    };
+    const std::string drawing = diagram_drawing_for(ctx_.LanguageCode, resource(":/art/schema.svg"),
+                                                    resource(":/art/schema_labels.tsv"));
+    QSvgRenderer renderer(QByteArray::fromStdString(drawing));
+    if (drawing.empty() || !renderer.isValid())
+        return {};
+    QImage image(static_cast<int>(std::ceil(kDiagramWidth * ratio)),
+                 static_cast<int>(std::ceil(kDiagramHeight * ratio)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(0, 0, kDiagramWidth, kDiagramHeight));
+    return image;
 }
 
 void SchemaView::copy_picture() {
@@ -70,10 +97,16 @@ void SchemaView::copy_picture() {
         const QRect source(layout_.DiagramScroll.x, layout_.DiagramScroll.y, layout_.viewport_w,
                            layout_.viewport_h);
         // Only the part that lies inside the picture is copied.
-        const QRect inside = source.intersected(DiagramImage.rect());
+        const QRect inside = source.intersected(QRect(0, 0, kDiagramWidth, kDiagramHeight));
         const QPoint to(layout_.DiagramOrigin.x + inside.x() - source.x(),
                         layout_.DiagramOrigin.y + inside.y() - source.y());
-        painter.drawImage(to, DiagramImage, inside);
+        const qreal ratio = DiagramImage.devicePixelRatio();
+        if (ratio == 1.0)
+            painter.drawImage(to, DiagramImage, inside);
+        else
+            painter.drawImage(QRectF(to, inside.size()), DiagramImage,
+                              QRectF(inside.x() * ratio, inside.y() * ratio, inside.width() * ratio,
+                                     inside.height() * ratio));
     }
     present();
 }

@@ -43,6 +43,9 @@ class SchemaView final : public TemplateView {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
+    // The diagram drawn from its source at the screen's pixel ratio; null at
+    // ratio 1, where the bitmap itself is shown.
+    QImage drawn_at_screen_ratio() const;
     SchemaContext ctx_;
     SchemaLayout layout_;
     QImage DiagramImage;
