@@ -61,10 +61,19 @@ void readouts(Canvas& c, Scope& s, const Sample& v, bool from_cursor) {
     text(630, 290, format("%04dl", v.rpm), 4);
     const double u = sensor_voltage(static_cast<unsigned>(v.tps_raw));
     const int t = v.lambda_type & 0x0F;
-    auto volt_unit = [&] { c.text(sc.pt(700, 400), "V", large, pal::kBlack, s.button_face); };
+    // A volts read-out and its unit; between them the view's ground again,
+    // where a wider switch read-out ("OFF") may have reached.
+    auto volts = [&](double value) {
+        const std::string shown = format("%f", value).substr(0, 4);
+        text(630, 400, shown, 4);
+        const Point at = sc.pt(630, 400);
+        const Rect gap{at.x + c.text_width(shown, large), at.y, sc.x(700), at.y + large.height};
+        if (gap.left < gap.right)
+            c.rectangle(gap, Pen{s.button_face, 1}, Brush{s.button_face});
+        c.text(sc.pt(700, 400), "V", large, pal::kBlack, s.button_face);
+    };
     if (t == 1) {
-        text(630, 400, format("%f", 5 - u), 4);
-        volt_unit();
+        volts(5 - u);
     } else if (t == 2 || t == 3) {
         text(630, 400, "_.__", 4);
     } else if (t == 6 || t == 7) {
@@ -80,8 +89,7 @@ void readouts(Canvas& c, Scope& s, const Sample& v, bool from_cursor) {
         if (r.left < r.right)
             c.rectangle(r, pal::kPenWhite, pal::kBrushWhite);
     } else {
-        text(630, 400, format("%f", u), 4);
-        volt_unit();
+        volts(u);
     }
     // Fuel box.
     const bool gas = v.fuel_bits & 0x01;

@@ -85,5 +85,17 @@ TEST(ScopeReadoutPixels, OnAndOffOverwriteEachOtherWholly) {
             }
             const QRect text(at.x, at.y, off_end - at.x + 2, large.height);
             EXPECT_EQ(img.copy(text), alone.copy(text)) << where << ": \"OFF\" is cut";
+
+            // A volts read-out after it (a slot of another sensor type under
+            // the cursor) leaves nothing of "OFF" before its unit.
+            image.SettingsBlock1[block1::LambdaType] = 0;
+            buf.lambda_type[10] = 0;
+            cursor ? DrawScopeCursor(c, s, 10) : RecordScopeTick(c, s);
+            const int volts_end = at.x + advance("0.00", large);
+            int left = 0;
+            for (int y = at.y; y < at.y + large.height; ++y)
+                for (int x = volts_end; x < size.scale.x(700); ++x)
+                    left += qGray(img.pixel(x, y)) < 128;
+            EXPECT_EQ(left, 0) << where << ": \"OFF\" left before the unit";
         }
 }
