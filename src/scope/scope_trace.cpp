@@ -88,6 +88,10 @@ void readouts(Canvas& c, Scope& s, const Sample& v, bool from_cursor) {
         r.left = left;
         if (r.left < r.right)
             c.rectangle(r, pal::kPenWhite, pal::kBrushWhite);
+        // A switch has no unit: a volts read-out's unit goes.
+        const Point unit = sc.pt(700, 400);
+        c.rectangle({unit.x, unit.y, unit.x + c.text_width("V", large), unit.y + large.height},
+                    Pen{s.button_face, 1}, Brush{s.button_face});
     } else {
         volts(u);
     }

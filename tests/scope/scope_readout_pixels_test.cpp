@@ -97,5 +97,13 @@ TEST(ScopeReadoutPixels, OnAndOffOverwriteEachOtherWholly) {
                 for (int x = volts_end; x < size.scale.x(700); ++x)
                     left += qGray(img.pixel(x, y)) < 128;
             EXPECT_EQ(left, 0) << where << ": \"OFF\" left before the unit";
+            // And the switch again: the unit goes.
+            draw(0x10);
+            const int unit = size.scale.x(700);
+            left = 0;
+            for (int y = at.y; y < at.y + large.height; ++y)
+                for (int x = unit; x < unit + advance("V", large); ++x)
+                    left += qGray(img.pixel(x, y)) < 128;
+            EXPECT_EQ(left, 0) << where << ": the unit stays beside \"OFF\"";
         }
 }
