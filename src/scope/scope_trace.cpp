@@ -81,11 +81,12 @@ void readouts(Canvas& c, Scope& s, const Sample& v, bool from_cursor) {
         text(630, 400, shown, 3);
         // The white box clears what a wider "OFF" left right of " ON". It
         // starts where the text drawn now ends, never left of its own place,
-        // so that it cuts nothing of a text that reaches past that place.
-        const int left = std::max(sc.x(676), sc.x(630) + c.text_width(shown, large));
+        // so that it cuts nothing of a text that reaches past that place, and
+        // reaches down to the bottom of the text's cells at least.
         Rect r = from_cursor ? sc.rect(676, 400, 695, 436)
                              : Rect{0, sc.y(400), sc.x(698), round_half(436 * sc.ScaleY)};
-        r.left = left;
+        r.left = std::max(sc.x(676), sc.x(630) + c.text_width(shown, large));
+        r.bottom = std::max(r.bottom, sc.y(400) + large.height);
         if (r.left < r.right)
             c.rectangle(r, pal::kPenWhite, pal::kBrushWhite);
         // A switch has no unit: a volts read-out's unit goes.

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "config/configuration_form.h"
-#include "config/dialog_templates.h"
 #include "config/list_entries.h"
 #include "config/options_form.h"
 #include "link/conversions.h"
@@ -264,21 +263,4 @@ TEST(OptionsForm, EmulDOFields) {
     EXPECT_EQ(lists[1].pick(m, 0), (std::vector<Write>{{12, 0xFF}}));
     EXPECT_EQ(lists[2].pick(m, 10), (std::vector<Write>{{13, 0x35}}));
     EXPECT_EQ(lists[3].pick(m, 15), (std::vector<Write>{{13, 0x00}}));
-}
-
-TEST(SettingsForms, TabGoesRowByRowInReadingOrder) {
-    struct Case {
-        int template_id;
-        std::vector<int> order;
-    } cases[] = {
-        {125,
-         {1034, 1003, 1013, 1014, 1043, 1044, 1045, 1039, 1046, 1047, 1040, 1048, 1049, 1041, 1050,
-          1042, 1051, 1052}},
-        {157,
-         {1003, 1013, 1017, 1018, 1019, 1020, 1021, 1022, 1141, 1023, 1024, 1025, 1026, 1074,
-          1027}},
-        {170, {1003, 1013, 1122, 1123, 1}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(reading_order(*dialog_template(c.template_id)), c.order) << c.template_id;
 }

@@ -72,20 +72,3 @@ TEST(Schema, PictureByLanguage) {
         EXPECT_STREQ(diagram_picture_for(c.code), c.picture) << c.code;
     }
 }
-
-TEST(Schema, DrawingTakesTheLabelsOfItsLanguage) {
-    const std::string table =
-        "key\tpol\tang\trus\tlit\nA\tWąż\tHose\tШланг\tŽarna\nB\tx\ty & <z>\tw\tv\n";
-    const struct {
-        const char *code, *drawing, *want;
-    } cases[] = {
-        {"pol", "<t>{{A}}</t>{{B}}", "<t>Wąż</t>x"},
-        {"ita", "<t>{{A}}</t>{{B}}", "<t>Hose</t>y &amp; &lt;z&gt;"},
-        {"rus", "{{A}}", "Шланг"},
-        {"lit", "no labels", "no labels"},
-        {"ang", "{{C}}", ""},  // a key the table lacks
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(diagram_drawing_for(c.code, c.drawing, table), c.want) << c.code;
-    EXPECT_EQ(diagram_drawing_for("ang", "{{A}}", "label\tang\nA\tHose\n"), "");
-}
