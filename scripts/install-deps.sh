@@ -10,7 +10,8 @@ export DEBIAN_FRONTEND=noninteractive
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-serialport-dev qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools libgl-dev
+    qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools
+    libgl-dev
     fonts-liberation
 )
 if [ "${1:-}" = "--tests" ]; then

@@ -124,6 +124,8 @@ void TarvexMenuBar::fit_to_width(int width) {
 QAction* TarvexMenuBar::add(QMenu* menu, int id, const QString& text) {
     QAction* a = menu ? menu->addAction(text) : addAction(text);
     a->setData(id);
+    if (const char* keys = shortcut_for(id))
+        a->setShortcut(QKeySequence(QString::fromLatin1(keys)));
     actions_[id] = a;
     connect(a, &QAction::triggered, this, [this, id] { emit command(id); });
     return a;

@@ -52,17 +52,17 @@ const MenuTexts kLithuanian{179,
                             {"Lenku", "Anglu", "Rusu", "Lietuvu", ""},
                             {"Nuskaitymas", "Konfiguracija", "Opcijos", "Schema", "Atstatymas",
                              "Osciloskopas", "apie programą"}};
-const MenuTexts kItalian{
-    188,
-    "Plik",
-    "Otwórz...",
-    "Zapisz jako...",
-    "Wyjscie",
-    "Port",
-    "Rozmiar",
-    "Jezyk",
-    {"Polski", "Angielski", "Rosyjski", "Litewski", "Wloski"},
-    {"Odczyty", "Konfiguracja", "Opcje", "Schemat", "Reset", "Oscyloskop", "O Programie..."}};
+const MenuTexts kItalian{188,
+                         "File",
+                         "Apri...",
+                         "Salva con nome...",
+                         "Esci",
+                         "Porta",
+                         "Dimensioni",
+                         "Lingua",
+                         {"Polacco", "Inglese", "Russo", "Lituano", "Italiano"},
+                         {"Letture", "Configurazione", "Opzioni", "Schema", "Reset",
+                          "Oscilloscopio", "Informazioni..."}};
 
 }  // namespace
 
@@ -117,6 +117,29 @@ const MenuTexts& menu_texts(int menu_id) {
             return kItalian;
         default:
             return kPolish;
+    }
+}
+
+const char* shortcut_for(int command) {
+    switch (command) {
+        case cmd::Open:
+            return "Ctrl+O";
+        case cmd::SaveAs:
+            return "Ctrl+Shift+S";
+        case cmd::RecordReadings:
+            return "Ctrl+R";
+        case cmd::PlayRecording:
+            return "Ctrl+P";
+        case cmd::CompareWithFile:
+            return "Ctrl+D";
+        case cmd::SavePicture:
+            return "Ctrl+I";
+        case cmd::Exit:
+            return "Ctrl+Q";
+        case cmd::ProgramInfo:
+            return "F1";
+        default:
+            return nullptr;
     }
 }
 

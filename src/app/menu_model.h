@@ -41,6 +41,11 @@ int menu_for_language(const std::string& code);
 int language_item_for(const std::string& code);
 const MenuTexts& menu_texts(int menu_id);
 
+// The desktop's shortcut of a command, in Qt's portable text form
+// ("Ctrl+O"), or null. None clashes with Alt+F1, Alt+F4 or Alt and the
+// arrows, which reach the menu bar.
+const char* shortcut_for(int command);
+
 // The bar's commands in order (views, then program information).
 extern const std::array<int, 7> kBarCommands;
 extern const std::array<int, 4> kPortCommands;

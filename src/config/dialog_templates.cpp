@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "config/dialog_templates.h"
 
+#include <algorithm>
+
 namespace tarvex {
 
 namespace {
@@ -70,8 +72,8 @@ std::vector<ControlDef> options_controls() {
         {1014, K::Button, 5, 29, 63, 33, 97, false},
         {1034, K::Check, 85, 3, 146, 9, 104, false},
         {1039, K::Check, 85, 67, 146, 9, 109, false},
-        {1040, K::Check, 85, 108, 146, 9, 112, false},
-        {1041, K::Check, 85, 151, 146, 9, 115, false},
+        {1040, K::Check, 85, 110, 146, 9, 112, false},
+        {1041, K::Check, 85, 150, 146, 9, 115, false},
         {1042, K::Check, 85, 173, 146, 9, 116, false},
     };
     struct Row {
@@ -128,6 +130,31 @@ std::vector<TemplateDef> make_templates() {
 }
 
 }  // namespace
+
+std::vector<int> reading_order(const TemplateDef& def) {
+    std::vector<const ControlDef*> c;
+    for (const ControlDef& d : def.controls)
+        if (d.kind == ControlKind::List || d.kind == ControlKind::Check ||
+            d.kind == ControlKind::Button)
+            c.push_back(&d);
+    std::stable_sort(c.begin(), c.end(),
+                     [](const ControlDef* a, const ControlDef* b) { return a->y < b->y; });
+    // Each control gets the top of its row, then rows go down, left to right.
+    std::vector<std::pair<int, const ControlDef*>> rows;
+    int row_top = 0;
+    for (const ControlDef* d : c) {
+        if (rows.empty() || d->y - row_top >= 4)
+            row_top = d->y;
+        rows.push_back({row_top, d});
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : a.second->x < b.second->x;
+    });
+    std::vector<int> ids;
+    for (const auto& r : rows)
+        ids.push_back(r.second->id);
+    return ids;
+}
 
 const TemplateDef* dialog_template(int id) {
     static const std::vector<TemplateDef> templates = make_templates();

@@ -28,6 +28,12 @@ struct TemplateDef {
     std::vector<ControlDef> controls;
 };
 
+// The controls that take the keyboard (lists, check boxes, buttons) in
+// reading order: row by row from the top, left to right within a row. A
+// control whose top is less than 4 units below the top of a row's first
+// control stands in that row.
+std::vector<int> reading_order(const TemplateDef& def);
+
 // The Configuration templates 106, 157, 145, 151, 150, the Options templates
 // 152, 125, 153, 154, 156 and the EmulDO dialog 170. Null for other ids.
 const TemplateDef* dialog_template(int id);

@@ -46,12 +46,12 @@ InfoDialog::InfoDialog(const InfoContext& context, QWidget* parent)
     place(name_, 109, 73, 38, 8);
     program_label_ = new QLabel(this);
     program_label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(program_label_, 40, 99, 90, 8);
+    place(program_label_, 57, 99, 73, 8);
     auto* own = new QLabel(QString::fromLatin1(kProgramVersion), this);
-    place(own, 137, 99, 20, 8);
+    place(own, 137, 99, 13, 8);
     controller_label_ = new QLabel(this);
     controller_label_->setAlignment(Qt::AlignCenter);
-    place(controller_label_, 30, 110, 159, 8);
+    place(controller_label_, 65, 110, 89, 8);
     version_ = new QLabel(this);
     version_->setObjectName(QStringLiteral("control1125"));
     version_->setAlignment(Qt::AlignCenter);

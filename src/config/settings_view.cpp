@@ -137,6 +137,14 @@ TemplateForm::TemplateForm(const TemplateDef& def, QWidget* parent, int& list_pa
             w->hide();
         placed_.push_back({&c, w});
     }
+    // Tab goes row by row, in reading order.
+    QWidget* before = nullptr;
+    for (int id : reading_order(def)) {
+        QWidget* w = control(id);
+        if (before && w)
+            QWidget::setTabOrder(before, w);
+        before = w ? w : before;
+    }
 }
 
 void TemplateForm::layout(QSize room) {

@@ -63,6 +63,8 @@ class Canvas {
     virtual void line(Point from, Point to, Pen pen) = 0;
     virtual void polyline(std::span<const Point> points, Pen pen) = 0;
     virtual void text(Point at, std::string_view bytes, const CellFont& font, Rgb fg, Rgb bg) = 0;
+    // How far right of its point a text drawn in the font reaches, in pixels.
+    virtual int text_width(std::string_view bytes, const CellFont& font) = 0;
 };
 
 // A rectangle with its edges in order.

@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QPolygon>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,8 @@
 
 #include <vector>
 
+#include "gfx/qt_fonts.h"
+#include "gfx/text_codec.h"
 #include "gfx/text_images.h"
 
 namespace tarvex {
@@ -30,7 +33,7 @@ QRect outline_rect(const Rect& r) {
 }  // namespace
 
 QPainterCanvas::QPainterCanvas(QImage& surface, TextMemo* memo)
-    : surface_(surface), painter_(&surface), memo_(memo) {
+    : surface_(surface), painter_(&surface), memo_(memo), ratio_(surface.devicePixelRatio()) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -51,13 +54,34 @@ void QPainterCanvas::fill(const QRect& r, Rgb c) {
         painter_.fillRect(r, qcolor(c));
         return;
     }
-    const QRect in = r.intersected(surface_.rect());
+    const QRect in = device_rect(r).intersected(surface_.rect());
     const std::uint32_t pixel =
         0xFF000000u | (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | std::uint32_t{c.b};
     for (int y = in.top(); y <= in.bottom(); ++y) {
         auto* line = reinterpret_cast<std::uint32_t*>(surface_.scanLine(y));
         std::fill(line + in.left(), line + in.left() + in.width(), pixel);
     }
+}
+
+QRectF QPainterCanvas::shape_rect(const Rect& r, int pen_width) const {
+    const QPointF shift = pen_point({0, 0}, pen_width);
+    return QRectF(outline_rect(r)).translated(shift);
+}
+
+QRect QPainterCanvas::device_rect(const QRect& r) const {
+    if (ratio_ == 1.0)
+        return r;
+    // Edges to the nearest device pixel: rectangles that meet still meet.
+    auto px = [this](int v) { return static_cast<int>(std::lround(v * ratio_)); };
+    return QRect(QPoint(px(r.left()), px(r.top())),
+                 QPoint(px(r.left() + r.width()) - 1, px(r.top() + r.height()) - 1));
+}
+
+QPointF QPainterCanvas::pen_point(Point p, int pen_width) const {
+    // Above one device pixel a pixel-wide pen covers the logical pixel whose
+    // corner is p, as a one-pixel pen does at ratio 1.
+    const double shift = ratio_ != 1.0 && pen_width <= 1 ? 0.5 : 0.0;
+    return QPointF(p.x + shift, p.y + shift);
 }
 
 void QPainterCanvas::touched(const QRect& r, int pen_width, bool by_text) {
@@ -78,7 +102,8 @@ QRegion QPainterCanvas::damage() const {
 void QPainterCanvas::set_pen(Pen pen) {
     QPen p(qcolor(pen.color));
     if (pen.width <= 1) {
-        p.setWidth(0);  // cosmetic: exactly one pixel
+        // Exactly one pixel: cosmetic at ratio 1, else one logical pixel wide.
+        p.setWidth(ratio_ == 1.0 ? 0 : 1);
         p.setCapStyle(Qt::SquareCap);
     } else {
         p.setWidth(pen.width);
@@ -120,7 +145,11 @@ void QPainterCanvas::round_rect(Rect r, int corner_w, int corner_h, Pen pen, Bru
     touched(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), pen.width);
     set_pen(pen);
     painter_.setBrush(qcolor(brush.color));
-    painter_.drawRoundedRect(outline_rect(r), corner_w / 2.0, corner_h / 2.0, Qt::AbsoluteSize);
+    if (ratio_ == 1.0)
+        painter_.drawRoundedRect(outline_rect(r), corner_w / 2.0, corner_h / 2.0, Qt::AbsoluteSize);
+    else
+        painter_.drawRoundedRect(shape_rect(r, pen.width), corner_w / 2.0, corner_h / 2.0,
+                                 Qt::AbsoluteSize);
 }
 
 void QPainterCanvas::ellipse(Rect bounds, Pen pen, Brush brush) {
@@ -131,7 +160,10 @@ void QPainterCanvas::ellipse(Rect bounds, Pen pen, Brush brush) {
             pen.width);
     set_pen(pen);
     painter_.setBrush(qcolor(brush.color));
-    painter_.drawEllipse(outline_rect(bounds));
+    if (ratio_ == 1.0)
+        painter_.drawEllipse(outline_rect(bounds));
+    else
+        painter_.drawEllipse(shape_rect(bounds, pen.width));
 }
 
 void QPainterCanvas::line(Point from, Point to, Pen pen) {
@@ -146,11 +178,12 @@ void QPainterCanvas::line(Point from, Point to, Pen pen) {
         const QPointF end(from.x + dx * (steps - 1) / static_cast<double>(steps),
                           from.y + dy * (steps - 1) / static_cast<double>(steps));
         if (steps == 1) {
-            painter_.drawPoint(from.x, from.y);
+            painter_.drawPoint(pen_point(from, pen.width));
             return;
         }
-        painter_.drawLine(QPointF(from.x, from.y),
-                          QPointF(std::round(end.x()), std::round(end.y())));
+        const Point last{static_cast<int>(std::round(end.x())),
+                         static_cast<int>(std::round(end.y()))};
+        painter_.drawLine(pen_point(from, pen.width), pen_point(last, pen.width));
         return;
     }
     painter_.drawLine(from.x, from.y, to.x, to.y);
@@ -167,7 +200,14 @@ void QPainterCanvas::polyline(std::span<const Point> points, Pen pen) {
             poly.setPoint(static_cast<int>(i), points[i].x, points[i].y);
         touched(poly.boundingRect(), pen.width);
         set_pen(pen);
-        painter_.drawPolyline(poly);
+        if (ratio_ == 1.0 || pen.width > 1) {
+            painter_.drawPolyline(poly);
+        } else {
+            QPolygonF shifted(poly.size());
+            for (int i = 0; i < poly.size(); ++i)
+                shifted[i] = pen_point({poly[i].x(), poly[i].y()}, pen.width);
+            painter_.drawPolyline(shifted);
+        }
     }
     line(points[points.size() - 2], points.back(), pen);
 }
@@ -179,13 +219,27 @@ void QPainterCanvas::text(Point at, std::string_view bytes, const CellFont& font
     std::string key = text_key(bytes, font, fg, bg);
     if (memo_ && memo_->shows(point, key))
         return;
-    // Drawn once, then copied: the same pixels as drawing it here.
-    const TextImage& t = text_image(bytes, font, fg, bg);
-    const QRect area(point + t.offset, t.image.size());
-    painter_.drawImage(area.topLeft(), t.image);
+    QRect area;
+    if (ratio_ == 1.0) {
+        // Drawn once, then copied: the same pixels as drawing it here.
+        const TextImage& t = text_image(bytes, font, fg, bg);
+        area = QRect(point + t.offset, t.image.size());
+        painter_.drawImage(area.topLeft(), t.image);
+    } else {
+        // Drawn at the surface's own resolution.
+        area = text_reach(bytes, font).translated(point);
+        draw_text_directly(painter_, at, bytes, font, fg, bg);
+    }
     touched(area, 1, true);
     if (memo_)
         memo_->drawn_text(point, std::move(key), area);
+}
+
+int QPainterCanvas::text_width(std::string_view bytes, const CellFont& font) {
+    // The character cells, or the glyphs where they reach further.
+    const QFontMetrics m(qt_font(font));
+    const QString s = QString::fromUtf8(to_utf8(bytes, font.charset));
+    return std::max(m.horizontalAdvance(s), m.boundingRect(s).right() + 1);
 }
 
 }  // namespace tarvex

@@ -13,7 +13,9 @@
 namespace tarvex {
 
 // A canvas over QPainter into a view's surface image, with GDI's pixel rules
-// and no antialiasing. The painter stays active for the canvas's lifetime.
+// and no antialiasing, in logical pixels whatever the surface's device pixel
+// ratio: above 1 the same shapes come out finer, texts at the surface's
+// resolution. The painter stays active for the canvas's lifetime.
 // It keeps the pixels it has drawn on, so a view can show just those.
 class QPainterCanvas final : public Canvas {
   public:
@@ -30,6 +32,7 @@ class QPainterCanvas final : public Canvas {
     void line(Point from, Point to, Pen pen) override;
     void polyline(std::span<const Point> points, Pen pen) override;
     void text(Point at, std::string_view bytes, const CellFont& font, Rgb fg, Rgb bg) override;
+    int text_width(std::string_view bytes, const CellFont& font) override;
 
     // The area drawn on so far (pen widths and glyph overhangs included), in
     // a few rectangles.
@@ -37,12 +40,16 @@ class QPainterCanvas final : public Canvas {
 
   private:
     void set_pen(Pen pen);
+    QRect device_rect(const QRect& r) const;
+    QPointF pen_point(Point p, int pen_width) const;
+    QRectF shape_rect(const Rect& r, int pen_width) const;
     void fill(const QRect& r, Rgb c);
     void touched(const QRect& r, int pen_width, bool by_text = false);
     QImage& surface_;
     QPainter painter_;
     std::vector<QRect> damage_;
     TextMemo* memo_;
+    qreal ratio_;
 };
 
 }  // namespace tarvex

@@ -34,6 +34,10 @@ void RecordingCanvas::text(Point at, std::string_view bytes, const CellFont& fon
     calls_.push_back(std::move(c));
 }
 
+int RecordingCanvas::text_width(std::string_view bytes, const CellFont& font) {
+    return static_cast<int>(bytes.size()) * font.width;
+}
+
 std::vector<RecordingCanvas::Call> RecordingCanvas::of_kind(Kind kind) const {
     std::vector<Call> out;
     for (const auto& c : calls_)

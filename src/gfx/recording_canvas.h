@@ -30,6 +30,8 @@ class RecordingCanvas final : public Canvas {
     void line(Point from, Point to, Pen pen) override;
     void polyline(std::span<const Point> points, Pen pen) override;
     void text(Point at, std::string_view bytes, const CellFont& font, Rgb fg, Rgb bg) override;
+    // Every character taken as the font's average width.
+    int text_width(std::string_view bytes, const CellFont& font) override;
 
     const std::vector<Call>& calls() const { return calls_; }
     void clear() { calls_.clear(); }

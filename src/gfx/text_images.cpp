@@ -59,6 +59,12 @@ void draw_text_directly(QPainter& painter, Point at, std::string_view bytes, con
     painter.drawText(at.x, at.y + baseline, s);
 }
 
+QRect text_reach(std::string_view bytes, const CellFont& font) {
+    const QFontMetrics m(qt_font(font));
+    const QString s = QString::fromUtf8(to_utf8(bytes, font.charset));
+    return reach(m, s, font, baseline_of(m, font));
+}
+
 const TextImage& text_image(std::string_view bytes, const CellFont& font, Rgb fg, Rgb bg) {
     static std::unordered_map<std::string, TextImage> images;
     std::string key = text_key(bytes, font, fg, bg);

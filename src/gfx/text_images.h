@@ -25,6 +25,9 @@ struct TextImage {
     QPoint offset;  // of the image's top-left corner from the text's point
 };
 
+// Where a text drawn at (0, 0) may touch: its cells and its glyphs.
+QRect text_reach(std::string_view bytes, const CellFont& font);
+
 // What tells texts apart: the bytes, the font and both colours.
 std::string text_key(std::string_view bytes, const CellFont& font, Rgb fg, Rgb bg);
 

@@ -2,6 +2,9 @@
 #include "scope/schema.h"
 
 #include <cstdint>
+#include <map>
+#include <sstream>
+#include <vector>
 
 namespace tarvex {
 
@@ -65,6 +68,77 @@ const char* diagram_picture_for(const std::string& code) {
         default:
             return ":/art/schema_ang.png";
     }
+}
+
+namespace {
+
+std::vector<std::string> fields(const std::string& line) {
+    std::vector<std::string> out;
+    std::istringstream in(line);
+    std::string f;
+    while (std::getline(in, f, '\t'))
+        out.push_back(f);
+    return out;
+}
+
+std::string xml_escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string diagram_drawing_for(const std::string& code, const std::string& drawing,
+                                const std::string& labels) {
+    const std::string column_name = diagram_bitmap_for(code) == 182 ? "ang" : code;
+    std::istringstream in(labels);
+    std::string line;
+    if (!std::getline(in, line))
+        return {};
+    const std::vector<std::string> head = fields(line);
+    std::size_t column = 0;
+    for (std::size_t i = 1; i < head.size(); ++i)
+        if (head[i] == column_name)
+            column = i;
+    if (head.empty() || head[0] != "key" || column == 0)
+        return {};
+    std::map<std::string, std::string> label;
+    while (std::getline(in, line)) {
+        const std::vector<std::string> f = fields(line);
+        if (f.size() == head.size())
+            label[f[0]] = f[column];
+    }
+    std::string out;
+    std::size_t from = 0;
+    for (std::size_t at; (at = drawing.find("{{", from)) != std::string::npos;) {
+        const std::size_t end = drawing.find("}}", at);
+        if (end == std::string::npos)
+            break;
+        const auto it = label.find(drawing.substr(at + 2, end - at - 2));
+        if (it == label.end())
+            return {};
+        out += drawing.substr(from, at - from) + xml_escaped(it->second);
+        from = end + 2;
+    }
+    return out + drawing.substr(from);
 }
 
 }  // namespace tarvex

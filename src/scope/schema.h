@@ -35,4 +35,12 @@ int scroll_offset(int offset, int code, int thumb, int max);
 int diagram_bitmap_for(const std::string& language_code);
 const char* diagram_picture_for(const std::string& language_code);
 
+// The diagram's drawing for a language: every {{KEY}} of the drawing replaced
+// by that key's label in the language's column of the label table (a tab-
+// separated table whose first line is "key" and the language codes), the
+// English column for any code but the four with their own. Empty when the
+// table lacks the column or a key the drawing uses.
+std::string diagram_drawing_for(const std::string& language_code, const std::string& drawing,
+                                const std::string& labels);
+
 }  // namespace tarvex

@@ -35,7 +35,17 @@ class SchemaView final : public TemplateView {
     const QImage& picture() const { return DiagramImage; }
     QScrollBar* bar(Qt::Orientation o) const;
 
+  protected:
+    // The wheel, the arrows, Page Up and Page Down scroll as the bars'
+    // arrows and pages do; Home and End go to the picture's start and end.
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
   private:
+    // The diagram drawn from its source at the screen's pixel ratio; null at
+    // ratio 1, where the bitmap itself is shown.
+    QImage drawn_at_screen_ratio() const;
     SchemaContext ctx_;
     SchemaLayout layout_;
     QImage DiagramImage;

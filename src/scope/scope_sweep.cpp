@@ -20,12 +20,23 @@ void RecordScopeTickAt(Canvas& c, Scope& s, SweepTime now) {
         t.running = true;
         t.column_start = now;
         t.latest = s.image;
+        t.span = {};
+        // The first sample of a new recording shows at once; the interval
+        // after it starts empty.
+        if (!t.drawn)
+            RecordScopeColumn(c, s, s.image);
+        else
+            widen(t.span, s.image);
+        t.drawn = true;
     } else {
         const long over = static_cast<long>((now - t.column_start) / kSweepColumnTime);
         for (long i = 0; i < std::min(over, kMaxColumnsAtOnce); ++i)
-            RecordScopeColumn(c, s, t.latest);
+            RecordScopeColumn(c, s, t.latest, i == 0 ? t.span : ColumnSpan{});
         t.column_start += over * kSweepColumnTime;
+        if (over > 0)
+            t.span = {};
         t.latest = s.image;
+        widen(t.span, s.image);
     }
     DrawScopeReadouts(c, s);
 }

@@ -61,23 +61,40 @@ void readouts(Canvas& c, Scope& s, const Sample& v, bool from_cursor) {
     text(630, 290, format("%04dl", v.rpm), 4);
     const double u = sensor_voltage(static_cast<unsigned>(v.tps_raw));
     const int t = v.lambda_type & 0x0F;
-    auto volt_unit = [&] { c.text(sc.pt(700, 400), "V", large, pal::kBlack, s.button_face); };
+    // A volts read-out and its unit; between them the view's ground again,
+    // where a wider switch read-out ("OFF") may have reached.
+    auto volts = [&](double value) {
+        const std::string shown = format("%f", value).substr(0, 4);
+        text(630, 400, shown, 4);
+        const Point at = sc.pt(630, 400);
+        const Rect gap{at.x + c.text_width(shown, large), at.y, sc.x(700), at.y + large.height};
+        if (gap.left < gap.right)
+            c.rectangle(gap, Pen{s.button_face, 1}, Brush{s.button_face});
+        c.text(sc.pt(700, 400), "V", large, pal::kBlack, s.button_face);
+    };
     if (t == 1) {
-        text(630, 400, format("%f", 5 - u), 4);
-        volt_unit();
+        volts(5 - u);
     } else if (t == 2 || t == 3) {
         text(630, 400, "_.__", 4);
     } else if (t == 6 || t == 7) {
-        text(630, 400, v.state_bit ? "OFF" : " ON", 3);
-        // The white box clears what a wider "OFF" left right of " ON"; under
-        // the cursor it starts as far left as the live one.
-        const Rect r = from_cursor
-                           ? sc.rect(676, 400, 695, 436)
-                           : Rect{sc.x(676), sc.y(400), sc.x(698), round_half(436 * sc.ScaleY)};
-        c.rectangle(r, pal::kPenWhite, pal::kBrushWhite);
+        const std::string shown = v.state_bit ? "OFF" : " ON";
+        text(630, 400, shown, 3);
+        // The white box clears what a wider "OFF" left right of " ON". It
+        // starts where the text drawn now ends, never left of its own place,
+        // so that it cuts nothing of a text that reaches past that place, and
+        // reaches down to the bottom of the text's cells at least.
+        Rect r = from_cursor ? sc.rect(676, 400, 695, 436)
+                             : Rect{0, sc.y(400), sc.x(698), round_half(436 * sc.ScaleY)};
+        r.left = std::max(sc.x(676), sc.x(630) + c.text_width(shown, large));
+        r.bottom = std::max(r.bottom, sc.y(400) + large.height);
+        if (r.left < r.right)
+            c.rectangle(r, pal::kPenWhite, pal::kBrushWhite);
+        // A switch has no unit: a volts read-out's unit goes.
+        const Point unit = sc.pt(700, 400);
+        c.rectangle({unit.x, unit.y, unit.x + c.text_width("V", large), unit.y + large.height},
+                    Pen{s.button_face, 1}, Brush{s.button_face});
     } else {
-        text(630, 400, format("%f", u), 4);
-        volt_unit();
+        volts(u);
     }
     // Fuel box.
     const bool gas = v.fuel_bits & 0x01;
@@ -87,6 +104,25 @@ void readouts(Canvas& c, Scope& s, const Sample& v, bool from_cursor) {
         c.text(sc.pt(675, 475), s.texts[15], s.fonts.SmallFont, pal::kBlack, pal::kCyan);
     else
         c.text(sc.pt(655, 475), s.texts[14], s.fonts.SmallFont, pal::kBlack, pal::kGreen);
+}
+
+// The points of one column at x: the extreme farther from the latest, the
+// other extreme, then the latest, each left out when it repeats the point
+// before. The number of points written.
+int column_points(int x, int top, int bottom, int latest, Point* out) {
+    const bool top_first = latest - top >= bottom - latest;
+    int n = 0;
+    for (int y : {top_first ? top : bottom, top_first ? bottom : top, latest})
+        if (n == 0 || out[n - 1].y != y)
+            out[n++] = {x, y};
+    return n;
+}
+
+// The stored points of slot i of a trace, extremes included.
+int slot_points(const ScopeBuffers& b, int t, std::size_t i, Point* out) {
+    const auto tt = static_cast<std::size_t>(t);
+    const Point& p = b.ScopeTrace[tt][i];
+    return column_points(p.x, b.top_y[tt][i], b.bottom_y[tt][i], p.y, out);
 }
 
 }  // namespace
@@ -145,9 +181,11 @@ std::string lambda_sensor_text(int lambda_type) {
 
 void ResetScopeBuffers(ScopeBuffers& buf, const LayoutScale& scale) {
     for (int t = 0; t < kScopeTraces; ++t)
-        for (int i = 0; i < kScopeSlots; ++i)
-            buf.ScopeTrace[static_cast<std::size_t>(t)][static_cast<std::size_t>(i)] = {
-                scale.x(i + 201), scale.y(kRest[t])};
+        for (int i = 0; i < kScopeSlots; ++i) {
+            const auto tt = static_cast<std::size_t>(t), ii = static_cast<std::size_t>(i);
+            buf.ScopeTrace[tt][ii] = {scale.x(i + 201), scale.y(kRest[t])};
+            buf.top_y[tt][ii] = buf.bottom_y[tt][ii] = scale.y(kRest[t]);
+        }
     buf.lambda_raw.fill(0);
     buf.actuator_raw.fill(0);
     buf.rpm.fill(0);
@@ -197,7 +235,22 @@ void DrawScopeLayout(Canvas& c, Scope& s) {
     }
 }
 
-void RecordScopeColumn(Canvas& c, Scope& s, const ControllerImage& m) {
+std::array<int, kScopeTraces> sample_heights(const ControllerImage& m) {
+    return {lambda_height(m.LambdaVoltage(), m.LambdaType()), actuator_height(m.ActuatorStep()),
+            actuator_height(m.AttInit()), rpm_height(live_rpm(m)),
+            tps_height(m.TpsVoltage(), m.LambdaType())};
+}
+
+void widen(ColumnSpan& span, const ControllerImage& sample) {
+    const auto h = sample_heights(sample);
+    for (std::size_t t = 0; t < h.size(); ++t) {
+        span.low[t] = span.any ? std::min(span.low[t], h[t]) : h[t];
+        span.high[t] = span.any ? std::max(span.high[t], h[t]) : h[t];
+    }
+    span.any = true;
+}
+
+void RecordScopeColumn(Canvas& c, Scope& s, const ControllerImage& m, const ColumnSpan& span) {
     const LayoutScale& sc = s.scale;
     ScopeBuffers& b = s.buf;
     const int q = s.SizeMode == 1 ? 1 : 0;
@@ -207,15 +260,26 @@ void RecordScopeColumn(Canvas& c, Scope& s, const ControllerImage& m) {
         white_strip(c, s, sc.x(199 - q) + q, sc.x(204));
     sweep_marker(c, s, S);
     white_strip(c, s, sc.x(S + q), sc.x(S + 2));
-    const int heights[kScopeTraces] = {
-        lambda_height(m.LambdaVoltage(), m.LambdaType()), actuator_height(m.ActuatorStep()),
-        actuator_height(m.AttInit()), rpm_height(rpm), tps_height(m.TpsVoltage(), m.LambdaType())};
+    const auto heights = sample_heights(m);
     for (int t = 0; t < kScopeTraces; ++t) {
-        const Point N{sc.x(S), sc.y(kRest[t] - heights[t])};
-        const int prev_y = S == 203 ? N.y : b.head_y[static_cast<std::size_t>(t)];
-        c.line({sc.x(S - 1), prev_y}, N, kPens[t]);
-        b.head_y[static_cast<std::size_t>(t)] = N.y;
-        b.ScopeTrace[static_cast<std::size_t>(t)][static_cast<std::size_t>(S - 200)].y = N.y;
+        const auto tt = static_cast<std::size_t>(t);
+        const int v = heights[tt];
+        const int high = span.any ? std::max(span.high[tt], v) : v;
+        const int low = span.any ? std::min(span.low[tt], v) : v;
+        const int y = sc.y(kRest[t] - v);
+        Point pts[4];
+        pts[0] = {sc.x(S - 1), S == 203 ? y : b.head_y[tt]};
+        const int n =
+            1 + column_points(sc.x(S), sc.y(kRest[t] - high), sc.y(kRest[t] - low), y, pts + 1);
+        if (n == 2)
+            c.line(pts[0], pts[1], kPens[t]);
+        else
+            c.polyline(std::span<const Point>(pts, static_cast<std::size_t>(n)), kPens[t]);
+        b.head_y[tt] = y;
+        const auto slot = static_cast<std::size_t>(S - 200);
+        b.ScopeTrace[tt][slot].y = y;
+        b.top_y[tt][slot] = sc.y(kRest[t] - high);
+        b.bottom_y[tt][slot] = sc.y(kRest[t] - low);
     }
     if (S > 595) {
         b.SweepColumn = 201;
@@ -258,14 +322,14 @@ void DrawScopeCursor(Canvas& c, Scope& s, int bar_position) {
         const int ox = sc.x(o + 201);
         strip(c, s, ox, ox + 1, pal::kPenWhite, pal::kBrushWhite);
         // Repair the traces under the old cursor line from the stored points.
-        const auto lo =
-            static_cast<std::size_t>(std::clamp(o == 0 ? 0 : o - 1, 0, kScopeSlots - 1));
-        const auto mid = static_cast<std::size_t>(std::clamp(o, 0, kScopeSlots - 1));
-        const auto hi = static_cast<std::size_t>(std::clamp(o + 1, 0, kScopeSlots - 1));
+        const int slots[3] = {o == 0 ? 0 : o - 1, o, o + 1};
         for (ScopeTraceId t : kRedrawOrder) {
-            const auto& tr = b.ScopeTrace[static_cast<std::size_t>(t)];
-            const Point pts[3] = {tr[lo], tr[mid], tr[hi]};
-            c.polyline(pts, kPens[t]);
+            Point pts[9];
+            int n = 0;
+            for (int i : slots)
+                n += slot_points(b, t, static_cast<std::size_t>(std::clamp(i, 0, kScopeSlots - 1)),
+                                 pts + n);
+            c.polyline(std::span<const Point>(pts, static_cast<std::size_t>(n)), kPens[t]);
         }
         b.ScopeOldCursor = cpos;
     }
@@ -279,11 +343,19 @@ void DrawScopeCursor(Canvas& c, Scope& s, int bar_position) {
 
 void RedrawScopeTraces(Canvas& c, Scope& s) {
     frames(c, s);
-    for (auto& tr : s.buf.ScopeTrace)
-        tr[0] = tr[1] = tr[2] = tr[3];
+    ScopeBuffers& b = s.buf;
+    for (std::size_t t = 0; t < kScopeTraces; ++t) {
+        b.ScopeTrace[t][0] = b.ScopeTrace[t][1] = b.ScopeTrace[t][2] = b.ScopeTrace[t][3];
+        b.top_y[t][0] = b.top_y[t][1] = b.top_y[t][2] = b.top_y[t][3];
+        b.bottom_y[t][0] = b.bottom_y[t][1] = b.bottom_y[t][2] = b.bottom_y[t][3];
+    }
+    // Each stored column with what its samples reached.
+    std::array<Point, 396 * 3> pts;
     for (ScopeTraceId t : kRedrawOrder) {
-        const auto& tr = s.buf.ScopeTrace[static_cast<std::size_t>(t)];
-        c.polyline(std::span<const Point>(tr.data(), 396), kPens[t]);
+        std::size_t n = 0;
+        for (std::size_t i = 0; i < 396; ++i)
+            n += static_cast<std::size_t>(slot_points(b, t, i, pts.data() + n));
+        c.polyline(std::span<const Point>(pts.data(), n), kPens[t]);
     }
 }
 

@@ -14,19 +14,14 @@
 namespace tarvex {
 
 constexpr int kScopeSlots = 400;
-enum ScopeTraceId : int {
-    TraceLambda,
-    TraceActuator,
-    TraceAttInit,
-    TraceRpm,
-    TraceTps,
-    kScopeTraces
-};
 
 // The recorded traces and samples. Fixed arrays, allocated once with the
 // program; the view's creation resets them.
 struct ScopeBuffers {
     std::array<std::array<Point, kScopeSlots>, kScopeTraces> ScopeTrace{};
+    // Pixel y of the highest and the lowest sample of each slot's column
+    // (the point itself holds the latest).
+    std::array<std::array<int, kScopeSlots>, kScopeTraces> top_y{}, bottom_y{};
     // Samples for the value cursor.
     std::array<std::int32_t, kScopeSlots> lambda_raw{}, actuator_raw{}, rpm{}, tps_raw{};
     std::array<std::uint8_t, kScopeSlots> lambda_type{}, state_bit{}, fuel_bits{};
@@ -70,14 +65,21 @@ int live_rpm(const ControllerImage& image);
 int cursor_scroll(int pos, int code, int thumb);
 // The lambda sensor type text of a LambdaType, 14 characters, or empty.
 std::string lambda_sensor_text(int lambda_type);
+// The five traces' heights of a sample, in trace order.
+std::array<int, kScopeTraces> sample_heights(const ControllerImage& sample);
+// The span widened to reach a sample.
+void widen(ColumnSpan& span, const ControllerImage& sample);
 
 void ResetScopeBuffers(ScopeBuffers& buf, const LayoutScale& scale);
 // The static picture: panel frames, labels, sensor-type texts, time axis.
 void DrawScopeLayout(Canvas& c, Scope& s);
 // One recording step and the live read-outs.
 void RecordScopeTick(Canvas& c, Scope& s);
-// The recording step alone: the sweep advances one column and draws sample there.
-void RecordScopeColumn(Canvas& c, Scope& s, const ControllerImage& sample);
+// The recording step alone: the sweep advances one column and draws the
+// latest sample there, its segment reaching what the span reaches (as an
+// oscilloscope's peak detection does); an empty span is the latest alone.
+void RecordScopeColumn(Canvas& c, Scope& s, const ControllerImage& latest,
+                       const ColumnSpan& span = {});
 // The read-outs of the live frame alone.
 void DrawScopeReadouts(Canvas& c, Scope& s);
 // One cursor step at the bar's position c.

@@ -40,6 +40,8 @@ ScopeView::ScopeView(const ScopeContext& context, QWidget* parent)
     const QFont f = template_font(12);
     cursor_box()->setFont(f);
     place_in_dialog_units(cursor_box(), dialog_units(f), 254, 0, 80, 10);
+    // At 800x600 the bar's place overlaps the box's: the box stays above it.
+    cursor_box()->raise();
     QScrollBar* bar = cursor_bar();
     bar->setRange(2, 395);
     bar->setPageStep(10);

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include <cmath>
+
 namespace tarvex {
 
 ViewWidget::ViewWidget(int view, int template_id, QWidget* parent)
@@ -35,9 +37,14 @@ void ViewWidget::resizeEvent(QResizeEvent* event) {
 }
 
 void ViewWidget::fit_surface(QSize size) {
-    if (surface_.size() == size)
+    // Drawn at the screen's pixel ratio, laid out in logical pixels.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels(static_cast<int>(std::ceil(size.width() * ratio)),
+                       static_cast<int>(std::ceil(size.height() * ratio)));
+    if (surface_.size() == pixels && surface_.devicePixelRatio() == ratio)
         return;
-    QImage next(size, QImage::Format_RGB32);
+    QImage next(pixels, QImage::Format_RGB32);
+    next.setDevicePixelRatio(ratio);
     next.fill(palette().color(QPalette::Window));
     if (!surface_.isNull()) {
         QPainter p(&next);
@@ -48,6 +55,11 @@ void ViewWidget::fit_surface(QSize size) {
 
 void ViewWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    if (surface_.devicePixelRatio() != 1.0) {
+        // Pixel for pixel; the painter is clipped to the area to paint.
+        p.drawImage(0, 0, surface_);
+        return;
+    }
     // Rectangle by rectangle: a tick touches a few small areas far apart.
     for (const QRect& r : event->region())
         p.drawImage(r, surface_, r);

@@ -7,7 +7,8 @@
 namespace tarvex {
 
 // A view of the main window: a child widget with a persistent surface image
-// that the drawing code draws into. Painting only copies the surface to the
+// that the drawing code draws into, at the screen's device pixel ratio (its
+// coordinates stay logical pixels). Painting only copies the surface to the
 // screen. The view's own paint handling, window_paint(), answers the window
 // system's paints: its first showing and every expose of the main window
 // (which runs it); repaints the program asks for with present() only copy.

@@ -52,8 +52,6 @@ TEST(MenuModel, LanguagesMenusAndViews) {
         EXPECT_EQ(menu_for_language(c.code), c.menu) << c.code;
         EXPECT_EQ(language_item_for(c.code), c.item) << c.code;
     }
-    EXPECT_STREQ(menu_texts(188).language, "Jezyk");
-    EXPECT_STREQ(menu_texts(188).languages[4], "Wloski");
     EXPECT_STREQ(menu_texts(148).languages[4], "");
     EXPECT_STREQ(menu_texts(177).languages[0], " Polish");
     EXPECT_STREQ(menu_texts(179).bar[6], "apie programą");

@@ -24,8 +24,9 @@ int advance(const std::string& text, const CellFont& font) {
 }  // namespace
 
 // The TPS panel of an idle switch shows " ON" over "OFF", live and under the
-// cursor, at every size: no dark pixel of the "F" stays right of the new text.
-TEST(ScopeReadoutPixels, OnOverOffLeavesNoTail) {
+// cursor, at every size: no dark pixel of the "F" stays right of the new text,
+// nor before the unit of volts drawn over it; "OFF" shows whole, without a unit.
+TEST(ScopeReadoutPixels, OnOffAndVoltsOverEachOtherLeaveNoTail) {
     for (int mode = 1; mode <= 5; ++mode)
         for (bool cursor : {false, true}) {
             ScopeBuffers buf;
@@ -45,32 +46,36 @@ TEST(ScopeReadoutPixels, OnOverOffLeavesNoTail) {
             QImage img(1280, 1024, QImage::Format_RGB32);
             img.fill(Qt::white);
             QPainterCanvas c(img);
-            auto draw = [&](int state_bits) {
-                image.SettingsBlock1[block1::LambdaType] = 6;
+            auto draw = [&](int state_bits, std::uint8_t type = 6) {
+                image.SettingsBlock1[block1::LambdaType] = buf.lambda_type[10] = type;
                 image.LiveFrame[live::LiveStateBits] = static_cast<std::uint8_t>(state_bits);
-                buf.lambda_type[10] = 6;
                 buf.state_bit[10] = static_cast<std::uint8_t>(state_bits & 0x10);
                 if (cursor)
                     DrawScopeCursor(c, s, 10);
                 else
                     RecordScopeTick(c, s);
             };
-            draw(0x10);
-            draw(0x00);
             const Point at = size.scale.pt(630, 400);
             const CellFont& large = fonts.LargeFont;
-            const int on_end = at.x + advance(" ON", large);
-            const int off_end = at.x + advance("OFF", large);
-            ASSERT_LT(on_end, off_end);
-            int dark = 0, first = -1;
-            for (int y = at.y; y < at.y + large.height; ++y)
-                for (int x = on_end; x < off_end + 2; ++x)
-                    if (qGray(img.pixel(x, y)) < 128) {
-                        ++dark;
-                        if (first < 0)
-                            first = x;
-                    }
-            EXPECT_EQ(dark, 0) << "size " << mode << (cursor ? " cursor" : " live")
-                               << ": dark pixels from x " << first << ", text ends at " << on_end;
+            const std::string where = std::to_string(mode) + (cursor ? " cursor" : " live");
+            auto dark = [&](int from, int to) {
+                int n = 0;
+                for (int y = at.y; y < at.y + large.height; ++y)
+                    for (int x = from; x < to; ++x)
+                        n += qGray(img.pixel(x, y)) < 128;
+                return n;
+            };
+            const int unit = size.scale.x(700), unit_end = unit + advance("V", large);
+            draw(0x10);
+            draw(0x00);
+            EXPECT_EQ(dark(at.x + advance(" ON", large), unit_end), 0) << where << " ON";
+            draw(0x10, 0);
+            EXPECT_EQ(dark(at.x + advance("0.00", large), unit), 0) << where << " volts";
+            draw(0x10);
+            EXPECT_EQ(dark(unit, unit_end), 0) << where << " unit";
+            QImage alone(advance("OFF", large) + 2, large.height, QImage::Format_RGB32);
+            alone.fill(Qt::white);
+            QPainterCanvas(alone).text({0, 0}, "OFF", large, {}, {255, 255, 255});
+            EXPECT_EQ(img.copy(QRect({at.x, at.y}, alone.size())), alone) << where << " cut";
         }
 }

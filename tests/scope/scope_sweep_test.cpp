@@ -2,6 +2,7 @@
 // The oscilloscope's sweep on a true time axis, on a clock the test sets.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -69,6 +70,7 @@ TEST(ScopeSweep, FortySixColumnsInTwoSecondsWhateverTheTick) {
                             50000, 100000, 250000, 500000, 0};
     for (long period : periods) {
         Sweep sw;
+        sw.columns = -1;  // the first sample's own column, drawn at once
         std::mt19937 rng(7);
         microseconds t{0};
         while (true) {
@@ -91,7 +93,7 @@ TEST(ScopeSweep, FortySixColumnsInTwoSecondsWhateverTheTick) {
     }
 }
 
-TEST(ScopeSweep, EachColumnShowsTheLatestSampleOfItsInterval) {
+TEST(ScopeSweep, EachColumnReachesItsExtremesAndEndsAtTheLatestSampleOfItsInterval) {
     Sweep sw;
     const double col = std::chrono::duration<double, std::milli>(kSweepColumnTime).count();
     ASSERT_NEAR(col, 43.478, 0.001);
@@ -99,7 +101,7 @@ TEST(ScopeSweep, EachColumnShowsTheLatestSampleOfItsInterval) {
         int ms, lambda;
         std::vector<int> new_columns;  // lambda of each column this tick closes
     } ticks[] = {
-        {0, 1, {}},    {10, 2, {}},         {40, 3, {}},  // interval 0: 1, 2, 3
+        {0, 1, {1}},   {10, 50, {}},        {40, 3, {}},  // 1 at once; interval 0: 50, 3
         {50, 4, {3}},                                     // interval 1 opens with 4
         {60, 5, {}},   {200, 6, {5, 5, 5}},               // 1 ends with 5; 2 and 3 had none
         {220, 7, {6}}, {221, 8, {}},
@@ -109,16 +111,28 @@ TEST(ScopeSweep, EachColumnShowsTheLatestSampleOfItsInterval) {
         sw.tick(milliseconds(t.ms), t.lambda);
         for (int want : t.new_columns)
             EXPECT_EQ(sw.lambda_in_column(++column), want) << t.ms;
+        if (t.ms == 50) {  // column 204 from y 55 (50) to 126 (3), ending at 3
+            const auto lambda = sw.canvas.of_kind(RecordingCanvas::Kind::Polyline)[0].points;
+            EXPECT_EQ(lambda, (std::vector<Point>{{203, 129}, {204, 55}, {204, 126}}));
+        }
         EXPECT_EQ(sw.buf.SweepColumn, column) << t.ms;
         // The read-out shows this tick's sample whatever the sweep did.
         const std::string text = format("%f", t.lambda * 196 / 10000.0).substr(0, 4);
         EXPECT_NE(sw.canvas.find_text(text), nullptr) << t.ms;
     }
+    // A repaint keeps the extremes: slot 4 at column 205.
+    Scope s{sw.buf, sw.state, sw.image, sw.link, sw.size.scale, 2, sw.fonts, sw.texts, sw.rpm, {}};
+    sw.canvas.clear();
+    RedrawScopeTraces(sw.canvas, s);
+    const auto lambda = sw.canvas.of_kind(RecordingCanvas::Kind::Polyline)[0].points;
+    for (const Point p : {Point{205, 55}, Point{205, 126}})
+        EXPECT_NE(std::find(lambda.begin(), lambda.end(), p), lambda.end()) << p.y;
 }
 
 TEST(ScopeSweep, PausesWhileNotRecordingAndNeverMoreThanASweepAtOnce) {
     Sweep sw;
     sw.tick(milliseconds(0));
+    sw.columns = 0;  // not counting the first sample's own column
     sw.tick(milliseconds(100));
     EXPECT_EQ(sw.columns, 2);
 

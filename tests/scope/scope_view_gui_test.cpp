@@ -40,16 +40,17 @@ TEST_F(ScopeViewFixture, PollTrafficAndPeriod) {
     view()->tick();
     view()->tick();
     EXPECT_EQ(commands(), (std::vector<int>{1, 2, 1, 2}));
-    // The first tick opened the sweep's time; the two after it each closed a column.
-    EXPECT_EQ(program.scope_buffers.SweepColumn, 204);
+    // The first tick drew column 203 at once; the two after it each closed a column.
+    EXPECT_EQ(program.scope_buffers.SweepColumn, 205);
 
-    // The cursor: no polling, the recording frozen.
+    // The cursor: no polling, the recording frozen; at 800x600 its box above the bar.
     view()->cursor_box()->click();
     EXPECT_TRUE(view()->cursor_bar()->isVisibleTo(view()));
+    EXPECT_EQ(view()->childAt(view()->cursor_box()->geometry().center()), view()->cursor_box());
     view()->tick();
     view()->tick();
     EXPECT_TRUE(commands().empty());
-    EXPECT_EQ(program.scope_buffers.SweepColumn, 204);
+    EXPECT_EQ(program.scope_buffers.SweepColumn, 205);
     view()->cursor_bar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(program.scope.ScopeCursorPos, 12);
     view()->tick();
