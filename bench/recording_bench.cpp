@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <string>
 
-#include "link/recorder.h"
-#include "link/recording_row.h"
+#include "recording/recorder.h"
+#include "recording/recording_row.h"
 
 using namespace tarvex;
 

@@ -21,7 +21,7 @@
 #include "app/main_window.h"
 #include "app/paths.h"
 #include "app/views.h"
-#include "link/posix_serial_port.h"
+#include "ports/posix_serial_port.h"
 #include "readings/readings_view.h"
 
 namespace {

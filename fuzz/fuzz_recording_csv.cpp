@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "link/playback_port.h"
-#include "link/recording_reader.h"
+#include "recording/playback_port.h"
+#include "recording/recording_reader.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "link/link_state.h"
-#include "link/scripted_serial_port.h"
+#include "support/scripted_serial_port.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     tarvex::ScriptedSerialPort port;

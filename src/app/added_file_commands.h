@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "app/link_session.h"
+#include "recording/link_session.h"
 
 class QWidget;
 

@@ -23,10 +23,10 @@
 #include "app/start_arguments.h"
 #include "config/controller_commands.h"
 #include "config/settings_file.h"
+#include "files/process_start.h"
 #include "gfx/qt_fonts.h"
-#include "link/port_names.h"
-#include "link/posix_serial_port.h"
-#include "link/process_start.h"
+#include "ports/port_names.h"
+#include "ports/posix_serial_port.h"
 #include "ui/local_file_name.h"
 #include "ui/user_dialogs.h"
 

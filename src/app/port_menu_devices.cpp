@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/port_menu_devices.h"
+#include "ports/port_names.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -10,10 +11,10 @@
 
 #include "app/menu_bar.h"
 #include "app/program.h"
-#include "link/find_controller.h"
-#include "link/port_problem.h"
-#include "link/ports_file.h"
-#include "link/serial_devices.h"
+#include "ports/find_controller.h"
+#include "ports/port_problem.h"
+#include "ports/ports_file.h"
+#include "ports/serial_devices.h"
 #include "ui/local_file_name.h"
 #include "ui/user_dialogs.h"
 
@@ -28,9 +29,8 @@ PortMenuDevices::PortMenuDevices(TarvexMenuBar* bar, Program& program, SerialDev
 void PortMenuDevices::show_port_devices() {
     // Beside each device, why it last failed to open.
     std::array<std::string, 4> notes;
-    if (const PortWatch* watch = program_.link.watch)
-        for (std::size_t i = 0; i < 4; ++i)
-            notes[i] = watch->note(program_.link.devices.device[i]);
+    for (std::size_t i = 0; i < 4; ++i)
+        notes[i] = program_.port_watch.note(program_.link.devices.device[i]);
     bar_->set_port_devices(program_.link.devices.device, notes);
 }
 

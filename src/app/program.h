@@ -7,6 +7,7 @@
 #include "config/settings_state.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
+#include "ports/port_watch.h"
 #include "readings/dashboard.h"
 #include "readings/dial_tables.h"
 #include "scope/scope_trace.h"

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "app/program_settings.h"
 
-#include "ui/text_scanner.h"
+#include "files/text_scanner.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <set>
 
-#include "link/file_access.h"
+#include "files/file_access.h"
 
 namespace tarvex {
 

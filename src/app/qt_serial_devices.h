@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "link/serial_devices.h"
+#include "ports/serial_devices.h"
 
 namespace tarvex {
 

@@ -6,8 +6,8 @@
 #include <QStringList>
 
 #include "config/settings_file.h"
+#include "files/file_access.h"
 #include "gfx/text_codec.h"
-#include "link/file_access.h"
 #include "ui/local_file_name.h"
 #include "ui/ui_text_qt.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "config/settings_file.h"
 
-#include "link/file_access.h"
+#include "files/file_access.h"
+#include "files/text_scanner.h"
 #include "link/settings_table.h"
-#include "ui/text_scanner.h"
 
 namespace tarvex {
 

@@ -4,8 +4,7 @@
 #include <string>
 
 #include "link/controller_image.h"
-#include "link/port_names.h"
-#include "link/port_watch.h"
+#include "link/port_map.h"
 #include "link/serial_port.h"
 
 namespace tarvex {
@@ -28,7 +27,7 @@ struct FramesRead {
 struct LinkState {
     std::string port_name = "COM1:";  // "COM1:".."COM4:"
     SerialPort* port = nullptr;       // the port handle; not owned
-    PortWatch* watch = nullptr;       // told of every open attempt; not owned
+    OpenWatch* watch = nullptr;       // told of every open attempt; not owned
     PortMap devices;                  // device of each port name
     int PortOpen = 0;                 // 1 after every open attempt, 0 once closed
     int NoConnection = 1;             // 1 until a good status reply, again after the link is lost

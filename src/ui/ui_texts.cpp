@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/ui_texts.h"
 
-#include "link/file_access.h"
+#include "files/file_access.h"
 
 namespace tarvex {
 

@@ -14,6 +14,7 @@
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "app/menu_bar.h"
+#include "ports/port_names.h"
 #include "support/listed_devices.h"
 #include "support/scripted_dialogs.h"
 #include "support/shell_test.h"

@@ -16,7 +16,7 @@
 #include <sstream>
 
 #include "app/program_settings.h"
-#include "link/port_names.h"
+#include "ports/port_names.h"
 #include "support/file_text.h"
 #include "ui/ui_texts.h"
 

@@ -20,10 +20,10 @@
 #include <tuple>
 
 #include "config/settings_file.h"
-#include "link/csv_appender.h"
-#include "link/file_access.h"
-#include "link/port_names.h"
-#include "link/ports_file.h"
+#include "files/file_access.h"
+#include "ports/port_names.h"
+#include "ports/ports_file.h"
+#include "recording/csv_appender.h"
 #include "support/file_text.h"
 #include "support/start_folder.h"
 

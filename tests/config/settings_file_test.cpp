@@ -14,11 +14,11 @@
 #include "config/controller_commands.h"
 #include "config/settings_file.h"
 #include "config/settings_send.h"
-#include "link/file_access.h"
-#include "link/scripted_serial_port.h"
+#include "files/file_access.h"
 #include "link/settings_table.h"
 #include "sim/sim_controller.h"
 #include "support/file_text.h"
+#include "support/scripted_serial_port.h"
 
 using namespace tarvex;
 namespace fs = std::filesystem;

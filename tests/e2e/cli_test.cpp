@@ -11,8 +11,8 @@
 
 #include "e2e/cli_process.h"
 #include "e2e/sim_process.h"
-#include "link/posix_serial_port.h"
-#include "link/recording_reader.h"
+#include "ports/posix_serial_port.h"
+#include "recording/recording_reader.h"
 #include "support/file_text.h"
 #include "support/start_folder.h"
 

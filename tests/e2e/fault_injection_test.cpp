@@ -24,7 +24,7 @@
 #include "app/main_window.h"
 #include "config/configuration_view.h"
 #include "e2e/sim_process.h"
-#include "link/posix_serial_port.h"
+#include "ports/posix_serial_port.h"
 #include "readings/readings_view.h"
 #include "scope/scope_view.h"
 #include "support/real_port_program.h"

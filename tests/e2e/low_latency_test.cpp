@@ -10,8 +10,8 @@
 
 #include "e2e/sim_process.h"
 #include "link/link_state.h"
-#include "link/low_latency.h"
-#include "link/posix_serial_port.h"
+#include "ports/low_latency.h"
+#include "ports/posix_serial_port.h"
 
 using namespace tarvex;
 using tarvex::testing::SimProcess;

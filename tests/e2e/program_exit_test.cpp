@@ -17,7 +17,7 @@
 #include <thread>
 
 #include "e2e/sim_process.h"
-#include "link/posix_serial_port.h"
+#include "ports/posix_serial_port.h"
 #include "support/file_text.h"
 
 using namespace tarvex;

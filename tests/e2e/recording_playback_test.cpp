@@ -13,11 +13,11 @@
 #include <thread>
 
 #include "e2e/sim_process.h"
-#include "link/playback_port.h"
-#include "link/posix_serial_port.h"
-#include "link/recorder.h"
-#include "link/recording_reader.h"
+#include "ports/posix_serial_port.h"
 #include "readings/dashboard_fixture.h"
+#include "recording/playback_port.h"
+#include "recording/recorder.h"
+#include "recording/recording_reader.h"
 #include "support/fake_link_clock.h"
 #include "support/poll_cycle.h"
 

@@ -11,7 +11,7 @@
 #include "e2e/fd_scan.h"
 #include "e2e/sim_process.h"
 #include "link/link_state.h"
-#include "link/posix_serial_port.h"
+#include "ports/posix_serial_port.h"
 
 using namespace tarvex;
 using tarvex::testing::holds_open;

@@ -20,7 +20,7 @@
 
 #include "e2e/sim_process.h"
 #include "link/link_state.h"
-#include "link/posix_serial_port.h"
+#include "ports/posix_serial_port.h"
 
 using namespace tarvex;
 using tarvex::testing::SimProcess;

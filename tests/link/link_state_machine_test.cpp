@@ -4,7 +4,7 @@
 #include <random>
 
 #include "link/link_state.h"
-#include "link/scripted_serial_port.h"
+#include "support/scripted_serial_port.h"
 
 using namespace tarvex;
 using Bytes = std::vector<std::uint8_t>;

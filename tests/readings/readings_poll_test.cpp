@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "gfx/recording_canvas.h"
-#include "link/scripted_serial_port.h"
 #include "readings/readings_poll.h"
+#include "support/scripted_serial_port.h"
 
 using namespace tarvex;
 using Bytes = std::vector<std::uint8_t>;

@@ -4,9 +4,9 @@
 #include "gfx/palette.h"
 #include "gfx/recording_canvas.h"
 #include "link/conversions.h"
-#include "link/playback_port.h"
 #include "readings/dashboard.h"
 #include "readings/dashboard_fixture.h"
+#include "recording/playback_port.h"
 
 using namespace tarvex;
 namespace pal = tarvex::palette;

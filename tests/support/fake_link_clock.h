@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "link/link_clock.h"
+#include "recording/link_clock.h"
 
 namespace tarvex::testing {
 

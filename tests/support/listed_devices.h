@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "link/serial_devices.h"
+#include "ports/serial_devices.h"
 
 namespace tarvex::testing {
 

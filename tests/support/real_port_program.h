@@ -5,7 +5,7 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
-#include "link/posix_serial_port.h"
+#include "ports/posix_serial_port.h"
 #include "readings/dial_tables.h"
 #include "support/start_folder.h"
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "link/scripted_serial_port.h"
 #include "sim/sim_controller.h"
+#include "support/scripted_serial_port.h"
 #include "support/start_folder.h"
 
 namespace tarvex::testing {

@@ -9,7 +9,7 @@
 #include <ostream>
 
 #include "cli/cli_commands.h"
-#include "link/recorder.h"
+#include "recording/recorder.h"
 
 namespace tarvex::cli {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "cli/cli_options.h"
-#include "link/port_names.h"
 #include "link/settings_read.h"
+#include "ports/port_names.h"
 
 namespace tarvex::cli {
 

@@ -6,7 +6,7 @@
 
 #include "link/controller_image.h"
 #include "link/link_state.h"
-#include "link/posix_serial_port.h"
+#include "ports/posix_serial_port.h"
 
 namespace tarvex::cli {
 

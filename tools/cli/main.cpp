@@ -10,7 +10,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"
 #include "config/controller_commands.h"
-#include "link/process_start.h"
+#include "files/process_start.h"
 
 namespace {
 

@@ -21,9 +21,9 @@
 #include "app/view_factory.h"
 #include "app/views.h"
 #include "config/info_dialog.h"
-#include "link/posix_serial_port.h"
-#include "link/process_start.h"
-#include "link/scripted_serial_port.h"
+#include "files/process_start.h"
+#include "ports/posix_serial_port.h"
+#include "support/scripted_serial_port.h"
 
 int main(int argc, char** argv) {
     tarvex::prepare_process();

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "link/process_start.h"
+#include "files/process_start.h"
 #include "sim/pty_host.h"
 #include "sim/sim_options.h"
 
