@@ -137,11 +137,11 @@ QAction* TarvexMenuBar::action(int id) const {
 }
 
 void TarvexMenuBar::set_port_devices(const std::array<std::string, 4>& devices,
-                                     const std::array<std::string, 4>& notes) {
+                                     const std::array<QString, 4>& notes) {
     for (std::size_t i = 0; i < 4; ++i) {
         QString beside = QString::fromStdString(devices[i]);
-        if (!notes[i].empty())
-            beside += QStringLiteral(": ") + QString::fromStdString(notes[i]);
+        if (!notes[i].isEmpty())
+            beside += QStringLiteral(": ") + notes[i];
         beside.replace(QLatin1Char('&'), QStringLiteral("&&"));
         if (QAction* a = action(kPortCommands[i]))
             a->setText(QStringLiteral("COM %1\t%2").arg(i + 1).arg(beside));

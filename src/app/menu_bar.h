@@ -43,7 +43,7 @@ class TarvexMenuBar final : public QMenuBar {
     QAction* action(int id) const;
     // Port items also show the device they stand for, and a note beside it.
     void set_port_devices(const std::array<std::string, 4>& devices,
-                          const std::array<std::string, 4>& notes = {});
+                          const std::array<QString, 4>& notes = {});
     // The Port pop-up (the serial devices present are listed below its items).
     QMenu* port_menu() const { return port_menu_; }
     // The texts of the added File items: record, play, compare, picture.

@@ -8,6 +8,7 @@
 #include <QMenu>
 
 #include <cstdio>
+#include <cstring>
 
 #include "app/menu_bar.h"
 #include "app/program.h"
@@ -20,6 +21,31 @@
 
 namespace tarvex {
 
+namespace {
+
+// Why a device failed to open, in the interface language (standard error
+// keeps the English of port_problem_note).
+QString port_problem_text(int error) {
+    switch (port_problem_of(error)) {
+        case PortProblem::None:
+            return {};
+        case PortProblem::NoSuchDevice:
+            return QCoreApplication::translate("Port", "no such device");
+        case PortProblem::NoPermission:
+            return QCoreApplication::translate("Port", "no permission");
+        case PortProblem::HeldByAnother:
+            return QCoreApplication::translate("Port", "held by another program");
+        case PortProblem::NotATerminal:
+            return QCoreApplication::translate("Port", "not a terminal");
+        case PortProblem::Other:
+            break;
+    }
+    return QCoreApplication::translate("Port", "cannot open (%1)")
+        .arg(QString::fromLocal8Bit(std::strerror(error)));
+}
+
+}  // namespace
+
 PortMenuDevices::PortMenuDevices(TarvexMenuBar* bar, Program& program, SerialDeviceSource& source)
     : QObject(bar), bar_(bar), program_(program), source_(source) {
     connect(bar_->port_menu(), &QMenu::aboutToShow, this, &PortMenuDevices::refresh);
@@ -28,9 +54,9 @@ PortMenuDevices::PortMenuDevices(TarvexMenuBar* bar, Program& program, SerialDev
 
 void PortMenuDevices::show_port_devices() {
     // Beside each device, why it last failed to open.
-    std::array<std::string, 4> notes;
+    std::array<QString, 4> notes;
     for (std::size_t i = 0; i < 4; ++i)
-        notes[i] = program_.port_watch.note(program_.link.devices.device[i]);
+        notes[i] = port_problem_text(program_.port_watch.error(program_.link.devices.device[i]));
     bar_->set_port_devices(program_.link.devices.device, notes);
 }
 

@@ -29,10 +29,6 @@ const QString kIoError = QStringLiteral("I/O Error");
 
 enum Column { ColSetting, ColFile, ColController, ColMark, ColumnCount };
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Compare", text);
-}
-
 QTableWidgetItem* cell(const QString& text, bool marked, bool not_offered = false) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled);
@@ -51,14 +47,16 @@ QString value_text(const ViewTexts& t, const std::optional<CompareValue>& v) {
     if (!v)
         return {};
     const QString text = ui_string(t, v->text);
-    return v->offered ? text : text + QLatin1Char(' ') + tr("(not in the list)");
+    return v->offered ? text
+                      : text + QLatin1Char(' ') +
+                            QCoreApplication::translate("Compare", "(not in the list)");
 }
 
 QString label_text(const ViewTexts& t, const CompareRow& row) {
     if (row.label_slot >= 0)
         return ui_string(t, t.texts[row.label_slot]).trimmed();
     const std::string_view key = row.key();
-    return tr("%1: bits no control sets")
+    return QCoreApplication::translate("Compare", "%1: bits no control sets")
         .arg(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
 }
 
@@ -71,7 +69,8 @@ CompareDialog::CompareDialog(const FileContext& context, const QString& file_nam
       file_(std::move(file)),
       answer_(answer),
       status_(new QLabel(this)),
-      differences_only_(new QCheckBox(tr("Differences only"), this)),
+      differences_only_(
+          new QCheckBox(QCoreApplication::translate("Compare", "Differences only"), this)),
       table_(new QTableWidget(0, ColumnCount, this)),
       send_(new QPushButton(this)) {
     const ViewTexts& t = context_.texts;
@@ -149,22 +148,27 @@ void CompareDialog::show_rows() {
     }
     switch (answer_) {
         case SettingsAnswer::Read:
-            status_->setText(tr("%1 of %2 rows differ.").arg(differing).arg(rows_.size()));
+            status_->setText(QCoreApplication::translate("Compare", "%1 of %2 rows differ.")
+                                 .arg(differing)
+                                 .arg(rows_.size()));
             break;
         case SettingsAnswer::NoAnswer:
-            status_->setText(
-                tr("The controller does not answer: its values cannot be shown and "
-                   "the file cannot be sent."));
+            status_->setText(QCoreApplication::translate(
+                "Compare",
+                "The controller does not answer: its values cannot be shown and "
+                "the file cannot be sent."));
             break;
         case SettingsAnswer::OtherGeneration:
-            status_->setText(
-                tr("The controller is not of generation 2: its settings cannot be "
-                   "read and the file cannot be sent."));
+            status_->setText(QCoreApplication::translate(
+                "Compare",
+                "The controller is not of generation 2: its settings cannot be "
+                "read and the file cannot be sent."));
             break;
         case SettingsAnswer::NotRead:
-            status_->setText(
-                tr("The controller's settings could not be read: its values cannot "
-                   "be shown and the file cannot be sent."));
+            status_->setText(QCoreApplication::translate(
+                "Compare",
+                "The controller's settings could not be read: its values cannot "
+                "be shown and the file cannot be sent."));
             break;
     }
     send_->setEnabled(read);

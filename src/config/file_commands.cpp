@@ -17,18 +17,17 @@ namespace {
 
 const QString kIoError = QStringLiteral("I/O Error");
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Files", text);
-}
-
 // Save As writes the image only while it holds what the controller sent
 // since the link came up; otherwise it says so and writes nothing.
 bool settings_read(const FileContext& p, QWidget* owner) {
     if (p.link.read_since_up.all())
         return true;
-    p.dialogs.message(owner, UserDialogs::Icon::Warning, tr("Nothing to save"),
-                      tr("The controller's settings have not been read since it last answered: "
-                         "there is nothing of the car to save. Nothing was written."));
+    p.dialogs.message(owner, UserDialogs::Icon::Warning,
+                      QCoreApplication::translate("Files", "Nothing to save"),
+                      QCoreApplication::translate(
+                          "Files",
+                          "The controller's settings have not been read since it last answered: "
+                          "there is nothing of the car to save. Nothing was written."));
     return false;
 }
 
@@ -49,11 +48,14 @@ bool send_settings_file(const FileContext& p, QWidget* owner,
         return true;
     QStringList why;
     if (out.sent < static_cast<int>(kSettings.size()) && out.sent > 0)
-        why << tr("Not acknowledged: %1.").arg(keys({static_cast<std::size_t>(out.sent)}));
+        why << QCoreApplication::translate("Files", "Not acknowledged: %1.")
+                   .arg(keys({static_cast<std::size_t>(out.sent)}));
     if (!out.not_held.empty())
-        why << tr("The controller does not hold: %1.").arg(keys(out.not_held));
+        why << QCoreApplication::translate("Files", "The controller does not hold: %1.")
+                   .arg(keys(out.not_held));
     if (out.sent > 0 && !out.read_back)
-        why << tr(
+        why << QCoreApplication::translate(
+            "Files",
             "The settings could not be read back from the controller: nothing confirms "
             "that it holds them.");
     QString text = ui_text(p.texts, 171);

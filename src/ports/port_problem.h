@@ -17,7 +17,8 @@ enum class PortProblem {
 
 PortProblem port_problem_of(int error);
 
-// The short reason shown beside the device in the Port menu; empty for 0.
+// The short reason in English, as standard error says it (the Port menu says
+// it in the interface language); empty for 0.
 std::string port_problem_note(int error);
 
 // The line for standard error about port (e.g. "COM1:") failing to open

@@ -30,8 +30,12 @@ std::string PortWatch::note(const std::string& device) const {
 }
 
 PortProblem PortWatch::problem(const std::string& device) const {
+    return port_problem_of(error(device));
+}
+
+int PortWatch::error(const std::string& device) const {
     const auto it = errors_.find(device);
-    return it == errors_.end() ? PortProblem::None : port_problem_of(it->second);
+    return it == errors_.end() ? 0 : it->second;
 }
 
 }  // namespace tarvex

@@ -25,6 +25,8 @@ class PortWatch final : public OpenWatch {
     // Why device last failed to open; empty when it opened or was not tried.
     std::string note(const std::string& device) const;
     PortProblem problem(const std::string& device) const;
+    // The errno of device's last failed attempt; 0 when it opened or was not tried.
+    int error(const std::string& device) const;
 
   private:
     Say say_;

@@ -150,9 +150,11 @@ TEST_F(PortMenu, FindControllerAssignsTheFirstDeviceThatAnswers) {
     item(QCoreApplication::translate("Port", "Find controller"))->trigger();
     EXPECT_EQ(ports_file(), "COM3=/dev/ttyACM0\n");
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(
-        dialogs.messages[0].text,
-        QStringLiteral("The controller answered on /dev/ttyACM0.\n\nCOM 3 now stands for it."));
+    EXPECT_EQ(dialogs.messages[0].text,
+              QCoreApplication::translate(
+                  "Port", "The controller answered on %1.\n\nCOM %2 now stands for it.")
+                  .arg(QStringLiteral("/dev/ttyACM0"))
+                  .arg(3));
 }
 
 // A ports file that may not be written is kept, and the window says why.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -129,7 +130,9 @@ TEST_F(FileFixture, OpenChecksThenSendsAndReportsEachFailure) {
     dialogs.file_names = {path("b.tvs")};
     window->run_command(cmd::Open);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "S171\n\nThe controller does not hold: LambdaPoint.");
+    EXPECT_EQ(dialogs.messages[0].text,
+              "S171\n\n" + QCoreApplication::translate("Files", "The controller does not hold: %1.")
+                               .arg(QStringLiteral("LambdaPoint")));
 
     // The controller stops answering: the first write fails with the message.
     silent = true;
@@ -151,7 +154,7 @@ TEST_F(FileFixture, SaveRefusesSettingsNotReadSinceTheLinkCameUp) {
     window->run_command(cmd::SaveAs);
     EXPECT_EQ(dialogs.file_names.size(), 1u);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Nothing to save"));
+    EXPECT_EQ(dialogs.messages[0].caption, QCoreApplication::translate("Files", "Nothing to save"));
     EXPECT_EQ(read_all(dir / "car.tvs"), "keep me");
 }
 

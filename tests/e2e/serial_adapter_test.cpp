@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <signal.h>
@@ -130,7 +131,9 @@ TEST_F(Adapter, WhyThePortFailsIsShownBesideItsDeviceAndSaidOnce) {
     for (int i = 0; i < 5; ++i)
         tick();
     EXPECT_EQ(said, (std::vector<std::string>{"tarvex: COM 1 (" + path + "): no such device"}));
-    EXPECT_EQ(port_item("COM 1")->text().toStdString(), "COM 1\t" + path + ": no such device");
+    EXPECT_EQ(port_item("COM 1")->text().toStdString(),
+              "COM 1\t" + path + ": " +
+                  QCoreApplication::translate("Port", "no such device").toStdString());
     EXPECT_EQ(port_item("COM 2")->text().toStdString(), "COM 2\t/dev/ttyS1");
 
     std::ofstream(path) << "a file\n";
@@ -138,7 +141,9 @@ TEST_F(Adapter, WhyThePortFailsIsShownBesideItsDeviceAndSaidOnce) {
         tick();
     ASSERT_EQ(said.size(), 2u);
     EXPECT_EQ(said[1], "tarvex: COM 1 (" + path + "): not a terminal");
-    EXPECT_EQ(port_item("COM 1")->text().toStdString(), "COM 1\t" + path + ": not a terminal");
+    EXPECT_EQ(port_item("COM 1")->text().toStdString(),
+              "COM 1\t" + path + ": " +
+                  QCoreApplication::translate("Port", "not a terminal").toStdString());
     ::unlink(path.c_str());
 
     SimProcess sim({"--no-pacing"}, path);

@@ -23,6 +23,7 @@ const std::string kCompareTitle = "Porównanie z plikiem";
 const std::string kPictureTitle = "Zapisz obraz...";
 const std::string kSaveAsTitle = "Zapisz ustawienia sterownika";
 const std::string kPlaying = "Odtwarzanie nagrania";
+const std::string kNothingToSave = "Nic do zapisania";
 
 const char* const kRecordingHeader =
     "time,seconds,status_frame,live_frame,settings1_frame,settings2_frame,engine_speed_rpm,"
@@ -276,7 +277,7 @@ TEST_F(FileItems, SaveAsWithoutAControllerIsRefusedAndTheFileStays) {
     const fs::path saved = folder() / "car.tvs";
     std::ofstream(saved, std::ios::binary) << "keep me";
     file_item(FileItem::SaveAs);
-    const std::string message = window_titled("Nothing to save");
+    const std::string message = window_titled(kNothingToSave);
     ASSERT_FALSE(message.empty()) << "no refusal; " << keep(shot(), "save-as");
     focus_window(message);
     press({"Return"});
