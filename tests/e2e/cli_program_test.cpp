@@ -12,13 +12,13 @@
 #include "app/main_window.h"
 #include "config/settings_file.h"
 #include "e2e/cli_process.h"
-#include "e2e/sim_process.h"
 #include "link/settings_table.h"
 #include "ports/posix_serial_port.h"
 #include "readings/readings_view.h"
 #include "sim/sim_controller.h"
 #include "support/file_text.h"
-#include "support/start_folder.h"
+#include "support/real_port_program.h"
+#include "support/sim_process.h"
 #include "ui/user_dialogs.h"
 
 using namespace tarvex;
@@ -53,32 +53,24 @@ struct AnsweringDialogs final : UserDialogs {
     }
 };
 
-struct CliAndProgram : tarvex::testing::StartFolderTest {
-    Program program;
-    PosixSerialPort port;
+struct CliAndProgram : tarvex::testing::RealPortProgramTest {
     AnsweringDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
 
     void SetUp() override {
-        StartFolderTest::SetUp();
-        write_language_file("pol", "T");
-        program.StartDirectory = dir.string();
-        program.link.port = &port;
+        RealPortProgramTest::SetUp();
         // Timeouts stretched, so that a busy machine cannot make a reply late.
         port.set_timeout_scale(20);
         program.dialogs = &dialogs;
-        build_dial_tables(program.dial);
     }
     void TearDown() override {
         stop_program();
-        StartFolderTest::TearDown();
+        RealPortProgramTest::TearDown();
     }
     // The program on the simulator, its Readings view polled until it has
     // read the settings blocks.
     void start_program(const std::string& device) {
         program.link.devices.device[0] = device;
-        window = std::make_unique<MainWindow>(program, [] { return QSize(800, 600); });
-        window->show();
+        open_window();
         auto* readings = qobject_cast<ReadingsView*>(window->current_view());
         ASSERT_NE(readings, nullptr);
         for (int i = 0; i < 8; ++i)

@@ -10,10 +10,10 @@
 #include <sstream>
 
 #include "e2e/cli_process.h"
-#include "e2e/sim_process.h"
 #include "ports/posix_serial_port.h"
 #include "recording/recording_reader.h"
 #include "support/file_text.h"
+#include "support/sim_process.h"
 #include "support/start_folder.h"
 
 using namespace tarvex;
