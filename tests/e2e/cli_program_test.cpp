@@ -3,7 +3,6 @@
 // file the program's Save As writes, and write stops where File > Open stops.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -18,8 +17,8 @@
 #include "sim/sim_controller.h"
 #include "support/file_text.h"
 #include "support/real_port_program.h"
+#include "support/scripted_dialogs.h"
 #include "support/sim_process.h"
-#include "ui/user_dialogs.h"
 
 using namespace tarvex;
 using tarvex::testing::CliRun;
@@ -30,31 +29,8 @@ using tarvex::testing::read_all;
 
 namespace {
 
-// File dialogs that answer with the next name; messages kept.
-struct AnsweringDialogs final : UserDialogs {
-    std::deque<QString> names;
-    std::vector<QString> captions;
-    QString save_file_name(QWidget*, const QString&, const QString&) override { return next(); }
-    QString open_file_name(QWidget*, const QString&) override { return next(); }
-    QString save_file_of(QWidget*, const QString&, FileKind, const QString&) override {
-        return next();
-    }
-    QString open_file_of(QWidget*, const QString&, FileKind) override { return next(); }
-    bool ask_yes_no(QWidget*, const QString&, const QString&) override { return true; }
-    void message(QWidget*, Icon, const QString& caption, const QString&) override {
-        captions.push_back(caption);
-    }
-    QString next() {
-        if (names.empty())
-            return {};
-        QString n = names.front();
-        names.pop_front();
-        return n;
-    }
-};
-
 struct CliAndProgram : tarvex::testing::RealPortProgramTest {
-    AnsweringDialogs dialogs;
+    tarvex::testing::ScriptedDialogs dialogs;
 
     void SetUp() override {
         RealPortProgramTest::SetUp();
@@ -130,10 +106,10 @@ TEST_F(CliAndProgram, ReadWritesTheFileTheProgramSaves) {
     ASSERT_EQ(r.exit_code, 0) << r.err;
 
     start_program(sim.link());
-    dialogs.names = {qpath("program.tvs")};
+    dialogs.file_names = {qpath("program.tvs")};
     window->run_command(cmd::SaveAs);
     stop_program();
-    EXPECT_TRUE(dialogs.captions.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
     const std::string program_file = read_all(dir / "program.tvs");
     EXPECT_EQ(program_file.size(), all_changed_file().size());
     EXPECT_EQ(read_all(dir / "cli.tvs"), program_file);
@@ -162,10 +138,11 @@ TEST_F(CliAndProgram, WriteStopsWhereTheProgramStops) {
     SimProcess for_program(sim_args);
     ASSERT_TRUE(for_program.ready());
     start_program(for_program.link());
-    dialogs.names = {qpath("changed.tvs")};
+    dialogs.file_names = {qpath("changed.tvs")};
     window->run_command(cmd::Open);
     stop_program();
-    ASSERT_EQ(dialogs.captions, (std::vector<QString>{QStringLiteral("T170")}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    ASSERT_EQ(dialogs.messages[0].caption, QStringLiteral("T170"));
     CliRun r = cli({"--port", for_program.link(), "read", path("after-program.tvs")});
     ASSERT_EQ(r.exit_code, 0) << r.err;
 
