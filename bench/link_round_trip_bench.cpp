@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "e2e/sim_process.h"
 #include "link/link_state.h"
 #include "ports/posix_serial_port.h"
+#include "support/sim_process.h"
 
 using namespace tarvex;
 

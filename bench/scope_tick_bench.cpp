@@ -18,10 +18,10 @@
 
 #include "app/commands.h"
 #include "app/main_window.h"
-#include "e2e/sim_process.h"
 #include "ports/posix_serial_port.h"
 #include "readings/dial_tables.h"
 #include "scope/scope_view.h"
+#include "support/sim_process.h"
 
 using namespace tarvex;
 using Clock = std::chrono::steady_clock;

@@ -30,6 +30,5 @@ constexpr int kCommandStartLearning = 50;
 constexpr int kCommandFactoryReset = 51;
 
 std::uint8_t setting_value(const ControllerImage& image, const SettingDef& def);
-const SettingDef* find_setting_by_code(int code);
 
 }  // namespace tarvex

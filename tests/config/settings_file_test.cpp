@@ -16,9 +16,9 @@
 #include "config/settings_send.h"
 #include "files/file_access.h"
 #include "link/settings_table.h"
-#include "sim/sim_controller.h"
 #include "support/file_text.h"
 #include "support/scripted_serial_port.h"
+#include "support/sim_answer.h"
 
 using namespace tarvex;
 namespace fs = std::filesystem;
@@ -42,12 +42,10 @@ struct Controller {
     sim::SimController sim;
     LinkState link;
     ControllerImage image;
+    double t = 1.0;
     Controller() {
         link.port = &port;
-        port.set_responder([this](const Bytes& c) -> Bytes {
-            auto r = sim.handle({c[0], c[1], c[2], c[3]}, 1.0);
-            return r ? r->bytes : Bytes{};
-        });
+        tarvex::testing::answer_as(port, sim, t);
         poll_status(link, image);
         read_live(link, image);
         read_settings1(link, image);
@@ -174,10 +172,8 @@ TEST(SettingsFile, SentSettingsAreConfirmedByReadingThemBack) {
         }
         int silent = k.silent_times;
         c.port.set_responder([&](const Bytes& f) -> Bytes {
-            if (f[1] == k.silent_code && silent-- > 0)
-                return {};
-            auto r = c.sim.handle({f[0], f[1], f[2], f[3]}, 1.0);
-            return r ? r->bytes : Bytes{};
+            const bool answers = f[1] != k.silent_code || silent-- <= 0;
+            return answers ? tarvex::testing::sim_answer(c.sim, f, 1.0) : Bytes{};
         });
         const SendOutcome out = send_and_confirm(c.link, c.image, file.values);
         EXPECT_EQ(out.sent, k.sent) << k.what;

@@ -3,7 +3,6 @@
 // file the program's Save As writes, and write stops where File > Open stops.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,14 +11,14 @@
 #include "app/main_window.h"
 #include "config/settings_file.h"
 #include "e2e/cli_process.h"
-#include "e2e/sim_process.h"
 #include "link/settings_table.h"
 #include "ports/posix_serial_port.h"
 #include "readings/readings_view.h"
 #include "sim/sim_controller.h"
 #include "support/file_text.h"
-#include "support/start_folder.h"
-#include "ui/user_dialogs.h"
+#include "support/real_port_program.h"
+#include "support/scripted_dialogs.h"
+#include "support/sim_process.h"
 
 using namespace tarvex;
 using tarvex::testing::CliRun;
@@ -30,55 +29,24 @@ using tarvex::testing::read_all;
 
 namespace {
 
-// File dialogs that answer with the next name; messages kept.
-struct AnsweringDialogs final : UserDialogs {
-    std::deque<QString> names;
-    std::vector<QString> captions;
-    QString save_file_name(QWidget*, const QString&, const QString&) override { return next(); }
-    QString open_file_name(QWidget*, const QString&) override { return next(); }
-    QString save_file_of(QWidget*, const QString&, FileKind, const QString&) override {
-        return next();
-    }
-    QString open_file_of(QWidget*, const QString&, FileKind) override { return next(); }
-    bool ask_yes_no(QWidget*, const QString&, const QString&) override { return true; }
-    void message(QWidget*, Icon, const QString& caption, const QString&) override {
-        captions.push_back(caption);
-    }
-    QString next() {
-        if (names.empty())
-            return {};
-        QString n = names.front();
-        names.pop_front();
-        return n;
-    }
-};
-
-struct CliAndProgram : tarvex::testing::StartFolderTest {
-    Program program;
-    PosixSerialPort port;
-    AnsweringDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
+struct CliAndProgram : tarvex::testing::RealPortProgramTest {
+    tarvex::testing::ScriptedDialogs dialogs;
 
     void SetUp() override {
-        StartFolderTest::SetUp();
-        write_language_file("pol", "T");
-        program.StartDirectory = dir.string();
-        program.link.port = &port;
+        RealPortProgramTest::SetUp();
         // Timeouts stretched, so that a busy machine cannot make a reply late.
         port.set_timeout_scale(20);
         program.dialogs = &dialogs;
-        build_dial_tables(program.dial);
     }
     void TearDown() override {
         stop_program();
-        StartFolderTest::TearDown();
+        RealPortProgramTest::TearDown();
     }
     // The program on the simulator, its Readings view polled until it has
     // read the settings blocks.
     void start_program(const std::string& device) {
         program.link.devices.device[0] = device;
-        window = std::make_unique<MainWindow>(program, [] { return QSize(800, 600); });
-        window->show();
+        open_window();
         auto* readings = qobject_cast<ReadingsView*>(window->current_view());
         ASSERT_NE(readings, nullptr);
         for (int i = 0; i < 8; ++i)
@@ -138,10 +106,10 @@ TEST_F(CliAndProgram, ReadWritesTheFileTheProgramSaves) {
     ASSERT_EQ(r.exit_code, 0) << r.err;
 
     start_program(sim.link());
-    dialogs.names = {qpath("program.tvs")};
+    dialogs.file_names = {qpath("program.tvs")};
     window->run_command(cmd::SaveAs);
     stop_program();
-    EXPECT_TRUE(dialogs.captions.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
     const std::string program_file = read_all(dir / "program.tvs");
     EXPECT_EQ(program_file.size(), all_changed_file().size());
     EXPECT_EQ(read_all(dir / "cli.tvs"), program_file);
@@ -170,10 +138,11 @@ TEST_F(CliAndProgram, WriteStopsWhereTheProgramStops) {
     SimProcess for_program(sim_args);
     ASSERT_TRUE(for_program.ready());
     start_program(for_program.link());
-    dialogs.names = {qpath("changed.tvs")};
+    dialogs.file_names = {qpath("changed.tvs")};
     window->run_command(cmd::Open);
     stop_program();
-    ASSERT_EQ(dialogs.captions, (std::vector<QString>{QStringLiteral("T170")}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    ASSERT_EQ(dialogs.messages[0].caption, QStringLiteral("T170"));
     CliRun r = cli({"--port", for_program.link(), "read", path("after-program.tvs")});
     ASSERT_EQ(r.exit_code, 0) << r.err;
 

@@ -23,11 +23,11 @@
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "config/configuration_view.h"
-#include "e2e/sim_process.h"
 #include "ports/posix_serial_port.h"
 #include "readings/readings_view.h"
 #include "scope/scope_view.h"
 #include "support/real_port_program.h"
+#include "support/sim_process.h"
 
 using namespace tarvex;
 using tarvex::testing::SimProcess;
@@ -44,8 +44,7 @@ constexpr int kStretch = 20;
 struct E2E : tarvex::testing::RealPortProgramTest {
     void start(const std::string& device) {
         program.link.devices.device[0] = device;
-        window = std::make_unique<MainWindow>(program, [] { return QSize(800, 600); });
-        window->show();
+        open_window();
     }
     void stretch_timeouts(int factor) {
         port.set_timeout_scale(factor);

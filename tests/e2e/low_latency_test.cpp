@@ -8,10 +8,10 @@
 #include <cerrno>
 #include <vector>
 
-#include "e2e/sim_process.h"
 #include "link/link_state.h"
 #include "ports/low_latency.h"
 #include "ports/posix_serial_port.h"
+#include "support/sim_process.h"
 
 using namespace tarvex;
 using tarvex::testing::SimProcess;

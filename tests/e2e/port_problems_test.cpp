@@ -16,10 +16,10 @@
 #include <fstream>
 #include <functional>
 
-#include "e2e/sim_process.h"
 #include "link/link_state.h"
 #include "ports/port_watch.h"
 #include "ports/posix_serial_port.h"
+#include "support/sim_process.h"
 
 using namespace tarvex;
 using tarvex::testing::SimProcess;

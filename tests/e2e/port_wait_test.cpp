@@ -3,9 +3,9 @@
 // for the controller, or at once when no read will wait.
 #include <gtest/gtest.h>
 
-#include "e2e/sim_process.h"
 #include "link/link_state.h"
 #include "ports/posix_serial_port.h"
+#include "support/sim_process.h"
 
 using namespace tarvex;
 using tarvex::testing::SimProcess;

@@ -12,7 +12,6 @@
 #include <sstream>
 #include <thread>
 
-#include "e2e/sim_process.h"
 #include "ports/posix_serial_port.h"
 #include "readings/dashboard_fixture.h"
 #include "recording/playback_port.h"
@@ -20,6 +19,7 @@
 #include "recording/recording_reader.h"
 #include "support/fake_link_clock.h"
 #include "support/poll_cycle.h"
+#include "support/sim_process.h"
 
 using namespace tarvex;
 using tarvex::testing::DashFixture;

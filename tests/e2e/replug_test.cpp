@@ -9,9 +9,9 @@
 #include <unistd.h>
 
 #include "e2e/fd_scan.h"
-#include "e2e/sim_process.h"
 #include "link/link_state.h"
 #include "ports/posix_serial_port.h"
+#include "support/sim_process.h"
 
 using namespace tarvex;
 using tarvex::testing::holds_open;

@@ -11,11 +11,11 @@
 
 #include "app/commands.h"
 #include "app/main_window.h"
-#include "e2e/sim_process.h"
 #include "ports/posix_serial_port.h"
 #include "readings/dial_tables.h"
 #include "scope/scope_view.h"
 #include "support/real_port_program.h"
+#include "support/sim_process.h"
 
 using namespace tarvex;
 using tarvex::testing::SimProcess;

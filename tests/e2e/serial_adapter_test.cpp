@@ -11,52 +11,35 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <thread>
 
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "e2e/fd_scan.h"
-#include "e2e/sim_process.h"
 #include "ports/port_names.h"
 #include "ports/posix_serial_port.h"
 #include "readings/readings_view.h"
 #include "scope/scope_view.h"
+#include "support/file_text.h"
 #include "support/listed_devices.h"
-#include "support/start_folder.h"
+#include "support/real_port_program.h"
+#include "support/sim_process.h"
 
 using namespace tarvex;
 using tarvex::testing::holds_open;
 using tarvex::testing::link_target;
+using tarvex::testing::read_all;
 using tarvex::testing::SimProcess;
 
 namespace {
 
-struct Adapter : tarvex::testing::StartFolderTest {
-    Program program;
-    PosixSerialPort port;
+struct Adapter : tarvex::testing::RealPortProgramTest {
     tarvex::testing::ListedDevices listing;
-    std::unique_ptr<MainWindow> window;
 
     void SetUp() override {
-        StartFolderTest::SetUp();
-        write_language_file("pol", "T");
-        program.StartDirectory = dir.string();
-        program.link.port = &port;
+        RealPortProgramTest::SetUp();
         program.serial_devices = &listing;
-        build_dial_tables(program.dial);
-    }
-    void TearDown() override {
-        window.reset();
-        StartFolderTest::TearDown();
-    }
-    void start() {
-        window = std::make_unique<MainWindow>(program, [] { return QSize(800, 600); });
-        window->show();
     }
     TarvexMenuBar* bar() { return window->tarvex_menu_bar(); }
     // Opens the Port pop-up as the user does; the item starting with text.
@@ -74,26 +57,6 @@ struct Adapter : tarvex::testing::StartFolderTest {
         else if (auto* s = qobject_cast<ScopeView*>(v))
             s->tick();
     }
-    std::string file(const std::string& name) {
-        std::ifstream in(dir / name, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    // Waits (generously) until the simulator's log holds text n times.
-    bool wait_for_log(const std::string& text, int n) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (std::chrono::steady_clock::now() < deadline) {
-            const std::string log = file("sim.log");
-            int found = 0;
-            for (auto at = log.find(text); at != std::string::npos; at = log.find(text, at + 1))
-                ++found;
-            if (found >= n)
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
-    }
 };
 
 }  // namespace
@@ -102,7 +65,7 @@ TEST_F(Adapter, ADevicePluggedInWhileRunningIsChosenFromThePortMenu) {
     std::ofstream(dir / kPortsFileName)
         << "# COM1 is the adapter\nCOM1=/dev/ttyUSB9\nCOM3=/dev/ttyS7\n";
     program.link.devices.device[0] = "/nonexistent/ttyUSB9";
-    start();
+    open_window();
     tick();
     EXPECT_EQ(program.link.NoConnection, 1);
 
@@ -115,7 +78,7 @@ TEST_F(Adapter, ADevicePluggedInWhileRunningIsChosenFromThePortMenu) {
     EXPECT_EQ(item->text().toStdString(),
               sim.link() + "\tTarvex, simulated controller, serial 0001");
     item->trigger();
-    EXPECT_EQ(file(kPortsFileName),
+    EXPECT_EQ(read_all(dir / kPortsFileName),
               "# COM1 is the adapter\nCOM1=" + sim.link() + "\nCOM3=/dev/ttyS7\n");
     tick();
     EXPECT_EQ(program.link.NoConnection, 0);
@@ -127,7 +90,7 @@ TEST_F(Adapter, WhyThePortFailsIsShownBesideItsDeviceAndSaidOnce) {
     program.port_watch = PortWatch([&](const std::string& l) { said.push_back(l); });
     const std::string path = SimProcess::fresh_link_path();
     program.link.devices.device[0] = path;
-    start();
+    open_window();
     for (int i = 0; i < 5; ++i)
         tick();
     EXPECT_EQ(said, (std::vector<std::string>{"tarvex: COM 1 (" + path + "): no such device"}));
@@ -162,7 +125,7 @@ TEST_F(Adapter, PulledOutAndPushedBackWhilePolling) {
     auto sim = std::make_unique<SimProcess>(std::vector<std::string>{"--no-pacing"}, path,
                                             (dir / "sim.log").string());
     ASSERT_TRUE(sim->ready());
-    start();
+    open_window();
     int silenced = 0;
     for (int view : {cmd::Readings, cmd::Oscilloscope}) {
         window->run_command(view);
@@ -172,7 +135,7 @@ TEST_F(Adapter, PulledOutAndPushedBackWhilePolling) {
         // Pulled out: the controller falls silent and its node vanishes.
         const std::string pts = link_target(path);
         sim->signal(SIGUSR1);
-        ASSERT_TRUE(wait_for_log("tarvex-sim: silent", ++silenced));
+        ASSERT_TRUE(sim->wait_for_output("tarvex-sim: silent", ++silenced));
         sim->remove_link();
         tick();
         EXPECT_FALSE(holds_open(pts)) << view;
@@ -192,7 +155,7 @@ TEST_F(Adapter, PulledOutAndPushedBackWhilePolling) {
         // Pushed back under the same name, answering: the next poll reads again.
         ASSERT_EQ(::symlink(pts.c_str(), path.c_str()), 0);
         sim->signal(SIGUSR1);
-        ASSERT_TRUE(wait_for_log("tarvex-sim: answering", silenced));
+        ASSERT_TRUE(sim->wait_for_output("tarvex-sim: answering", silenced));
         tick();
         EXPECT_EQ(program.link.NoConnection, 0) << view;
         EXPECT_EQ(program.image.LiveFrame[0], 0x65) << view;

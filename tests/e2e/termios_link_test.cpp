@@ -18,9 +18,9 @@
 #include <cstring>
 #include <fstream>
 
-#include "e2e/sim_process.h"
 #include "link/link_state.h"
 #include "ports/posix_serial_port.h"
+#include "support/sim_process.h"
 
 using namespace tarvex;
 using tarvex::testing::SimProcess;
@@ -277,15 +277,19 @@ TEST(TermiosLink, PacedReadsCompleteInWireTimeNotAtTheirTimeout) {
 }
 
 TEST(TermiosLink, SimulatorCommandLine) {
-    std::string out;
-    EXPECT_EQ(SimProcess::run_to_end({"--help"}, &out), 0);
-    EXPECT_NE(out.find("--bad-checksum RATE"), std::string::npos);
-    out.clear();
-    EXPECT_EQ(SimProcess::run_to_end({"--link", "/tmp/x", "--bogus"}, &out), 2);
-    EXPECT_NE(out.find("unknown option '--bogus'"), std::string::npos);
-    out.clear();
-    EXPECT_EQ(SimProcess::run_to_end({}, &out), 2);
-    EXPECT_NE(out.find("--link PATH is required"), std::string::npos);
+    auto run_sim = [](std::vector<std::string> args) {
+        args.insert(args.begin(), SimProcess::sim_path());
+        return tarvex::testing::run_to_end(args);
+    };
+    auto r = run_sim({"--help"});
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_NE(r.out.find("--bad-checksum RATE"), std::string::npos);
+    r = run_sim({"--link", "/tmp/x", "--bogus"});
+    EXPECT_EQ(r.exit_code, 2);
+    EXPECT_NE(r.err.find("unknown option '--bogus'"), std::string::npos);
+    r = run_sim({});
+    EXPECT_EQ(r.exit_code, 2);
+    EXPECT_NE(r.err.find("--link PATH is required"), std::string::npos);
 
     // --ports-file maps the chosen port to the link.
     const std::string ports = SimProcess::fresh_link_path() + ".ports";

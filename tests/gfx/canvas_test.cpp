@@ -11,7 +11,6 @@
 #include "gfx/palette.h"
 #include "gfx/qpainter_canvas.h"
 #include "gfx/qt_fonts.h"
-#include "gfx/recording_canvas.h"
 #include "gfx/text_codec.h"
 
 using namespace tarvex;
@@ -134,24 +133,6 @@ TEST(QPainterCanvas, OnePixelLinesLeaveOutTheirEndPoint) {
     for (int y = 8; y < 18; ++y)
         EXPECT_EQ(at(img, 4, y), pal::kRed) << y;
     EXPECT_EQ(at(img, 4, 18), pal::kGrey);
-}
-
-TEST(RecordingCanvas, RecordsCallsInOrder) {
-    RecordingCanvas c;
-    c.round_rect({20, 20, 450, 110}, 20, 20, pal::kPenBlack, pal::kBrushSilver);
-    c.text({40, 45}, "0.45", {36, 14, 600, Charset::Cyrillic}, pal::kBlack, pal::kWhite);
-    const Point pts[] = {{1, 2}, {3, 4}, {5, 6}};
-    c.polyline(pts, pal::kPenYellow);
-    ASSERT_EQ(c.calls().size(), 3u);
-    EXPECT_EQ(c.calls()[0].kind, RecordingCanvas::Kind::RoundRect);
-    EXPECT_EQ(c.calls()[0].rect, (Rect{20, 20, 450, 110}));
-    EXPECT_EQ(c.calls()[0].brush, pal::kBrushSilver);
-    const auto* t = c.find_text("0.45");
-    ASSERT_NE(t, nullptr);
-    EXPECT_EQ(t->points[0], (Point{40, 45}));
-    EXPECT_EQ(t->font.charset, Charset::Cyrillic);
-    EXPECT_EQ(c.of_kind(RecordingCanvas::Kind::Polyline)[0].points.size(), 3u);
-    EXPECT_EQ(c.find_text("nope"), nullptr);
 }
 
 TEST(TextCodec, DecodesBothCodePages) {

@@ -200,14 +200,19 @@ TEST_F(LinkFixture, BadReadRepliesLeaveTheFrame) {
         Bytes reply;
         bool closes;
         bool purges;
-    } cases[] = {
+    };
+    const Bytes good = framed({0x65, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    std::vector<Case> cases = {
         {{0x00, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, false, false},  // no frame mark
         {{}, false, true},                                      // silence
-        {{0x65, 1, 2}, true, true},                             // short
-        {framed({0x65, 1, 2, 3, 4, 5, 6, 7, 8, 9}), false, false},
+        {good, true, false},
     };
-    cases[3].reply.back() ^= 1;  // bad checksum
-    cases[3].closes = true;
+    cases[2].reply.back() ^= 1;  // bad checksum
+    // Cut short by any number of bytes: those missing read as 0, and no prefix
+    // of this frame sums to 0, so each fails its checksum.
+    for (std::size_t n = 1; n < good.size(); ++n)
+        cases.push_back(
+            {Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(n)), true, true});
     for (const auto& c : cases) {
         ScriptedSerialPort p;
         LinkState l;
@@ -222,11 +227,11 @@ TEST_F(LinkFixture, BadReadRepliesLeaveTheFrame) {
         EXPECT_EQ(img.LiveFrame[0], 0x5A);
         EXPECT_EQ(img.LiveFrame[10], 0x5A);
         EXPECT_EQ(l.FailedPolls, 1);  // reads never count
-        EXPECT_EQ(l.PortOpen, c.closes ? 0 : 1);
+        EXPECT_EQ(l.PortOpen, c.closes ? 0 : 1) << c.reply.size();
         bool purged = false;
         for (const auto& e : p.events())
             purged |= e.op == Op::PurgeReceive;
-        EXPECT_EQ(purged, c.purges);
+        EXPECT_EQ(purged, c.purges) << c.reply.size();
     }
 }
 

@@ -8,6 +8,7 @@
 #include "link/conversions.h"
 #include "readings/dashboard.h"
 #include "readings/dashboard_fixture.h"
+#include "support/canvas_texts.h"
 
 using namespace tarvex;
 namespace pal = tarvex::palette;
@@ -21,13 +22,7 @@ struct DashFixture : tarvex::testing::DashFixture {
         Dashboard dd = d();
         draw_dashboard_values(canvas, dd);
     }
-    const RecordingCanvas::Call* text_at(Point p) const {
-        const RecordingCanvas::Call* found = nullptr;
-        for (const auto& c : canvas.calls())
-            if (c.kind == Kind::Text && c.points[0] == p)
-                found = &c;
-        return found;
-    }
+    RecordingCanvas::Call text_at(Point p) const { return tarvex::testing::text_at(canvas, p); }
     std::vector<RecordingCanvas::Call> rects_with(Brush b) const {
         std::vector<RecordingCanvas::Call> out;
         for (const auto& c : canvas.of_kind(Kind::Rectangle))
@@ -50,10 +45,7 @@ TEST(Dashboard, LinkLostPictureAtTwoSizes) {
         DashFixture f(mode);
         const LayoutScale& s = f.size.scale;
         f.values();
-        auto text = [&](int x, int y) {
-            const auto* c = f.text_at(s.pt(x, y));
-            return c ? c->text : std::string("<none>");
-        };
+        auto text = [&](int x, int y) { return f.text_at(s.pt(x, y)).text; };
         EXPECT_EQ(text(40, 45), "0.00");
         EXPECT_EQ(text(40, 155), "0.00");
         EXPECT_EQ(text(305, 196), "0.02");
@@ -66,10 +58,10 @@ TEST(Dashboard, LinkLostPictureAtTwoSizes) {
         EXPECT_EQ(text(705, 265), "0000");
         EXPECT_EQ(text(490, 375), "000");
         EXPECT_EQ(text(705, 385), "00");
-        EXPECT_EQ(f.text_at(s.pt(510, 265))->fg, pal::kGrey);
-        EXPECT_EQ(f.text_at(s.pt(605, 265))->fg, pal::kBlack);
-        EXPECT_EQ(f.text_at(s.pt(705, 265))->fg, pal::kGrey);
-        EXPECT_EQ(f.text_at(s.pt(705, 385))->fg, pal::kGrey);
+        EXPECT_EQ(f.text_at(s.pt(510, 265)).fg, pal::kGrey);
+        EXPECT_EQ(f.text_at(s.pt(605, 265)).fg, pal::kBlack);
+        EXPECT_EQ(f.text_at(s.pt(705, 265)).fg, pal::kGrey);
+        EXPECT_EQ(f.text_at(s.pt(705, 385)).fg, pal::kGrey);
         // Yellow marker at the left end of the lambda track.
         const auto yellow = f.rects_with(pal::kBrushYellow);
         ASSERT_FALSE(yellow.empty());
@@ -89,12 +81,25 @@ TEST(Dashboard, LinkLostPictureAtTwoSizes) {
         // Empty actuator bar, then the no-connection rows and the petrol box.
         EXPECT_EQ(f.rects_with(pal::kBrushNavy).front().rect, s.rect(161, 270, 161, 290));
         EXPECT_EQ(text(40, 405), "T30");
-        EXPECT_EQ(f.text_at(s.pt(40, 405))->fg, pal::kRed);
+        EXPECT_EQ(f.text_at(s.pt(40, 405)).fg, pal::kRed);
         EXPECT_EQ(text(40, 445), "T31");
         EXPECT_EQ(text(40, 425), " ");
         EXPECT_EQ(text(515, 475), "T14");
         EXPECT_EQ(f.status.OnGas, 0);
     }
+}
+
+TEST(Dashboard, FrameOfRoundedPanelsLabelledInTheLanguagesCharacterSet) {
+    DashFixture f(3, "rus");
+    Dashboard d = f.d();
+    draw_dashboard_frame(f.canvas, d);
+    const auto panels = f.canvas.of_kind(Kind::RoundRect);
+    ASSERT_EQ(panels.size(), 7u);
+    EXPECT_EQ(panels[0].rect, f.size.scale.rect(20, 20, 450, 110));
+    EXPECT_EQ(panels[0].brush, pal::kBrushSilver);
+    EXPECT_EQ(panels[6].brush, pal::kBrushBlack);  // the dial's
+    EXPECT_EQ(f.text_at(f.size.scale.pt(240, 25)).text, "T0");
+    EXPECT_EQ(f.text_at(f.size.scale.pt(240, 25)).font.charset, Charset::Cyrillic);
 }
 
 TEST(Dashboard, LambdaMarkerPositionAndColour) {
@@ -157,8 +162,7 @@ TEST(Dashboard, TpsTextByType) {
         f.image.LiveFrame[live::TpsVoltage] = static_cast<std::uint8_t>(c.raw);
         f.image.LiveFrame[live::LiveStateBits] = static_cast<std::uint8_t>(c.state);
         f.values();
-        ASSERT_NE(f.text_at({40, 155}), nullptr);
-        EXPECT_EQ(f.text_at({40, 155})->text, c.text) << c.type;
+        EXPECT_EQ(f.text_at({40, 155}).text, c.text) << c.type;
         bool cleared = false;
         for (const auto& r : f.canvas.of_kind(Kind::Rectangle))
             cleared |= r.rect == Rect{30, 155, c.cleared_right, 195};
@@ -226,7 +230,7 @@ TEST(Dashboard, SpeedTextsAndDialRedraws) {
             f.image.SettingsBlock2[block2::LPGOffRPMHi] = static_cast<std::uint8_t>(p >> 8);
         }
         f.values();
-        EXPECT_EQ(f.text_at({590, 210})->text, s.text);
+        EXPECT_EQ(f.text_at({590, 210}).text, s.text);
         EXPECT_EQ(f.dial_redraws(), s.redraws) << s.text;
     }
     EXPECT_EQ(f.state.CurrentRpm, 10000);
@@ -282,9 +286,8 @@ TEST(Dashboard, LpgOnTemperatureOfThreeDigitsStaysReadable) {
     f.image.SettingsBlock1[block1::LPGOnTemp] = 255;
     f.image.SettingsBlock1[block1::Options] = 0x02;
     f.values();
-    const auto* t = f.text_at({705, 385});
-    ASSERT_NE(t, nullptr);
-    EXPECT_EQ(t->text, "100");
-    EXPECT_LT(t->font.width, f.fonts.SmallFont.width);
-    EXPECT_EQ(t->fg, pal::kBlack);
+    const auto t = f.text_at({705, 385});
+    EXPECT_EQ(t.text, "100");
+    EXPECT_LT(t.font.width, f.fonts.SmallFont.width);
+    EXPECT_EQ(t.fg, pal::kBlack);
 }

@@ -10,10 +10,10 @@
 #include "recording/playback_port.h"
 #include "recording/recording_port.h"
 #include "recording/recording_reader.h"
-#include "sim/sim_controller.h"
 #include "support/fake_link_clock.h"
 #include "support/poll_cycle.h"
 #include "support/scripted_serial_port.h"
+#include "support/sim_answer.h"
 
 using namespace tarvex;
 using tarvex::testing::FakeLinkClock;
@@ -275,10 +275,7 @@ TEST(PlaybackPort, ARecordedRunPlaysBackTheSameFramesTickByTick) {
     sim::SimController controller(2, 6, faults, 11);
     double sim_t = 2.0;
     ScriptedSerialPort device;
-    device.set_responder([&](const Bytes& f) -> Bytes {
-        auto r = controller.handle({f[0], f[1], f[2], f[3]}, sim_t);
-        return r ? r->bytes : Bytes{};
-    });
+    tarvex::testing::answer_as(device, controller, sim_t);
     FakeLinkClock clock;
     std::vector<TickFrames> recorded;
     std::vector<AfterTick> recorded_after;

@@ -16,11 +16,11 @@
 #include "recording/recorder.h"
 #include "recording/recording_reader.h"
 #include "recording/recording_row.h"
-#include "sim/sim_controller.h"
 #include "support/fake_link_clock.h"
 #include "support/file_text.h"
 #include "support/poll_cycle.h"
 #include "support/scripted_serial_port.h"
+#include "support/sim_answer.h"
 
 using namespace tarvex;
 using tarvex::testing::FakeLinkClock;
@@ -38,12 +38,7 @@ struct SimPort {
     double t = 5.0;
     explicit SimPort(sim::FaultRates faults = {}, unsigned seed = 3)
         : controller(2, 6, faults, seed) {
-        port.set_responder([this](const Bytes& frame) -> Bytes {
-            if (frame.size() != 4)
-                return {};
-            auto r = controller.handle({frame[0], frame[1], frame[2], frame[3]}, t);
-            return r ? r->bytes : Bytes{};
-        });
+        tarvex::testing::answer_as(port, controller, t);
     }
 };
 

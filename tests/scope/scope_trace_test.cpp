@@ -5,6 +5,7 @@
 #include "gfx/recording_canvas.h"
 #include "link/conversions.h"
 #include "scope/scope_trace.h"
+#include "support/canvas_texts.h"
 #include "support/start_folder.h"
 
 using namespace tarvex;
@@ -47,13 +48,8 @@ struct ScopeFixture {
                 out.push_back(c);
         return out;
     }
-    const RecordingCanvas::Call* text_at(Point p) const {
-        const RecordingCanvas::Call* found = nullptr;
-        for (const auto& c : canvas.calls())
-            if (c.kind == Kind::Text && c.points[0] == p)
-                found = &c;
-        return found;
-    }
+    RecordingCanvas::Call text_at(Point p) const { return tarvex::testing::text_at(canvas, p); }
+    bool has_text_at(Point p) const { return tarvex::testing::find_text_at(canvas, p) != nullptr; }
 };
 
 }  // namespace
@@ -114,13 +110,14 @@ TEST(ScopeRecording, FirstTickWrapAndRedraw) {
     EXPECT_FALSE(strip);
     EXPECT_TRUE(marker);
     EXPECT_TRUE(erase);
-    EXPECT_EQ(f.text_at({630, 290})->text, "0000");
-    EXPECT_EQ(f.text_at({630, 70})->text, "0.39");
+    EXPECT_EQ(f.text_at({630, 290}).text, "0000");
+    EXPECT_EQ(f.text_at({630, 70}).text, "0.39");
 
     // Run to the wrap: the tick at 596 stores point 396 and slot 1.
     f.image.LiveFrame[live::LambdaVoltage] = 40;  // v = 60
-    while (f.buf.SweepColumn < 595)
+    for (int i = 0; i < 400 && f.buf.SweepColumn < 595; ++i)
         f.tick();
+    ASSERT_EQ(f.buf.SweepColumn, 595);
     f.canvas.clear();
     f.tick();
     EXPECT_EQ(f.buf.SweepColumn, 201);
@@ -157,7 +154,7 @@ TEST(ScopeRecording, NothingRecordedWhileLostOrCursorOn) {
     f.tick();
     EXPECT_EQ(f.buf.SweepColumn, 202);
     EXPECT_TRUE(f.canvas.of_kind(Kind::Line).empty());
-    EXPECT_EQ(f.text_at({630, 400})->text, "0.00");  // cleared image: panel 4 plain volts
+    EXPECT_EQ(f.text_at({630, 400}).text, "0.00");  // cleared image: panel 4 plain volts
     EXPECT_NE(f.canvas.find_text("V"), nullptr);
     f.link.NoConnection = 0;
     f.state.ScopeCursorOn = 1;
@@ -180,10 +177,8 @@ TEST(ScopeReadouts, PanelFourByTpsType) {
         f.image.LiveFrame[live::TpsVoltage] = static_cast<std::uint8_t>(c.tps);
         f.image.LiveFrame[live::LiveStateBits] = static_cast<std::uint8_t>(c.state);
         f.tick();
-        const auto* t = f.text_at(f.size.scale.pt(630, 400));
-        ASSERT_NE(t, nullptr);
-        EXPECT_EQ(t->text, c.text) << c.type;
-        EXPECT_EQ(f.text_at(f.size.scale.pt(700, 400)) != nullptr, c.unit) << c.type;
+        EXPECT_EQ(f.text_at(f.size.scale.pt(630, 400)).text, c.text) << c.type;
+        EXPECT_EQ(f.has_text_at(f.size.scale.pt(700, 400)), c.unit) << c.type;
         bool box = false;
         for (const auto& r : f.canvas.of_kind(Kind::Rectangle))
             box |= r.rect == Rect{865, 528, 893, 528 + 49};  // down to the text cells' bottom
@@ -194,10 +189,10 @@ TEST(ScopeReadouts, PanelFourByTpsType) {
 TEST(ScopeCursor, ScrollCodes) {
     struct Case {
         int pos, code, thumb, want;
-    } cases[] = {{5, 2, 0, 2},     {395, 1, 0, 395}, {394, 1, 0, 395},  {200, 1, 0, 201},
-                 {390, 3, 0, 395}, {100, 3, 0, 110}, {2, 0, 0, 2},      {3, 0, 0, 2},
-                 {12, 2, 0, 2},    {13, 2, 0, 3},    {50, 5, 300, 300}, {50, 5, 0xFFFE, -2},
-                 {50, 4, 0, 50},   {50, 6, 0, 50},   {50, 7, 0, 50}};
+    } cases[] = {{5, 2, 0, 2},        {395, 1, 0, 395}, {394, 1, 0, 395}, {200, 1, 0, 201},
+                 {390, 3, 0, 395},    {100, 3, 0, 110}, {2, 0, 0, 2},     {3, 0, 0, 2},
+                 {11, 2, 0, 2},       {12, 2, 0, 2},    {13, 2, 0, 3},    {50, 5, 300, 300},
+                 {50, 5, 0xFFFE, -2}, {50, 4, 0, 50},   {50, 6, 0, 50},   {50, 7, 0, 50}};
     for (const auto& c : cases)
         EXPECT_EQ(cursor_scroll(c.pos, c.code, c.thumb), c.want) << c.pos << " code " << c.code;
 }
@@ -229,8 +224,8 @@ TEST(ScopeCursor, RepairReadoutsAndSharedColumns) {
     EXPECT_EQ(polys[1].pen, pal::kPenDarkGreen);  // AttInit before the actuator
     EXPECT_EQ(f.buf.ScopeOldCursor, 8);
     // Read-outs from slot 8.
-    EXPECT_EQ(f.text_at(f.size.scale.pt(630, 180))->text, "077");
-    EXPECT_EQ(f.text_at(f.size.scale.pt(630, 290))->text, "1000");
+    EXPECT_EQ(f.text_at(f.size.scale.pt(630, 180)).text, "077");
+    EXPECT_EQ(f.text_at(f.size.scale.pt(630, 290)).text, "1000");
     EXPECT_EQ(f.rpm, 1000);
     EXPECT_NE(f.canvas.find_text("S15"), nullptr);  // gas box from the recorded fuel bits
 
@@ -271,11 +266,11 @@ TEST(ScopeLayout, LabelsAndSensorTexts) {
         f.image.SettingsBlock1[block1::LambdaType] = static_cast<std::uint8_t>(c.type);
         Scope s = f.s();
         DrawScopeLayout(f.canvas, s);
-        EXPECT_EQ(f.text_at({50, 420})->text, c.tps);
-        EXPECT_EQ(f.text_at({50, 90}) != nullptr, *c.sensor != 0);
-        EXPECT_EQ(f.text_at({50, 60})->fg, pal::kOlive);
-        EXPECT_EQ(f.text_at({50, 400})->fg, pal::kNavy);
-        EXPECT_EQ(f.text_at({196 + 46 * 8, 490})->text, "16");
+        EXPECT_EQ(f.text_at({50, 420}).text, c.tps);
+        EXPECT_EQ(f.has_text_at({50, 90}), *c.sensor != 0);
+        EXPECT_EQ(f.text_at({50, 60}).fg, pal::kOlive);
+        EXPECT_EQ(f.text_at({50, 400}).fg, pal::kNavy);
+        EXPECT_EQ(f.text_at({196 + 46 * 8, 490}).text, "16");
         EXPECT_EQ(f.canvas.of_kind(Kind::Rectangle).size(), 4u);
     }
 }

@@ -26,6 +26,11 @@ class RealPortProgramTest : public StartFolderTest {
         window.reset();
         StartFolderTest::TearDown();
     }
+    // The main window, on a desktop of 800 x 600.
+    void open_window() {
+        window = std::make_unique<MainWindow>(program, [] { return QSize(800, 600); });
+        window->show();
+    }
 
     Program program;
     PosixSerialPort port;

@@ -55,7 +55,6 @@ class ScriptedSerialPort final : public SerialPort {
     // The frames written, in order.
     std::vector<std::vector<std::uint8_t>> writes() const;
     bool is_open() const { return open_; }
-    std::size_t pending_replies() const { return replies_.size(); }
     void clear_replies() { replies_.clear(); }
 
   private:

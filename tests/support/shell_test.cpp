@@ -2,6 +2,7 @@
 #include "support/shell_test.h"
 
 #include "readings/dial_tables.h"
+#include "support/sim_answer.h"
 
 namespace tarvex::testing {
 
@@ -10,11 +11,8 @@ void ShellTest::SetUp() {
     program.StartDirectory = dir.string();
     program.link.port = &port;
     build_dial_tables(program.dial);
-    port.set_responder([this](const std::vector<std::uint8_t>& c) -> std::vector<std::uint8_t> {
-        if (silent || c.size() != 4)
-            return {};
-        auto r = controller.handle({c[0], c[1], c[2], c[3]}, sim_time);
-        return r ? r->bytes : std::vector<std::uint8_t>{};
+    port.set_responder([this](const std::vector<std::uint8_t>& frame) {
+        return silent ? std::vector<std::uint8_t>{} : sim_answer(controller, frame, sim_time);
     });
 }
 

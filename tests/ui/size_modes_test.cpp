@@ -40,21 +40,16 @@ TEST(SizeModes, ScaledDesignPoints) {
         set_size_mode(s, c.mode);
         EXPECT_EQ(s.scale.pt(800, 570), c.corner) << c.mode;
     }
+    // Before any size is set, points scale as at the smallest size; an
+    // out-of-range size leaves the scale as it was.
     SizeState s;
+    EXPECT_EQ(s.scale.pt(800, 570), (Point{640, 438}));
+    set_size_mode(s, 4);
+    set_size_mode(s, 9);
+    EXPECT_EQ(s.scale.pt(800, 570), (Point{1280, 963}));
     set_size_mode(s, 2);
     EXPECT_EQ(s.scale.pt(123, 456), (Point{123, 456}));
     EXPECT_EQ(s.scale.rect(20, 20, 450, 110), (Rect{20, 20, 450, 110}));
-}
-
-TEST(SizeModes, StartValuesAndOutOfRangeModes) {
-    SizeState s;
-    EXPECT_DOUBLE_EQ(s.scale.ScaleX, 0.8);
-    EXPECT_DOUBLE_EQ(s.scale.ScaleY, 0.77);
-    set_size_mode(s, 4);
-    s.SizeMode = 9;
-    select_size_factors(s);  // changes nothing
-    EXPECT_DOUBLE_EQ(s.scale.ScaleX, 1.6);
-    EXPECT_DOUBLE_EQ(s.scale.ScaleY, 1.69);
 }
 
 TEST(SizeModes, LampTablesButtonsAndLampSize) {

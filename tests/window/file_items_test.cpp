@@ -8,7 +8,6 @@
 
 #include "window/pixels.h"
 #include "window/program_window.h"
-#include "window/wait.h"
 
 namespace tarvex::window_test {
 

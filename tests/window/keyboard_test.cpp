@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "window/program_window.h"
-#include "window/wait.h"
 
 namespace tarvex::window_test {
 

@@ -3,7 +3,6 @@
 // list is closed, polling goes on; the wheel over a list without the focus
 // writes nothing.
 #include "window/program_window.h"
-#include "window/wait.h"
 
 namespace tarvex::window_test {
 

@@ -3,7 +3,6 @@
 // with another menu font replaces the menu bar.
 #include "window/pixels.h"
 #include "window/program_window.h"
-#include "window/wait.h"
 
 namespace tarvex::window_test {
 

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "window/program_window.h"
-#include "window/wait.h"
 
 namespace tarvex::window_test {
 

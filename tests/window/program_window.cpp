@@ -7,7 +7,6 @@
 #include <sstream>
 
 #include "window/pixels.h"
-#include "window/wait.h"
 
 namespace tarvex::window_test {
 
@@ -59,17 +58,12 @@ void ProgramWindowTest::start(const StartOptions& options) {
     screen_corner_ = QPoint(options.screen_width - 1, options.screen_height - 1);
     park_mouse();
 
-    const fs::path link = run / "sim-tty";
-    ChildLaunch sim;
-    sim.argv = {
-        TARVEX_SIM_PATH, "--link", link.string(), "--ports-file", (run / "Tarvex.ports").string(),
-        "--verbose"};
-    sim.argv.insert(sim.argv.end(), options.sim_args.begin(), options.sim_args.end());
-    sim.output = (dir_ / "sim.log").string();
-    sim_ = std::make_unique<ChildProcess>(sim);
-    sim_log_ = std::make_unique<SimLog>(sim.output);
-    ASSERT_TRUE(wait_until([&] { return fs::is_symlink(link); }, kStartDeadline))
-        << "the simulator did not start; see " << sim.output;
+    const std::string sim_output = (dir_ / "sim.log").string();
+    std::vector<std::string> sim_args{"--ports-file", (run / "Tarvex.ports").string(), "--verbose"};
+    sim_args.insert(sim_args.end(), options.sim_args.begin(), options.sim_args.end());
+    sim_ = std::make_unique<SimProcess>(sim_args, (run / "sim-tty").string(), sim_output);
+    sim_log_ = std::make_unique<SimLog>(sim_output);
+    ASSERT_TRUE(sim_->ready()) << "the simulator did not start; see " << sim_output;
 
     if (!options.language.empty())
         std::ofstream(run / "Tarvex.ini")

@@ -12,12 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "window/child_process.h"
+#include "support/sim_process.h"
 #include "window/sim_log.h"
 #include "window/window_sizes.h"
 #include "window/x_server.h"
 
 namespace tarvex::window_test {
+
+using tarvex::testing::SimProcess;
 
 // The commands of the menu bar by their place on it, after the four menus.
 enum BarCommand : int {
@@ -137,7 +139,7 @@ class ProgramWindowTest : public ::testing::Test {
 
     std::filesystem::path dir_;
     std::unique_ptr<XServer> x_;
-    std::unique_ptr<ChildProcess> sim_;
+    std::unique_ptr<SimProcess> sim_;
     std::unique_ptr<ChildProcess> program_;
     std::unique_ptr<SimLog> sim_log_;
     std::string window_id_;

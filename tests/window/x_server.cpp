@@ -7,11 +7,12 @@
 
 #include <cerrno>
 
-#include "window/wait.h"
-
 namespace tarvex::window_test {
 
 namespace {
+
+// How long xdotool or import may take on a loaded machine.
+constexpr std::chrono::seconds kCommandDeadline{20};
 
 // Reads the display number that Xvfb writes to its -displayfd once it
 // accepts clients.
@@ -64,9 +65,12 @@ std::vector<std::string> XServer::client_env() const {
 }
 
 bool XServer::xdotool(const std::vector<std::string>& args, std::string* output) const {
-    std::vector<std::string> argv{"xdotool"};
-    argv.insert(argv.end(), args.begin(), args.end());
-    return run_command(argv, client_env(), output) == 0;
+    ChildLaunch launch{{"xdotool"}, {}, client_env()};
+    launch.argv.insert(launch.argv.end(), args.begin(), args.end());
+    const auto run = run_to_end(launch, kCommandDeadline);
+    if (output)
+        *output += run.out;
+    return run.exit_code == 0;
 }
 
 std::string XServer::root_window() const {
@@ -76,10 +80,14 @@ std::string XServer::root_window() const {
 }
 
 QImage XServer::grab() const {
-    std::string ppm;
-    if (run_command({"import", "-display", display_, "-window", "root", "-depth", "8", "ppm:-"},
-                    client_env(), &ppm) != 0)
+    const auto run =
+        run_to_end({{"import", "-display", display_, "-window", "root", "-depth", "8", "ppm:-"},
+                    {},
+                    client_env()},
+                   kCommandDeadline);
+    if (run.exit_code != 0)
         return {};
+    const std::string& ppm = run.out;
     QImage image;
     image.loadFromData(reinterpret_cast<const uchar*>(ppm.data()), static_cast<int>(ppm.size()),
                        "PPM");

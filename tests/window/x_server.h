@@ -6,9 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "window/child_process.h"
+#include "support/child_process.h"
+#include "support/wait.h"
 
 namespace tarvex::window_test {
+
+using tarvex::testing::ChildLaunch;
+using tarvex::testing::ChildProcess;
+using tarvex::testing::kDeadline;
+using tarvex::testing::kStartDeadline;
+using tarvex::testing::run_to_end;
+using tarvex::testing::wait_until;
 
 // Xvfb on a display of its own choosing, and the tools that act on it:
 // xdotool for the keyboard and mouse, ImageMagick's import for pictures.

@@ -4,12 +4,12 @@
 #include <chrono>
 #include <thread>
 
-namespace tarvex::window_test {
+namespace tarvex::testing {
 
 // How long a condition that a working program meets at once may take on a
-// loaded machine, and how long the program may take to start.
+// loaded machine, and how long a program may take to start.
 constexpr std::chrono::milliseconds kDeadline{10000};
-constexpr std::chrono::milliseconds kStartDeadline{30000};
+constexpr std::chrono::milliseconds kStartDeadline{60000};
 
 // Polls the condition until it holds or the deadline passes; its last answer.
 template <typename Condition>
@@ -20,8 +20,8 @@ bool wait_until(Condition condition, std::chrono::milliseconds deadline = kDeadl
             return true;
         if (std::chrono::steady_clock::now() >= end)
             return condition();
-        std::this_thread::sleep_for(std::chrono::milliseconds(40));
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
 
-}  // namespace tarvex::window_test
+}  // namespace tarvex::testing

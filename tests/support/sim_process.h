@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "support/child_process.h"
+
 namespace tarvex::testing {
 
 // tarvex-sim as a child process, serving on a pseudo-terminal behind a link.
@@ -20,27 +22,23 @@ class SimProcess {
 
     const std::string& link() const { return link_; }
     bool ready() const { return ready_; }
-    bool running() const { return pid_ > 0; }
-    void signal(int sig);
+    void signal(int sig) { child_.signal(sig); }
     // SIGTERM and wait; true when it exited with code 0.
     bool stop();
     // SIGKILL and wait: the device vanishes without the link being removed.
     // The link stays until remove_link().
-    void kill_hard();
+    void kill_hard() { child_.kill(); }
 
     // Waits (generously) until the simulator's output, which must go to a
-    // log file, holds text; false when it never did.
-    bool wait_for_output(const std::string& text) const;
+    // log file, holds text the given number of times; false when it never did.
+    bool wait_for_output(const std::string& text, int times = 1) const;
 
     void remove_link();
     static std::string sim_path();
     static std::string fresh_link_path();
-    // Runs the simulator with args to completion; returns its exit code and
-    // collects its standard output and error.
-    static int run_to_end(const std::vector<std::string>& args, std::string* output);
 
   private:
-    int pid_ = -1;
+    ChildProcess child_;
     bool ready_ = false;
     std::string link_;
     std::string log_file_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/child_process.h"
+#include "support/child_process.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -10,15 +10,18 @@
 
 #include <cerrno>
 #include <cstring>
-#include <thread>
+#include <utility>
+
+#include "support/wait.h"
 
 extern char** environ;
 
-namespace tarvex::window_test {
+namespace tarvex::testing {
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+constexpr int kClosed = -2;  // a standard descriptor the child does not get
 
 std::vector<std::string> merged_environment(const std::vector<std::string>& extra) {
     std::vector<std::string> env;
@@ -43,8 +46,9 @@ std::vector<char*> pointers(std::vector<std::string>& strings) {
     return p;
 }
 
-// Forks; the child gets out_fd on 1, err_fd on 2 (-1: /dev/null), pass_fd on
-// 3, and dies with the parent. Everything it needs is prepared before the fork.
+// Forks; the child gets out_fd on 1, err_fd on 2 (-1: /dev/null, kClosed:
+// none), pass_fd on 3, and dies with the parent. Everything it needs is
+// prepared before the fork.
 pid_t spawn(const ChildLaunch& launch, int out_fd, int err_fd) {
     std::vector<std::string> args = launch.argv;
     std::vector<std::string> env = merged_environment(launch.env);
@@ -59,12 +63,19 @@ pid_t spawn(const ChildLaunch& launch, int out_fd, int err_fd) {
         _exit(127);
     setpgid(0, 0);  // keys typed at the test's terminal do not reach it
     if (!launch.cwd.empty() && chdir(launch.cwd.c_str()) != 0)
-        _exit(127);
+        _exit(126);
     const int null_fd = ::open("/dev/null", O_RDWR);
     dup2(null_fd, 0);
-    dup2(out_fd >= 0 ? out_fd : null_fd, 1);
-    dup2(err_fd >= 0 ? err_fd : null_fd, 2);
-    if (launch.pass_fd >= 0)
+    const int fds[2] = {out_fd, err_fd};
+    for (int i = 0; i < 2; ++i) {
+        if (fds[i] == kClosed)
+            ::close(1 + i);
+        else
+            dup2(fds[i] >= 0 ? fds[i] : null_fd, 1 + i);
+    }
+    if (launch.pass_fd == 3)
+        fcntl(3, F_SETFD, 0);  // dup2 onto itself would keep it closed on exec
+    else if (launch.pass_fd >= 0)
         dup2(launch.pass_fd, 3);
     if (std::strchr(argv[0], '/'))
         execve(argv[0], argv.data(), envp.data());
@@ -90,9 +101,7 @@ ChildProcess::~ChildProcess() {
 }
 
 bool ChildProcess::running() {
-    if (pid_ <= 0)
-        return false;
-    if (waitpid(pid_, nullptr, WNOHANG) == pid_)
+    if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == pid_)
         pid_ = -1;
     return pid_ > 0;
 }
@@ -102,58 +111,79 @@ void ChildProcess::signal(int sig) {
         ::kill(pid_, sig);
 }
 
-void ChildProcess::stop(std::chrono::milliseconds grace) {
+int ChildProcess::wait_for_end(std::chrono::milliseconds deadline) {
+    int status = -1;
+    if (pid_ <= 0 || !wait_until([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, deadline))
+        return -1;
+    pid_ = -1;
+    return status;
+}
+
+int ChildProcess::stop(std::chrono::milliseconds grace) {
+    if (pid_ <= 0)
+        return -1;
+    ::kill(pid_, SIGTERM);
+    const int status = wait_for_end(grace);
+    kill();
+    return status;
+}
+
+void ChildProcess::kill() {
     if (pid_ <= 0)
         return;
-    ::kill(pid_, SIGTERM);
-    const auto deadline = Clock::now() + grace;
-    while (Clock::now() < deadline) {
-        if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
-            pid_ = -1;
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
     ::kill(pid_, SIGKILL);
     waitpid(pid_, nullptr, 0);
     pid_ = -1;
 }
 
-int run_command(const std::vector<std::string>& argv, const std::vector<std::string>& env,
-                std::string* output, std::chrono::milliseconds timeout) {
-    int fds[2];
-    if (pipe2(fds, O_CLOEXEC) != 0)
-        return -1;
-    ChildLaunch launch;
-    launch.argv = argv;
-    launch.env = env;
-    const pid_t pid = spawn(launch, fds[1], -1);
-    ::close(fds[1]);
+RunResult run_to_end(const ChildLaunch& launch, std::chrono::milliseconds timeout,
+                     const std::string& to) {
+    RunResult run;
+    int out[2] = {-1, -1}, err[2];
+    const bool piped = to.empty() || to == "|";
+    if ((piped && pipe2(out, O_CLOEXEC) != 0) || pipe2(err, O_CLOEXEC) != 0)
+        return run;
+    if (to == "|")
+        ::close(std::exchange(out[0], -1));
+    else if (to == "-")
+        out[1] = kClosed;
+    else if (!piped)
+        out[1] = ::open(to.c_str(), O_WRONLY | O_CLOEXEC);
+    const pid_t pid = spawn(launch, out[1], err[1]);
+    if (out[1] >= 0)
+        ::close(out[1]);
+    ::close(err[1]);
+    pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    std::string* sinks[2] = {&run.out, &run.err};
     const auto deadline = Clock::now() + timeout;
-    char buf[65536];
-    for (;;) {
+    while (fds[0].fd >= 0 || fds[1].fd >= 0) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        pollfd p{fds[0], POLLIN, 0};
-        const int ready = left > 0 ? ::poll(&p, 1, static_cast<int>(left)) : 0;
+        const int ready = left > 0 ? ::poll(fds, 2, static_cast<int>(left)) : 0;
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready <= 0) {
             ::kill(pid, SIGKILL);
             break;
         }
-        const ssize_t n = ::read(fds[0], buf, sizeof buf);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        if (output)
-            output->append(buf, static_cast<std::size_t>(n));
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP)))
+                continue;
+            char buf[65536];
+            const ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
+            if (n > 0)
+                sinks[i]->append(buf, static_cast<std::size_t>(n));
+            else if (n == 0 || errno != EINTR)
+                ::close(std::exchange(fds[i].fd, -1));
+        }
     }
-    ::close(fds[0]);
+    for (const pollfd& p : fds)
+        if (p.fd >= 0)
+            ::close(p.fd);
     int status = 0;
     waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
 }
 
-}  // namespace tarvex::window_test
+}  // namespace tarvex::testing
