@@ -57,6 +57,10 @@ row "RecordRow, one row to a file" "$(python3 -c "print($record_us / 1000)")" 0.
 bare_pick_us=$(median "$tmp/history.json" BM_PickBare real_time)
 journaled_pick_us=$(median "$tmp/history.json" BM_PickJournaled real_time)
 row "journaling added to one pick" "$(python3 -c "print(($journaled_pick_us - $bare_pick_us) / 1000)")" 1 ms
+bare_read_us=$(median "$tmp/history.json" BM_NextReadBare real_time)
+journaled_read_us=$(median "$tmp/history.json" BM_NextReadJournaled real_time)
+printf '%-34s %10.3f ms (settles the pick, one disk sync)\n' "  and to the next settings read" \
+    "$(python3 -c "print(($journaled_read_us - $bare_read_us) / 1000)")"
 row "100,000-entry history, newest page" "$(median "$tmp/history.json" BM_OpenNewestPage/0 real_time)" 200 ms
 row "  the same, one vehicle's" "$(median "$tmp/history.json" BM_OpenNewestPage/1 real_time)" 200 ms
 # The oscilloscope's tick at 9600 baud (status and live data, 23 bytes on the

@@ -46,7 +46,8 @@ void HistoryJournal::after_write(std::span<const std::uint8_t> ack) {
 void HistoryJournal::frame_read(const FrameRead& read, const ControllerImage& image) {
     if (!working_)
         return;
-    if (!store_.settle_entries(awaited_.settle(read.frame, image)))
+    // The entries sent since the last read reach the disk now, between polls.
+    if (!store_.settle_entries(awaited_.settle(read.frame, image)) || !store_.sync())
         return fail();
     if (takes_as_found(read))
         keep_snapshot(SnapshotKind::AsFound, image, {});

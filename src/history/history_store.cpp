@@ -239,10 +239,25 @@ bool HistoryStore::begin(Sync sync) {
 }
 
 bool HistoryStore::commit() {
-    if (run(query("COMMIT")))
+    if (!run(query("COMMIT"))) {
+        rollback();
+        return false;
+    }
+    // A synced commit syncs the log with every commit before it.
+    unsynced_ = sync_ == Sync::Deferred;
+    return true;
+}
+
+bool HistoryStore::sync() {
+    if (!unsynced_)
         return true;
-    rollback();
-    return false;
+    if (!begin(Sync::Full))
+        return false;
+    if (!run(query("UPDATE counter SET next = next"))) {  // a page to write, and so to sync
+        rollback();
+        return false;
+    }
+    return commit();
 }
 
 void HistoryStore::rollback() {
@@ -291,7 +306,7 @@ std::optional<std::int64_t> HistoryStore::add_snapshot(const Snapshot& s) {
 }
 
 std::optional<AddedEntry> HistoryStore::add_entry(const NewEntry& e) {
-    if (!begin(Sync::Full))
+    if (!begin(Sync::Deferred))
         return std::nullopt;
     const std::int64_t time = now_ms();
     AddedEntry added{e.change_id, 0};
@@ -359,7 +374,7 @@ bool HistoryStore::complete_entry(std::int64_t entry_id, std::span<const std::ui
 bool HistoryStore::settle_entries(const std::vector<Resolution>& resolutions) {
     if (resolutions.empty())
         return true;
-    if (!begin(Sync::Deferred))
+    if (!begin(Sync::Full))
         return false;
     QSqlQuery& q = query("UPDATE journal SET value_shown = ?, state = ? WHERE id = ?");
     for (const Resolution& r : resolutions) {

@@ -75,12 +75,13 @@ struct AddedEntry {
 // and journal entries. Write-ahead log; a busy timeout lets two programs
 // write the same file. Each write is one transaction, committed when the call
 // returns success, so that it survives the program being killed; on failure
-// nothing of it is kept and last_error() says why. Snapshots and new entries
-// are also synced to the disk before the call returns, so that they survive a
-// power cut; an entry's completion and what the next read showed reach the
-// disk with the next sync (a pick pays for one sync, not three). Rows are
-// ordered by seq, one counter over snapshots and entries in the order they
-// were committed. Not thread-safe: use one store per thread.
+// nothing of it is kept and last_error() says why. Snapshots and what the
+// next read showed are also synced to the disk before the call returns, so
+// that they survive a power cut; an entry and its completion reach the disk
+// with the next sync, which the journal makes at the next read of the
+// controller's settings, so that a pick waits for no disk. Rows are ordered
+// by seq, one counter over snapshots and entries in the order they were
+// committed. Not thread-safe: use one store per thread.
 class HistoryStore {
   public:
     // Opens the file at path, creating it and its tables when it does not
@@ -106,12 +107,14 @@ class HistoryStore {
     // Writing. Time, program and vehicle are stamped here.
     // Keeps a snapshot (its kind, note and frames); its id.
     std::optional<std::int64_t> add_snapshot(const Snapshot& snapshot);
-    // Keeps an entry, pending, before its frame goes out.
+    // Keeps an entry, pending, before its frame goes out (not yet synced).
     std::optional<AddedEntry> add_entry(const NewEntry& entry);
     // Completes an entry with the acknowledgement read.
     bool complete_entry(std::int64_t entry_id, std::span<const std::uint8_t> ack);
     // Records what the next read showed.
     bool settle_entries(const std::vector<Resolution>& resolutions);
+    // Syncs to the disk what was committed since the last sync.
+    bool sync();
 
     // Reading; empty (and last_error set) on failure.
     std::vector<Snapshot> snapshots(const PageQuery& query);
@@ -158,6 +161,7 @@ class HistoryStore {
     std::string vehicle_;
     StoreError error_;
     Sync sync_ = Sync::Full;
+    bool unsynced_ = false;
     std::map<std::string, std::unique_ptr<QSqlQuery>> prepared_;
 };
 
