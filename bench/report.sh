@@ -29,6 +29,10 @@ build/bin/tarvex_recording_bench --benchmark_format=json --benchmark_report_aggr
     >"$tmp/recording.json" 2>/dev/null
 # The real view keeps its Tarvex.ini in the folder it starts in: build/run.
 mkdir -p build/run
+# The history benchmark keeps its files on the disk, in build/run, as the
+# program would beside its Tarvex.ini.
+(cd build/run && exec ../bin/tarvex_history_bench --benchmark_format=json \
+    --benchmark_report_aggregates_only=true) >"$tmp/history.json" 2>/dev/null
 (cd build/run && exec ../bin/tarvex_scope_tick_bench --benchmark_format=json \
     --benchmark_report_aggregates_only=true) >"$tmp/tick.json" 2>/dev/null
 
@@ -50,6 +54,15 @@ row "RecordScopeTick, 1280x1024" "$(python3 -c "print($tick_us / 1000)")" 0.5 ms
 row "RedrawScopeTraces, 1280x1024" "$(python3 -c "print($redraw_us / 1000)")" 5 ms
 record_us=$(median "$tmp/recording.json" BM_RecordRow real_time)
 row "RecordRow, one row to a file" "$(python3 -c "print($record_us / 1000)")" 0.1 ms
+bare_pick_us=$(median "$tmp/history.json" BM_PickBare real_time)
+journaled_pick_us=$(median "$tmp/history.json" BM_PickJournaled real_time)
+row "journaling added to one pick" "$(python3 -c "print(($journaled_pick_us - $bare_pick_us) / 1000)")" 1 ms
+bare_read_us=$(median "$tmp/history.json" BM_NextReadBare real_time)
+journaled_read_us=$(median "$tmp/history.json" BM_NextReadJournaled real_time)
+printf '%-34s %10.3f ms (settles the pick, one disk sync)\n' "  and to the next settings read" \
+    "$(python3 -c "print(($journaled_read_us - $bare_read_us) / 1000)")"
+row "100,000-entry history, newest page" "$(median "$tmp/history.json" BM_OpenNewestPage/0 real_time)" 200 ms
+row "  the same, one vehicle's" "$(median "$tmp/history.json" BM_OpenNewestPage/1 real_time)" 200 ms
 # The oscilloscope's tick at 9600 baud (status and live data, 23 bytes on the
 # wire: 23.96 ms): the real view against a bare client polling the same.
 bare_ms=$(median "$tmp/tick.json" BM_BareClientTick median_ms)

@@ -11,7 +11,7 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools
-    libgl-dev
+    libgl-dev libqt6sql6-sqlite
     fonts-liberation
 )
 if [ "${1:-}" = "--tests" ]; then

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "link/link_state.h"
+#include "link/write_journal.h"
 
 namespace tarvex {
 
@@ -45,6 +46,41 @@ bool read_frame(LinkState& link, int command, std::array<std::uint8_t, N>& frame
     frame = buf;
     read = true;
     return true;
+}
+
+// Reads a frame and tells the journal when a good one came.
+template <std::size_t N>
+bool read_and_tell(LinkState& link, const ControllerImage& image, Frame which, int command,
+                   std::array<std::uint8_t, N>& frame, bool& read) {
+    const FramesRead before = link.read_since_up;
+    if (!read_frame(link, command, frame, read))
+        return false;
+    if (link.journal)
+        link.journal->frame_read({which, before, link.read_since_up}, image);
+    return true;
+}
+
+bool frame_read_since_up(const LinkState& link, Frame frame) {
+    switch (frame) {
+        case Frame::Live:
+            return link.read_since_up.live;
+        case Frame::Block1:
+            return link.read_since_up.settings1;
+        case Frame::Block2:
+            return link.read_since_up.settings2;
+    }
+    return false;
+}
+
+// The write as the journal keeps it, with the value the image showed for the
+// setting when its frame was read since the link came up.
+WriteAttempt attempt(const LinkState& link, const ControllerImage& image, int code, int value) {
+    WriteAttempt w{static_cast<std::uint8_t>(code & 0xFF), static_cast<std::uint8_t>(value & 0xFF),
+                   std::nullopt};
+    if (const SettingDef* def = find_setting_by_code(w.code);
+        def && frame_read_since_up(link, def->frame))
+        w.shown_before = setting_value(image, *def);
+    return w;
 }
 
 }  // namespace
@@ -107,21 +143,25 @@ void poll_status(LinkState& link, ControllerImage& image) {
 }
 
 bool read_live(LinkState& link, ControllerImage& image) {
-    return read_frame(link, 2, image.LiveFrame, link.read_since_up.live);
+    return read_and_tell(link, image, Frame::Live, 2, image.LiveFrame, link.read_since_up.live);
 }
 
 bool read_settings1(LinkState& link, ControllerImage& image) {
-    return read_frame(link, 3, image.SettingsBlock1, link.read_since_up.settings1);
+    return read_and_tell(link, image, Frame::Block1, 3, image.SettingsBlock1,
+                         link.read_since_up.settings1);
 }
 
 bool read_settings2(LinkState& link, ControllerImage& image) {
-    return read_frame(link, 4, image.SettingsBlock2, link.read_since_up.settings2);
+    return read_and_tell(link, image, Frame::Block2, 4, image.SettingsBlock2,
+                         link.read_since_up.settings2);
 }
 
 int write_setting(LinkState& link, ControllerImage& image, int code, int value) {
     if (controller_generation(image) != 2 || plays_recording(link))
         return 0;
     const auto frame = command_frame(code, value);
+    if (link.journal)
+        link.journal->before_write(attempt(link, image, code, value));
     ensure_open(link);
     link.port->purge_receive();
     link.port->purge_transmit();
@@ -133,6 +173,8 @@ int write_setting(LinkState& link, ControllerImage& image, int code, int value) 
     const std::size_t got = link.port->read(buf);
     std::copy_n(buf.begin(), got, image.WriteAck.begin());
     link.port->purge_receive();
+    if (link.journal)
+        link.journal->after_write(std::span<const std::uint8_t>(buf.data(), got));
     return static_cast<int>(got);
 }
 

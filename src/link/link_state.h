@@ -9,6 +9,8 @@
 
 namespace tarvex {
 
+class WriteJournal;
+
 constexpr int kPollPeriodConnected = 50;
 constexpr int kPollPeriodLost = 500;
 constexpr int kFailedPollsForLoss = 3;
@@ -35,6 +37,7 @@ struct LinkState {
     int PollPeriod = kPollPeriodConnected;  // ms
     int WriteDelay = 0;                     // ms between a write and reading its acknowledgement
     FramesRead read_since_up;               // cleared when the link is lost or the port let go
+    WriteJournal* journal = nullptr;        // told of writes and reads; not owned; may be none
 };
 
 // What the link's port stands for.
@@ -58,7 +61,8 @@ void close_port(LinkState& link);
 // Command 1: status. Fills StatusFrame and runs the connection state machine.
 void poll_status(LinkState& link, ControllerImage& image);
 // Commands 2, 3, 4: live readings, settings block 1, settings block 2. True
-// when a good reply was copied into the image; otherwise its frame is as it was.
+// when a good reply was copied into the image, and told to the link's journal;
+// otherwise its frame is as it was.
 bool read_live(LinkState& link, ControllerImage& image);
 bool read_settings1(LinkState& link, ControllerImage& image);
 bool read_settings2(LinkState& link, ControllerImage& image);
@@ -66,7 +70,8 @@ bool read_settings2(LinkState& link, ControllerImage& image);
 // Sends one write frame (low 8 bits of code and value) and reads the 3-byte
 // acknowledgement into WriteAck. Returns the bytes of acknowledgement read; 0
 // and nothing sent unless the controller reports generation 2, or while the
-// link plays a recording.
+// link plays a recording. The link's journal, when it has one, is told of the
+// write before the frame goes out and of the acknowledgement after it.
 int write_setting(LinkState& link, ControllerImage& image, int code, int value);
 
 // The 4-byte command frame.

@@ -46,4 +46,11 @@ std::uint8_t setting_value(const ControllerImage& image, const SettingDef& def) 
     return 0;
 }
 
+const SettingDef* find_setting_by_code(int code) {
+    for (const auto& def : kSettings)
+        if (def.code == code)
+            return &def;
+    return nullptr;
+}
+
 }  // namespace tarvex

@@ -30,5 +30,7 @@ constexpr int kCommandStartLearning = 50;
 constexpr int kCommandFactoryReset = 51;
 
 std::uint8_t setting_value(const ControllerImage& image, const SettingDef& def);
+// The setting a write code changes; null for a code that is no setting.
+const SettingDef* find_setting_by_code(int code);
 
 }  // namespace tarvex
