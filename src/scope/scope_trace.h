@@ -7,6 +7,7 @@
 #include "gfx/canvas.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
+#include "link/readings_decoder.h"
 #include "scope/sweep_timing.h"
 #include "ui/size_modes.h"
 #include "ui/ui_texts.h"
@@ -58,8 +59,6 @@ int lambda_height(int raw, int lambda_type);
 int actuator_height(int raw);
 int rpm_height(int rpm);
 int tps_height(int raw, int lambda_type);
-// Engine speed of the live frame: 0 while the engine stands (high byte 0xFF).
-int live_rpm(const ControllerImage& image);
 // The cursor's slot after a scroll code of its bar (0 line left, 1 line
 // right, 2 page left, 3 page right, 5 thumb track), kept within 2..395.
 int cursor_scroll(int pos, int code, int thumb);
