@@ -246,7 +246,7 @@ void widen(ColumnSpan& span, const ControllerImage& sample) {
     span.any = true;
 }
 
-void RecordScopeColumn(Canvas& c, Scope& s, const ControllerImage& m, const ColumnSpan& span) {
+void record_scope_column(Canvas& c, Scope& s, const ControllerImage& m, const ColumnSpan& span) {
     const LayoutScale& sc = s.scale;
     ScopeBuffers& b = s.buf;
     const int q = s.SizeMode == 1 ? 1 : 0;
@@ -292,7 +292,7 @@ void RecordScopeColumn(Canvas& c, Scope& s, const ControllerImage& m, const Colu
     b.fuel_bits[slot] = m.LiveFuelBits();
 }
 
-void DrawScopeReadouts(Canvas& c, Scope& s) {
+void draw_scope_readouts(Canvas& c, Scope& s) {
     const Readings r = decode_readings(s.image, s.link);
     readouts(c, s,
              {r.lambda_volts, r.actuator_step, r.engine_speed_rpm, r.tps,
@@ -302,8 +302,8 @@ void DrawScopeReadouts(Canvas& c, Scope& s) {
 
 void RecordScopeTick(Canvas& c, Scope& s) {
     if (!s.state.ScopeCursorOn && !s.link.NoConnection)
-        RecordScopeColumn(c, s, s.image);
-    DrawScopeReadouts(c, s);
+        record_scope_column(c, s, s.image);
+    draw_scope_readouts(c, s);
 }
 
 void DrawScopeCursor(Canvas& c, Scope& s, int bar_position) {

@@ -77,10 +77,10 @@ void RecordScopeTick(Canvas& c, Scope& s);
 // The recording step alone: the sweep advances one column and draws the
 // latest sample there, its segment reaching what the span reaches (as an
 // oscilloscope's peak detection does); an empty span is the latest alone.
-void RecordScopeColumn(Canvas& c, Scope& s, const ControllerImage& latest,
-                       const ColumnSpan& span = {});
+void record_scope_column(Canvas& c, Scope& s, const ControllerImage& latest,
+                         const ColumnSpan& span = {});
 // The read-outs of the live frame alone.
-void DrawScopeReadouts(Canvas& c, Scope& s);
+void draw_scope_readouts(Canvas& c, Scope& s);
 // One cursor step at the bar's position c.
 void DrawScopeCursor(Canvas& c, Scope& s, int bar_position);
 // Frames and the stored traces.
