@@ -5,10 +5,13 @@
 
 namespace tarvex {
 
+int generation_of(const ControllerImage& image) {
+    return (image.FirmwareVersion() >> 5) + 1;
+}
+
 int controller_generation(ControllerImage& image) {
-    const std::uint8_t version = image.FirmwareVersion();
-    image.ControllerGeneration = (version >> 5) + 1;
-    image.ControllerMinor = version & 0x1F;
+    image.ControllerGeneration = generation_of(image);
+    image.ControllerMinor = image.FirmwareVersion() & 0x1F;
     return image.ControllerGeneration;
 }
 

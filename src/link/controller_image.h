@@ -124,6 +124,8 @@ struct ControllerImage {
     std::uint8_t AttMin_BJ() const { return SettingsBlock2[block2::AttMin_BJ]; }
 };
 
+// The controller's generation, 1 to 8, from StatusFrame byte 2.
+int generation_of(const ControllerImage& image);
 // Generation and minor version from StatusFrame byte 2; the minor is stored in
 // the image beside the returned generation.
 int controller_generation(ControllerImage& image);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "link/settings_read.h"
 
+#include "link/readings_decoder.h"
+
 namespace tarvex {
 
 namespace {
@@ -41,7 +43,8 @@ SettingsAnswer poll_and_read_settings(LinkState& link, ControllerImage& image) {
     // Unanswered, even while the link does not yet count as lost.
     if (link.NoConnection || link.FailedPolls)
         return SettingsAnswer::NoAnswer;
-    if (controller_generation(image) != 2)
+    controller_generation(image);
+    if (link_reading(image, link) == LinkReading::Unsupported)
         return SettingsAnswer::OtherGeneration;
     return read_settings_afresh(link, image) ? SettingsAnswer::Read : SettingsAnswer::NotRead;
 }

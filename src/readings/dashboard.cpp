@@ -111,10 +111,11 @@ void draw_dashboard_values(Canvas& c, Dashboard& d) {
     const CellFont& small = d.fonts.SmallFont;
     const CellFont& large = d.fonts.LargeFont;
     DashboardState& st = d.state;
+    const Readings r = decode_readings(img, d.link);
 
     // 1. Lambda voltage.
-    text_at(c, d, 40, 45, first_chars(format_f(sensor_voltage(img.LambdaVoltage())), 4), large,
-            pal::kBlack, pal::kWhite);
+    text_at(c, d, 40, 45, first_chars(format_f(r.lambda_volts), 4), large, pal::kBlack,
+            pal::kWhite);
 
     // 2. Lambda marker.
     int pos = img.LambdaVoltage();
@@ -135,26 +136,21 @@ void draw_dashboard_values(Canvas& c, Dashboard& d) {
     fill_design(c, d, 137, 52, 140 + P, 73, pal::kPenSilver, pal::kBrushSilver);
     fill_design(c, d, 180 + P, 52, 439, 73, pal::kPenSilver, pal::kBrushSilver);
 
-    // 3. TPS reading by TPS type.
-    const double tps = sensor_voltage(img.TpsVoltage());
-    const int type = img.LambdaType() & 0x0F;
+    // 3. TPS reading.
     std::string tps_text;
-    switch (type) {
-        case 1:
-            tps_text = first_chars(format_f(5 - tps), 4);
+    switch (r.tps.shown) {
+        case TpsShown::Volts:
+        case TpsShown::InvertedVolts:
+            tps_text = first_chars(format_f(r.tps.volts), 4);
             break;
-        case 2:
-        case 3:
+        case TpsShown::None:
             tps_text = "_.__";
             break;
-        case 6:
-        case 7:
-            fill_design(c, d, 30, 155, type == 6 ? 105 : 110, 195, pal::kPenSilver,
+        case TpsShown::SwitchOn:
+        case TpsShown::SwitchOff:
+            fill_design(c, d, 30, 155, r.tps.type == 6 ? 105 : 110, 195, pal::kPenSilver,
                         pal::kBrushSilver);
-            tps_text = (img.LiveStateBits() & 0x10) ? "OFF" : " ON";
-            break;
-        default:
-            tps_text = first_chars(format_f(tps), 4);
+            tps_text = r.tps.shown == TpsShown::SwitchOff ? "OFF" : " ON";
             break;
     }
     text_at(c, d, 40, 155, tps_text, large, pal::kBlack, pal::kWhite);
@@ -186,11 +182,11 @@ void draw_dashboard_values(Canvas& c, Dashboard& d) {
         c.rectangle(lamp_rect(d, k), kLampPens[k], k == lit ? kLampBrushes[k] : pal::kBrushSilver);
 
     // 6. Actuator panel.
-    const int step = img.ActuatorStep();
+    const int step = r.actuator_step;
     text_at(c, d, 40, 265, first_chars(format("%03dl", step), 3), large, pal::kBlack, pal::kWhite);
     fill_design(c, d, 161, 270, 161 + step, 290, pal::kPenNavy, pal::kBrushNavy);
     fill_design(c, d, 161 + step, 270, 417, 290, pal::kPenSilver, pal::kBrushSilver);
-    const int A = img.AttInit();
+    const int A = r.start_position;
     if (A != st.AttInitShown)
         fill_design(c, d, 140, 316, 440, 360, pal::kPenSilver, pal::kBrushSilver);
     text_at(c, d, A + 157, 315, "^", small, pal::kBlack, pal::kSilver);
@@ -211,8 +207,7 @@ void draw_dashboard_values(Canvas& c, Dashboard& d) {
     fill_design(c, d, hi2, 305, 418, 310, pal::kPenSilver, pal::kBrushSilver);
 
     // 7. Engine speed.
-    st.CurrentRpm =
-        img.EnginePeriodHi() == 255 ? 0 : engine_speed(img.EnginePeriodHi(), img.EnginePeriodLo());
+    st.CurrentRpm = r.engine_speed_rpm;
     text_at(c, d, 590, 210, first_chars(format("%04dl", st.CurrentRpm), 4), large, pal::kBlack,
             pal::kWhite);
     if (st.CurrentRpm != st.DialRpmShown) {
@@ -239,17 +234,13 @@ void draw_dashboard_values(Canvas& c, Dashboard& d) {
             (options & 0x40) ? pal::kBlack : grey, pal::kWhite);
 
     // 9. State labels.
-    const int fuel = img.LiveFuelBits();
     text_at(c, d, 590, 290, " LPG ON ", small, d.status.OnGas ? pal::kDarkGreen : pal::kBlack,
             pal::kSilver);
-    text_at(c, d, 685, 290, " LPG OFF ", small, (fuel & 0x04) ? pal::kRed : pal::kBlack,
-            pal::kSilver);
-    text_at(c, d, 485, 290, " CUT-OFF ", small, (fuel & 0x08) ? pal::kRed : pal::kBlack,
-            pal::kSilver);
+    text_at(c, d, 685, 290, " LPG OFF ", small, r.lpg_off ? pal::kRed : pal::kBlack, pal::kSilver);
+    text_at(c, d, 485, 290, " CUT-OFF ", small, r.cut_off ? pal::kRed : pal::kBlack, pal::kSilver);
 
     // 10. Temperatures.
-    text_at(c, d, 490, 375,
-            first_chars(format("%03dl", temperature_from_raw(img.ReducerTempRaw())), 3), large,
+    text_at(c, d, 490, 375, first_chars(format("%03dl", r.reducer_temperature_c), 3), large,
             pal::kBlack, pal::kWhite);
     const std::string on_temp = temperature_text(img.LPGOnTemp());
     CellFont temp_font = small;
@@ -260,7 +251,7 @@ void draw_dashboard_values(Canvas& c, Dashboard& d) {
     text_at(c, d, 705, 385, on_temp, temp_font, (options & 0x02) ? pal::kBlack : grey, pal::kWhite);
 
     // 11. Status panel, fuel box and learning lamp.
-    draw_status_panel(c, d);
+    draw_status_panel(c, d, r);
 }
 
 }  // namespace tarvex

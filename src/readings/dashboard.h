@@ -7,6 +7,7 @@
 #include "gfx/canvas.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
+#include "link/readings_decoder.h"
 #include "readings/dial_tables.h"
 #include "ui/size_modes.h"
 #include "ui/ui_texts.h"
@@ -57,8 +58,8 @@ void draw_dashboard_frame(Canvas& c, Dashboard& d);
 void draw_dashboard_values(Canvas& c, Dashboard& d);
 // The dial for the current speed, LPG-off threshold and options.
 void draw_rpm_dial(Canvas& c, Dashboard& d);
-// Status rows, fuel box and learning lamp.
-void draw_status_panel(Canvas& c, Dashboard& d);
+// Status rows, fuel box and learning lamp, for the readings of the image.
+void draw_status_panel(Canvas& c, Dashboard& d, const Readings& r);
 // Writes a text to status row 1..5: the row filled white, the text from its corner.
 void write_status_row(Canvas& c, Dashboard& d, int row, const std::string& text, Rgb colour);
 

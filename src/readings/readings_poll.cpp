@@ -29,7 +29,7 @@ TickOutcome readings_poll(LinkState& link, ControllerImage& image, PollShared& s
 }
 
 bool learning_request(Canvas& c, Dashboard& d, LinkState& link, ControllerImage& image) {
-    if (link.NoConnection || image.ControllerGeneration != 2 || !d.status.OnGas)
+    if (link_reading(image, link) != LinkReading::Connected || !d.status.OnGas)
         return false;
     if (d.status.LearningActive) {
         write_status_row(c, d, 5, d.texts[32], palette::kRed);

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "gfx/palette.h"
-#include "link/conversions.h"
 #include "readings/dashboard.h"
 
 namespace tarvex {
@@ -26,46 +25,45 @@ void fuel_box(Canvas& c, Dashboard& d, bool gas) {
 
 }  // namespace
 
-void draw_status_panel(Canvas& c, Dashboard& d) {
-    const ControllerImage& img = d.image;
+void draw_status_panel(Canvas& c, Dashboard& d, const Readings& r) {
     StatusFlags& f = d.status;
     const UiTexts& t = d.texts;
-    const int F = img.LiveFuelBits();
-    auto row = [&](int r, int slot, Rgb colour = pal::kBlack) {
-        write_status_row(c, d, r, t[slot], colour);
+    auto row = [&](int n, int slot, Rgb colour = pal::kBlack) {
+        write_status_row(c, d, n, t[slot], colour);
     };
-    auto blank = [&](int r) { write_status_row(c, d, r, " ", pal::kBlack); };
+    auto blank = [&](int n) { write_status_row(c, d, n, " ", pal::kBlack); };
 
     // Petrol with a message: rows 1 and 3 written, the others blanked.
     auto petrol_texts = [&](const std::string& text1, Rgb colour1, const std::string& text3,
                             Rgb colour3) {
         write_status_row(c, d, 1, text1, colour1);
         write_status_row(c, d, 3, text3, colour3);
-        for (int r : {2, 4, 5})
-            blank(r);
+        for (int n : {2, 4, 5})
+            blank(n);
         fuel_box(c, d, false);
         f.OnGas = 0;
     };
     auto petrol = [&](int slot1, Rgb colour1, int slot3, Rgb colour3) {
         petrol_texts(t[slot1], colour1, t[slot3], colour3);
     };
+    const bool gas = r.fuel == Fuel::Gas;
 
-    if (d.link.NoConnection && port_source(d.link) == PortSource::PlaybackEnded) {
+    if (r.recording_ended) {
         // Not a lost lead: the recording played in its place has ended.
         petrol_texts(d.recording_ended, pal::kBlack, " ", pal::kBlack);
-    } else if (d.link.NoConnection) {
+    } else if (r.link == LinkReading::NoConnection || r.link == LinkReading::Lost) {
         petrol(30, pal::kRed, 31, pal::kBlack);
-    } else if (img.ControllerGeneration != 2) {
+    } else if (r.link == LinkReading::Unsupported) {
         row(1, 29, pal::kRed);
-        for (int r = 2; r <= 5; ++r)
-            blank(r);
-    } else if (!(img.LiveStateBits() & 0x08)) {
+        for (int n = 2; n <= 5; ++n)
+            blank(n);
+    } else if (!r.engine_signal) {
         petrol(12, pal::kBlack, 28, pal::kRed);
-    } else if (!(img.EmulType() & 0x80)) {
-        if (F & 0x01) {
+    } else if (r.learning == Learning::NotReported) {
+        if (gas) {
             row(1, 13);
-            for (int r = 2; r <= 5; ++r)
-                blank(r);
+            for (int n = 2; n <= 5; ++n)
+                blank(n);
             fuel_box(c, d, true);
             f.OnGas = 1;
         } else {
@@ -73,11 +71,10 @@ void draw_status_panel(Canvas& c, Dashboard& d) {
         }
     } else {
         // Detailed learning states.
-        const bool gas = F & 0x01;
         row(1, gas ? 13 : 12);
         f.OnGas = gas ? 1 : 0;
         fuel_box(c, d, gas);
-        if (F & 0x02) {
+        if (r.learning == Learning::Running) {
             f.LearningActive = 1;
             blank(3);
             if (d.state.UpperLampLit)
@@ -87,30 +84,32 @@ void draw_status_panel(Canvas& c, Dashboard& d) {
         } else {
             f.LearningActive = 0;
             if (f.LearnRequestPending) {
-                if (!(F & 0x10)) {
-                    row(5, 18, pal::kRed);
-                    f.MessageAge = 0;
-                    f.LearnRequestPending = 0;
-                } else if (F & 0x20) {
-                    row(5, 19, pal::kRed);
-                    f.MessageAge = 0;
-                } else {
-                    row(5, 20, pal::kRed);
-                    f.MessageAge = 0;
-                    f.LearnRequestPending = 0;
+                switch (r.refusal) {
+                    case LearnRefusal::LambdaInactive:
+                        row(5, 18, pal::kRed);
+                        f.LearnRequestPending = 0;
+                        break;
+                    case LearnRefusal::ThrottleMoving:
+                        row(5, 19, pal::kRed);  // again on every redraw while it holds
+                        break;
+                    case LearnRefusal::NotRunning:
+                        row(5, 20, pal::kRed);
+                        f.LearnRequestPending = 0;
+                        break;
                 }
+                f.MessageAge = 0;
             }
-            if (F & 0x04) {
+            if (r.learning == Learning::LpgOff) {
                 row(3, 21, pal::kRed);
-                if (F & 0x80)
-                    blank(4);
-                else
+                if (r.reducer_cold)
                     row(4, 22, pal::kRed);
+                else
+                    blank(4);
             } else {
                 blank(4);
-                if ((F & 0x80) && (F & 0x40)) {
+                if (r.learning == Learning::CutOff || r.learning == Learning::Ready) {
                     blank(2);
-                    if (F & 0x08) {
+                    if (r.learning == Learning::CutOff) {
                         row(5, 23, pal::kRed);
                     } else {
                         f.MessageAge += 1;
@@ -120,16 +119,12 @@ void draw_status_panel(Canvas& c, Dashboard& d) {
                         }
                         blank(3);
                     }
-                } else if (F & 0x80) {
-                    row(3, 24);
-                    int slot = 25;
-                    if (!(img.Options() & 0x10) &&
-                        d.state.CurrentRpm > engine_speed(img.LPGOnRPMHi(), img.LPGOnRPMLo()))
-                        slot = 26;
-                    row(4, slot, pal::kRed);
                 } else {
                     row(3, 24);
-                    row(4, 22, pal::kRed);
+                    if (r.learning == Learning::WaitingRpm)
+                        row(4, r.speed_hint == SpeedHint::Release ? 26 : 25, pal::kRed);
+                    else
+                        row(4, 22, pal::kRed);
                 }
             }
         }

@@ -6,15 +6,9 @@
 #include <charconv>
 #include <cstdio>
 
-#include "link/conversions.h"
-
 namespace tarvex {
 
 namespace {
-
-int generation_of(const ControllerImage& image) {
-    return (image.FirmwareVersion() >> 5) + 1;
-}
 
 // The first four characters of printf's "%f", as the dashboard draws volts.
 std::string four_chars(double v) {
@@ -28,6 +22,26 @@ void append_int(std::string& out, long v) {
     char buf[24];
     const auto r = std::to_chars(buf, buf + sizeof buf, v);
     out.append(buf, r.ptr);
+}
+
+// The learning column's words, in the order of Learning.
+constexpr std::string_view kLearningWords[] = {
+    "unknown", "not-reported", "running",     "lpg-off",
+    "cut-off", "ready",        "waiting-rpm", "waiting-temperature",
+};
+
+// The TPS cell: four characters of the volts, "_.__", "ON" or "OFF".
+std::string tps_text(const TpsReading& tps) {
+    switch (tps.shown) {
+        case TpsShown::None:
+            return "_.__";
+        case TpsShown::SwitchOn:
+            return "ON";
+        case TpsShown::SwitchOff:
+            return "OFF";
+        default:
+            return four_chars(tps.volts);
+    }
 }
 
 void append_hex(std::string& out, const ReplyBytes& r) {
@@ -50,70 +64,10 @@ std::string recording_header() {
     return h + "\r\n";
 }
 
-std::string_view link_state_word(const ControllerImage& image, const LinkState& link) {
-    if (link.NoConnection)
-        return link.PollPeriod == kPollPeriodLost ? "lost" : "no-connection";
-    return generation_of(image) == 2 ? "connected" : "unsupported";
-}
-
-std::string_view learning_state(const ControllerImage& image, const LinkState& link) {
-    if (link.NoConnection || generation_of(image) != 2 || !(image.LiveStateBits() & 0x08))
-        return "unknown";
-    if (!(image.EmulType() & 0x80))
-        return "not-reported";
-    const int F = image.LiveFuelBits();
-    if (F & 0x02)
-        return "running";
-    if (F & 0x04)
-        return "lpg-off";
-    if ((F & 0x80) && (F & 0x40))
-        return (F & 0x08) ? "cut-off" : "ready";
-    if (F & 0x80)
-        return "waiting-rpm";
-    return "waiting-temperature";
-}
-
-RecordedReadings decode_readings(const ControllerImage& img, const LinkState& link) {
-    RecordedReadings r;
-    r.link = link_state_word(img, link);
-    // Nothing is read without a link to a generation-2 controller: the image
-    // then holds zeros or old frames, which are no readings of this tick.
-    r.read = !link.NoConnection && generation_of(img) == 2;
-    if (!r.read)
-        return r;
-    r.engine_speed_rpm =
-        img.EnginePeriodHi() == 255 ? 0 : engine_speed(img.EnginePeriodHi(), img.EnginePeriodLo());
-    r.lambda_voltage = four_chars(sensor_voltage(img.LambdaVoltage()));
-    const double tps = sensor_voltage(img.TpsVoltage());
-    switch (img.LambdaType() & 0x0F) {
-        case 1:
-            r.tps = four_chars(5 - tps);
-            break;
-        case 2:
-        case 3:
-            r.tps = "_.__";
-            break;
-        case 6:
-        case 7:
-            r.tps = (img.LiveStateBits() & 0x10) ? "OFF" : "ON";
-            break;
-        default:
-            r.tps = four_chars(tps);
-            break;
-    }
-    r.actuator_step = img.ActuatorStep();
-    r.start_position = img.AttInit();
-    r.reducer_temperature_c = temperature_from_raw(img.ReducerTempRaw());
-    // The fuel box of the status panel: petrol without an engine-speed
-    // signal, else by fuel bit 0.
-    if (!(img.LiveStateBits() & 0x08))
-        r.fuel = "petrol";
-    else
-        r.fuel = (img.LiveFuelBits() & 0x01) ? "LPG" : "petrol";
-    r.lpg_off = img.LiveFuelBits() & 0x04;
-    r.cut_off = img.LiveFuelBits() & 0x08;
-    r.learning = learning_state(img, link);
-    return r;
+std::string_view link_word(LinkReading link) {
+    static constexpr std::string_view kWords[] = {"connected", "unsupported", "no-connection",
+                                                  "lost"};
+    return kWords[static_cast<int>(link)];
 }
 
 std::string iso_local_time(LinkClock::Wall::time_point t) {
@@ -138,7 +92,7 @@ std::string iso_local_time(LinkClock::Wall::time_point t) {
 }
 
 void append_recording_row(std::string& out, const TickFrames& tick, double seconds,
-                          const RecordedReadings& r) {
+                          const Readings& r) {
     out += iso_local_time(tick.started_wall);
     out += ',';
     char buf[32];
@@ -148,19 +102,21 @@ void append_recording_row(std::string& out, const TickFrames& tick, double secon
         out += ',';
         append_hex(out, reply);
     }
-    if (!r.read) {
+    // Nothing is read without a link to a generation-2 controller: the image
+    // then holds zeros or old frames, which are no readings of this tick.
+    if (r.link != LinkReading::Connected) {
         // Empty reading cells: engine speed to learning.
         out += ",,,,,,,,,,,";
-        out += r.link;
+        out += link_word(r.link);
         out += "\r\n";
         return;
     }
     out += ',';
     append_int(out, r.engine_speed_rpm);
     out += ',';
-    out += r.lambda_voltage;
+    out += four_chars(r.lambda_volts);
     out += ',';
-    out += r.tps;
+    out += tps_text(r.tps);
     out += ',';
     append_int(out, r.actuator_step);
     out += ',';
@@ -168,13 +124,14 @@ void append_recording_row(std::string& out, const TickFrames& tick, double secon
     out += ',';
     append_int(out, r.reducer_temperature_c);
     out += ',';
-    out += r.fuel;
+    // The fuel box of the status panel.
+    out += r.fuel == Fuel::Gas ? "LPG" : "petrol";
     out += r.lpg_off ? ",1" : ",0";
     out += r.cut_off ? ",1" : ",0";
     out += ',';
-    out += r.learning;
+    out += kLearningWords[static_cast<int>(r.learning)];
     out += ',';
-    out += r.link;
+    out += link_word(r.link);
     out += "\r\n";
 }
 

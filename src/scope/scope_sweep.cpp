@@ -12,7 +12,7 @@ constexpr long kMaxColumnsAtOnce = 395;
 
 }  // namespace
 
-void RecordScopeTickAt(Canvas& c, Scope& s, SweepTime now) {
+void record_scope_tick_at(Canvas& c, Scope& s, SweepTime now) {
     SweepTiming& t = s.buf.timing;
     if (s.state.ScopeCursorOn || s.link.NoConnection) {
         t.running = false;
@@ -24,24 +24,24 @@ void RecordScopeTickAt(Canvas& c, Scope& s, SweepTime now) {
         // The first sample of a new recording shows at once; the interval
         // after it starts empty.
         if (!t.drawn)
-            RecordScopeColumn(c, s, s.image);
+            record_scope_column(c, s, s.image);
         else
             widen(t.span, s.image);
         t.drawn = true;
     } else {
         const long over = static_cast<long>((now - t.column_start) / kSweepColumnTime);
         for (long i = 0; i < std::min(over, kMaxColumnsAtOnce); ++i)
-            RecordScopeColumn(c, s, t.latest, i == 0 ? t.span : ColumnSpan{});
+            record_scope_column(c, s, t.latest, i == 0 ? t.span : ColumnSpan{});
         t.column_start += over * kSweepColumnTime;
         if (over > 0)
             t.span = {};
         t.latest = s.image;
         widen(t.span, s.image);
     }
-    DrawScopeReadouts(c, s);
+    draw_scope_readouts(c, s);
 }
 
-void PauseScopeSweep(ScopeBuffers& buf) {
+void pause_scope_sweep(ScopeBuffers& buf) {
     buf.timing.running = false;
 }
 

@@ -14,11 +14,11 @@ namespace tarvex {
 // a column of its own. The read-outs follow every tick. A tick that records
 // nothing (link lost, cursor on) pauses the sweep: recording starts a fresh
 // interval.
-void RecordScopeTickAt(Canvas& c, Scope& s, SweepTime now);
+void record_scope_tick_at(Canvas& c, Scope& s, SweepTime now);
 
 // The sweep stops for ticks that do not get to record (the value cursor,
 // the program-information dialog).
-void PauseScopeSweep(ScopeBuffers& buf);
+void pause_scope_sweep(ScopeBuffers& buf);
 
 // Now on the scope's clock.
 SweepTime scope_now(const ScopeState& state);

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "scope/scope_trace.h"
-#include "ui/format.h"
 
 #include <algorithm>
 
 #include "gfx/palette.h"
 #include "link/conversions.h"
+#include "ui/format.h"
 
 namespace tarvex {
 
@@ -45,22 +45,24 @@ void frames(Canvas& c, const Scope& s) {
                     pal::kBrushWhite);
 }
 
-struct Sample {
-    int lambda_raw, actuator_raw, rpm, tps_raw, lambda_type, state_bit, fuel_bits;
+// What the read-outs show, of the live frame or of the sample under the cursor.
+struct Shown {
+    double lambda_volts;
+    int actuator_step, rpm;
+    TpsReading tps;
+    Fuel fuel;
 };
 
-void readouts(Canvas& c, Scope& s, const Sample& v, bool from_cursor) {
+void readouts(Canvas& c, Scope& s, const Shown& v, bool from_cursor) {
     const LayoutScale& sc = s.scale;
     const CellFont& large = s.fonts.LargeFont;
     auto text = [&](int x, int y, const std::string& t, std::size_t n) {
         c.text(sc.pt(x, y), t.substr(0, n), large, pal::kBlack, pal::kWhite);
     };
-    text(630, 70, format("%f", sensor_voltage(static_cast<unsigned>(v.lambda_raw))), 4);
-    text(630, 180, format("%03dl", v.actuator_raw), 3);
+    text(630, 70, format("%f", v.lambda_volts), 4);
+    text(630, 180, format("%03dl", v.actuator_step), 3);
     s.CurrentRpm = v.rpm;
     text(630, 290, format("%04dl", v.rpm), 4);
-    const double u = sensor_voltage(static_cast<unsigned>(v.tps_raw));
-    const int t = v.lambda_type & 0x0F;
     // A volts read-out and its unit; between them the view's ground again,
     // where a wider switch read-out ("OFF") may have reached.
     auto volts = [&](double value) {
@@ -72,12 +74,10 @@ void readouts(Canvas& c, Scope& s, const Sample& v, bool from_cursor) {
             c.rectangle(gap, Pen{s.button_face, 1}, Brush{s.button_face});
         c.text(sc.pt(700, 400), "V", large, pal::kBlack, s.button_face);
     };
-    if (t == 1) {
-        volts(5 - u);
-    } else if (t == 2 || t == 3) {
+    if (v.tps.shown == TpsShown::None) {
         text(630, 400, "_.__", 4);
-    } else if (t == 6 || t == 7) {
-        const std::string shown = v.state_bit ? "OFF" : " ON";
+    } else if (v.tps.shown == TpsShown::SwitchOn || v.tps.shown == TpsShown::SwitchOff) {
+        const std::string shown = v.tps.shown == TpsShown::SwitchOff ? "OFF" : " ON";
         text(630, 400, shown, 3);
         // The white box clears what a wider "OFF" left right of " ON". It
         // starts where the text drawn now ends, never left of its own place,
@@ -94,10 +94,10 @@ void readouts(Canvas& c, Scope& s, const Sample& v, bool from_cursor) {
         c.rectangle({unit.x, unit.y, unit.x + c.text_width("V", large), unit.y + large.height},
                     Pen{s.button_face, 1}, Brush{s.button_face});
     } else {
-        volts(u);
+        volts(v.tps.volts);
     }
     // Fuel box.
-    const bool gas = v.fuel_bits & 0x01;
+    const bool gas = v.fuel == Fuel::Gas;
     c.rectangle(sc.rect(630, 465, 755, 505), pal::kPenBlack,
                 gas ? pal::kBrushCyan : pal::kBrushGreen);
     if (gas)
@@ -147,10 +147,6 @@ int tps_height(int raw, int lambda_type) {
     if ((lambda_type & 7) != 7 && (lambda_type & 1))
         r = 255 - raw;
     return round_half(r / 3.1);
-}
-
-int live_rpm(const ControllerImage& m) {
-    return m.EnginePeriodHi() == 0xFF ? 0 : engine_speed(m.EnginePeriodHi(), m.EnginePeriodLo());
 }
 
 int cursor_scroll(int pos, int code, int thumb) {
@@ -237,7 +233,7 @@ void DrawScopeLayout(Canvas& c, Scope& s) {
 
 std::array<int, kScopeTraces> sample_heights(const ControllerImage& m) {
     return {lambda_height(m.LambdaVoltage(), m.LambdaType()), actuator_height(m.ActuatorStep()),
-            actuator_height(m.AttInit()), rpm_height(live_rpm(m)),
+            actuator_height(m.AttInit()), rpm_height(live_engine_speed(m)),
             tps_height(m.TpsVoltage(), m.LambdaType())};
 }
 
@@ -250,11 +246,11 @@ void widen(ColumnSpan& span, const ControllerImage& sample) {
     span.any = true;
 }
 
-void RecordScopeColumn(Canvas& c, Scope& s, const ControllerImage& m, const ColumnSpan& span) {
+void record_scope_column(Canvas& c, Scope& s, const ControllerImage& m, const ColumnSpan& span) {
     const LayoutScale& sc = s.scale;
     ScopeBuffers& b = s.buf;
     const int q = s.SizeMode == 1 ? 1 : 0;
-    const int rpm = live_rpm(m);
+    const int rpm = live_engine_speed(m);
     const int S = ++b.SweepColumn;
     if (S > 203)
         white_strip(c, s, sc.x(199 - q) + q, sc.x(204));
@@ -296,18 +292,18 @@ void RecordScopeColumn(Canvas& c, Scope& s, const ControllerImage& m, const Colu
     b.fuel_bits[slot] = m.LiveFuelBits();
 }
 
-void DrawScopeReadouts(Canvas& c, Scope& s) {
-    const ControllerImage& m = s.image;
+void draw_scope_readouts(Canvas& c, Scope& s) {
+    const Readings r = decode_readings(s.image, s.link);
     readouts(c, s,
-             {m.LambdaVoltage(), m.ActuatorStep(), live_rpm(m), m.TpsVoltage(), m.LambdaType(),
-              m.LiveStateBits() & 0x10, m.LiveFuelBits()},
+             {r.lambda_volts, r.actuator_step, r.engine_speed_rpm, r.tps,
+              reported_fuel(s.image.LiveFuelBits())},
              false);
 }
 
 void RecordScopeTick(Canvas& c, Scope& s) {
     if (!s.state.ScopeCursorOn && !s.link.NoConnection)
-        RecordScopeColumn(c, s, s.image);
-    DrawScopeReadouts(c, s);
+        record_scope_column(c, s, s.image);
+    draw_scope_readouts(c, s);
 }
 
 void DrawScopeCursor(Canvas& c, Scope& s, int bar_position) {
@@ -336,8 +332,11 @@ void DrawScopeCursor(Canvas& c, Scope& s, int bar_position) {
     sweep_marker(c, s, b.SweepColumn);
     const auto slot = static_cast<std::size_t>(std::clamp(cpos, 0, kScopeSlots - 1));
     readouts(c, s,
-             {b.lambda_raw[slot], b.actuator_raw[slot], b.rpm[slot], b.tps_raw[slot],
-              b.lambda_type[slot], b.state_bit[slot], b.fuel_bits[slot]},
+             {sensor_voltage(static_cast<unsigned>(b.lambda_raw[slot])), b.actuator_raw[slot],
+              b.rpm[slot],
+              tps_reading(static_cast<unsigned>(b.tps_raw[slot]), b.lambda_type[slot],
+                          b.state_bit[slot]),
+              reported_fuel(b.fuel_bits[slot])},
              true);
 }
 

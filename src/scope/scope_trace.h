@@ -7,6 +7,7 @@
 #include "gfx/canvas.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
+#include "link/readings_decoder.h"
 #include "scope/sweep_timing.h"
 #include "ui/size_modes.h"
 #include "ui/ui_texts.h"
@@ -58,8 +59,6 @@ int lambda_height(int raw, int lambda_type);
 int actuator_height(int raw);
 int rpm_height(int rpm);
 int tps_height(int raw, int lambda_type);
-// Engine speed of the live frame: 0 while the engine stands (high byte 0xFF).
-int live_rpm(const ControllerImage& image);
 // The cursor's slot after a scroll code of its bar (0 line left, 1 line
 // right, 2 page left, 3 page right, 5 thumb track), kept within 2..395.
 int cursor_scroll(int pos, int code, int thumb);
@@ -78,10 +77,10 @@ void RecordScopeTick(Canvas& c, Scope& s);
 // The recording step alone: the sweep advances one column and draws the
 // latest sample there, its segment reaching what the span reaches (as an
 // oscilloscope's peak detection does); an empty span is the latest alone.
-void RecordScopeColumn(Canvas& c, Scope& s, const ControllerImage& latest,
-                       const ColumnSpan& span = {});
+void record_scope_column(Canvas& c, Scope& s, const ControllerImage& latest,
+                         const ColumnSpan& span = {});
 // The read-outs of the live frame alone.
-void DrawScopeReadouts(Canvas& c, Scope& s);
+void draw_scope_readouts(Canvas& c, Scope& s);
 // One cursor step at the bar's position c.
 void DrawScopeCursor(Canvas& c, Scope& s, int bar_position);
 // Frames and the stored traces.

@@ -120,7 +120,7 @@ ScopeView::~ScopeView() {
 void ScopeView::tick() {
     const ScopeContext& p = ctx_;
     if (p.poll.InfoDialogOpen) {
-        PauseScopeSweep(p.buffers);
+        pause_scope_sweep(p.buffers);
         return;
     }
     QRegion drawn;
@@ -129,7 +129,7 @@ void ScopeView::tick() {
         Scope s = scope();
         if (p.state.ScopeCursorOn) {
             DrawScopeCursor(canvas, s, cursor_bar()->value());
-            PauseScopeSweep(p.buffers);
+            pause_scope_sweep(p.buffers);
         } else {
             poll_status(p.link, p.image);
             if (p.link.NoConnection == 0 && controller_generation(p.image) == 2) {
@@ -142,7 +142,7 @@ void ScopeView::tick() {
                 p.state.ScopeConfigRead = 0;
             }
             // The sweep follows the clock; the sample was taken just now.
-            RecordScopeTickAt(canvas, s, scope_now(p.state));
+            record_scope_tick_at(canvas, s, scope_now(p.state));
         }
         drawn = canvas.damage();
     }

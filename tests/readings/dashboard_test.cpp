@@ -154,8 +154,7 @@ TEST(Dashboard, TpsTextByType) {
         const char* text;
         int cleared_right;  // 0 when no area is cleared first
     } cases[] = {{0, 100, 0, "1.96", 0},   {1, 100, 0, "3.04", 0},   {2, 100, 0, "_.__", 0},
-                 {3, 7, 0, "_.__", 0},     {6, 0, 0x00, " ON", 105}, {6, 0, 0x10, "OFF", 105},
-                 {7, 0, 0x18, "OFF", 110}, {8, 255, 0, "4.99", 0},   {15, 0, 0, "0.00", 0}};
+                 {6, 0, 0x00, " ON", 105}, {6, 0, 0x10, "OFF", 105}, {7, 0, 0x18, "OFF", 110}};
     for (const auto& c : cases) {
         DashFixture f;
         f.image.SettingsBlock1[block1::LambdaType] = static_cast<std::uint8_t>(0x10 | c.type);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "gfx/recording_canvas.h"
+#include "readings/dashboard_fixture.h"
 #include "readings/readings_poll.h"
 #include "support/scripted_serial_port.h"
 
@@ -123,28 +123,18 @@ TEST(ReadingsPoll, LearningButton) {
                  {1, 0x26, 1, 0, false, 0, false},
                  {0, 0x46, 1, 0, false, 0, false}};
     for (const auto& c : cases) {
+        tarvex::testing::DashFixture f(2, "pol");
+        auto [image, link, status, canvas] = std::tie(f.image, f.link, f.status, f.canvas);
         ScriptedSerialPort port;
         port.queue_reply({0x65, 50, 0x97});
-        LinkState link;
         link.port = &port;
         link.NoConnection = c.no_connection;
-        ControllerImage image;
         image.StatusFrame[2] = static_cast<std::uint8_t>(c.generation_byte);
-        controller_generation(image);
-        SizeState size;
-        set_size_mode(size, 2);
-        FontChoice fonts = choose_fonts(2, "pol");
-        UiTexts texts;
-        texts.slot[32] = "interrupted";
-        DialTables dial;
-        DashboardState state;
-        StatusFlags status;
+        f.texts.slot[32] = "interrupted";
         status.OnGas = c.on_gas;
         status.LearningActive = c.learning;
         status.MessageAge = 17;
-        RecordingCanvas canvas;
-        Dashboard d{image, link, size.scale, fonts,  size.LampX, size.lamp_box,
-                    texts, dial, state,      status, {}};
+        Dashboard d = f.d();
         EXPECT_EQ(learning_request(canvas, d, link, image), c.sends);
         const std::vector<Bytes> want =
             c.sends ? std::vector<Bytes>{{0x65, 30, 50, 0xB5}} : std::vector<Bytes>{};

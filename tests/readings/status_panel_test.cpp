@@ -3,7 +3,6 @@
 
 #include "gfx/palette.h"
 #include "gfx/recording_canvas.h"
-#include "link/conversions.h"
 #include "readings/dashboard.h"
 #include "readings/dashboard_fixture.h"
 #include "recording/playback_port.h"
@@ -18,7 +17,6 @@ struct Panel : tarvex::testing::DashFixture {
     Panel() : DashFixture(2, "pol") {
         link.NoConnection = 0;
         image.StatusFrame[2] = 0x26;
-        controller_generation(image);
         image.LiveFrame[live::LiveStateBits] = 0x08;
         image.SettingsBlock1[block1::EmulType] = 0x80;
     }
@@ -26,7 +24,7 @@ struct Panel : tarvex::testing::DashFixture {
         image.LiveFrame[live::LiveFuelBits] = static_cast<std::uint8_t>(fuel_bits);
         canvas.clear();
         Dashboard dash = d();
-        draw_status_panel(canvas, dash);
+        draw_status_panel(canvas, dash, decode_readings(image, link));
     }
     // What each row was given in the last run: "" when not written.
     std::string row(int r) const {
@@ -64,15 +62,7 @@ TEST(StatusPanel, CasesInOrder) {
         {"lpg off waiting", 0, 0x26, 0x08, 0x80, 0x84, {{"T12", "", "T21!", " ", ""}}, "petrol", 0},
         {"on gas, cut-off", 0, 0x26, 0x08, 0x80, 0xC9, {{"T13", " ", "", " ", "T23!"}}, "gas", 1},
         {"on gas", 0, 0x26, 0x08, 0x80, 0xC1, {{"T13", " ", " ", " ", ""}}, "gas", 1},
-        {"waiting, speed",
-         0,
-         0x26,
-         0x08,
-         0x80,
-         0x80,
-         {{"T12", "", "T24", "T25!", ""}},
-         "petrol",
-         0},
+        {"waiting rpm", 0, 0x26, 0x08, 0x80, 0x80, {{"T12", "", "T24", "T25!", ""}}, "petrol", 0},
         {"cold", 0, 0x26, 0x08, 0x80, 0x00, {{"T12", "", "T24", "T22!", ""}}, "petrol", 0},
         {"learning", 0, 0x26, 0x08, 0x80, 0xC3, {{"T13", "", " ", "", "T17!"}}, "gas", 1},
     };
@@ -81,7 +71,6 @@ TEST(StatusPanel, CasesInOrder) {
         p.status.OnGas = 7;
         p.link.NoConnection = c.no_connection;
         p.image.StatusFrame[2] = static_cast<std::uint8_t>(c.generation_byte);
-        controller_generation(p.image);
         p.image.LiveFrame[live::LiveStateBits] = static_cast<std::uint8_t>(c.state_bits);
         p.image.SettingsBlock1[block1::EmulType] = static_cast<std::uint8_t>(c.emul);
         p.run(c.fuel);
@@ -104,21 +93,12 @@ TEST(StatusPanel, EndOfAPlayedRecordingIsNotALostLink) {
     EXPECT_EQ(p.row(3), " ");
 }
 
-TEST(StatusPanel, WaitingSpeedMessageDependsOnTheSwitchOverSpeed) {
+// Waiting above the switch-over speed (0 rpm here): release the accelerator.
+TEST(StatusPanel, WaitingSpeedMessageAboveTheSwitchOverSpeed) {
     Panel p;
-    const unsigned period = period_from_rpm(2000);
-    p.image.SettingsBlock2[block2::LPGOnRPMLo] = static_cast<std::uint8_t>(period & 0xFF);
-    p.image.SettingsBlock2[block2::LPGOnRPMHi] = static_cast<std::uint8_t>(period >> 8);
-    p.state.CurrentRpm = 2050;
+    p.image.LiveFrame[live::EnginePeriodHi] = 0x3A;  // 1000 rpm
     p.run(0x80);
     EXPECT_EQ(p.row(4), "T26!");
-    p.state.CurrentRpm = 2000;
-    p.run(0x80);
-    EXPECT_EQ(p.row(4), "T25!");
-    p.state.CurrentRpm = 3000;
-    p.image.SettingsBlock1[block1::Options] = 0x10;
-    p.run(0x80);
-    EXPECT_EQ(p.row(4), "T25!");
 }
 
 TEST(StatusPanel, RefusalsOfALearningRequest) {

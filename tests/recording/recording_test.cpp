@@ -154,74 +154,34 @@ TEST(RecordingPort, EachTickHoldsTheRepliesReceived) {
     EXPECT_TRUE(late.empty());
 }
 
-TEST(RecordingRow, DecodesAsTheDashboardPresents) {
-    struct Case {
-        const char* what;
-        std::uint8_t lambda_type, tps_raw, state_bits, fuel_bits, emul_type;
-        int no_connection, poll_period;
-        std::uint8_t version;
-        const char* tps;
-        const char* fuel;
-        const char* learning;
-        const char* link;
-    } cases[] = {
-        {"TPS type 0: volts", 0x00, 100, 0x08, 0x01, 0x00, 0, 50, 0x26, "1.96", "LPG",
-         "not-reported", "connected"},
-        {"TPS type 1: five minus volts", 0x01, 100, 0x08, 0x00, 0x00, 0, 50, 0x26, "3.04", "petrol",
-         "not-reported", "connected"},
-        {"TPS type 2: no sensor", 0x12, 100, 0x08, 0x00, 0x80, 0, 50, 0x26, "_.__", "petrol",
-         "waiting-temperature", "connected"},
-        {"TPS type 3: no sensor", 0x03, 100, 0x08, 0x02, 0x80, 0, 50, 0x26, "_.__", "petrol",
-         "running", "connected"},
-        {"TPS type 6, switch bit clear", 0x06, 100, 0x08, 0xC1, 0x80, 0, 50, 0x26, "ON", "LPG",
-         "ready", "connected"},
-        {"TPS type 7, switch bit set", 0x07, 100, 0x18, 0xC9, 0x80, 0, 50, 0x26, "OFF", "LPG",
-         "cut-off", "connected"},
-        {"TPS type 8: volts", 0x08, 255, 0x08, 0x85, 0x80, 0, 50, 0x26, "4.99", "LPG", "lpg-off",
-         "connected"},
-        {"waiting for the switch-over speed", 0x00, 0, 0x08, 0x80, 0x80, 0, 50, 0x26, "0.00",
-         "petrol", "waiting-rpm", "connected"},
-        {"no engine-speed signal", 0x00, 0, 0x00, 0x01, 0x80, 0, 50, 0x26, "0.00", "petrol",
-         "unknown", "connected"},
-        {"another generation", 0x00, 0, 0x08, 0x01, 0x80, 0, 50, 0x46, "", "", "", "unsupported"},
-        {"not yet connected", 0x00, 0, 0x08, 0x01, 0x80, 1, 50, 0x26, "", "", "", "no-connection"},
-        {"link lost", 0x00, 0, 0x08, 0x01, 0x80, 1, 500, 0x26, "", "", "", "lost"},
-    };
-    for (const auto& c : cases) {
-        ControllerImage img;
-        LinkState link;
-        img.StatusFrame = {0x65, 1, c.version, 0};
-        img.SettingsBlock1[block1::LambdaType] = c.lambda_type;
-        img.SettingsBlock1[block1::EmulType] = c.emul_type;
-        img.LiveFrame[live::TpsVoltage] = c.tps_raw;
-        img.LiveFrame[live::LiveStateBits] = c.state_bits;
-        img.LiveFrame[live::LiveFuelBits] = c.fuel_bits;
-        link.NoConnection = c.no_connection;
-        link.PollPeriod = c.poll_period;
-        const RecordedReadings r = decode_readings(img, link);
-        EXPECT_EQ(r.tps, c.tps) << c.what;
-        EXPECT_EQ(r.fuel, c.fuel) << c.what;
-        EXPECT_EQ(r.learning, c.learning) << c.what;
-        EXPECT_EQ(r.link, c.link) << c.what;
-        EXPECT_EQ(r.lpg_off, (c.fuel_bits & 0x04) != 0) << c.what;
-        EXPECT_EQ(r.cut_off, (c.fuel_bits & 0x08) != 0) << c.what;
+TEST(RecordingRow, WordsOfTheReadings) {
+    // Each reading in its cell's words, volts cut to four characters (0.0196
+    // shows as 0.01, not rounded).
+    Readings r;
+    r.link = LinkReading::Connected;
+    r.lambda_volts = 0.0196;
+    const TpsReading tps[] = {{1, TpsShown::InvertedVolts, 3.04},
+                              {2, TpsShown::None, 0},
+                              {6, TpsShown::SwitchOn, 0},
+                              {7, TpsShown::SwitchOff, 0}};
+    std::string rows;
+    for (int i = 0; i < 8; ++i) {
+        r.learning = static_cast<Learning>(i);
+        r.tps = i < 4 ? tps[i] : TpsReading{};
+        r.fuel = i % 2 ? Fuel::Gas : Fuel::Petrol;
+        std::string row;
+        append_recording_row(row, TickFrames{}, 0, r);
+        rows += row.substr(row.find(",,,,") + 4);  // after the empty frame cells
     }
-
-    // The numbers: speed 0 while the engine stands, volts cut to four
-    // characters (0.0196 shows as 0.01, not rounded), degrees by the curve.
-    ControllerImage img;
-    LinkState link;
-    link.NoConnection = 0;
-    img.StatusFrame = {0x65, 1, 0x26, 0x8C};
-    img.LiveFrame = {0x65, 0, 1, 77, 120, 0x88, 0x13, 0x08, 0, 230, 0};
-    RecordedReadings r = decode_readings(img, link);
-    EXPECT_EQ(r.engine_speed_rpm, 3000);
-    EXPECT_EQ(r.lambda_voltage, "0.01");
-    EXPECT_EQ(r.actuator_step, 77);
-    EXPECT_EQ(r.start_position, 120);
-    EXPECT_EQ(r.reducer_temperature_c, 83);
-    img.LiveFrame[live::EnginePeriodHi] = 0xFF;
-    EXPECT_EQ(decode_readings(img, link).engine_speed_rpm, 0);
+    EXPECT_EQ(rows,
+              ",0,0.01,3.04,0,0,0,petrol,0,0,unknown,connected\r\n"
+              ",0,0.01,_.__,0,0,0,LPG,0,0,not-reported,connected\r\n"
+              ",0,0.01,ON,0,0,0,petrol,0,0,running,connected\r\n"
+              ",0,0.01,OFF,0,0,0,LPG,0,0,lpg-off,connected\r\n"
+              ",0,0.01,0.00,0,0,0,petrol,0,0,cut-off,connected\r\n"
+              ",0,0.01,0.00,0,0,0,LPG,0,0,ready,connected\r\n"
+              ",0,0.01,0.00,0,0,0,petrol,0,0,waiting-rpm,connected\r\n"
+              ",0,0.01,0.00,0,0,0,LPG,0,0,waiting-temperature,connected\r\n");
 }
 
 TEST(RecordingRow, HeaderAndRowText) {

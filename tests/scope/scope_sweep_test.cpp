@@ -44,7 +44,7 @@ struct Sweep {
         image.LiveFrame[live::LambdaVoltage] = static_cast<std::uint8_t>(lambda);
         Scope s{buf, state, image, link, size.scale, 2, fonts, texts, rpm, {236, 236, 236}};
         canvas.clear();
-        RecordScopeTickAt(canvas, s, start + at);
+        record_scope_tick_at(canvas, s, start + at);
         // Each column draws its red sweep marker in the four bands.
         int markers = 0;
         for (const auto& c : canvas.of_kind(RecordingCanvas::Kind::Rectangle))
@@ -148,7 +148,7 @@ TEST(ScopeSweep, PausesWhileNotRecordingAndNeverMoreThanASweepAtOnce) {
     EXPECT_EQ(sw.columns, 3);
 
     // Cursor ticks pause it the same way.
-    PauseScopeSweep(sw.buf);
+    pause_scope_sweep(sw.buf);
     sw.tick(milliseconds(9000));
     EXPECT_EQ(sw.columns, 3);
 

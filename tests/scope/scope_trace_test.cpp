@@ -3,7 +3,6 @@
 
 #include "gfx/palette.h"
 #include "gfx/recording_canvas.h"
-#include "link/conversions.h"
 #include "scope/scope_trace.h"
 #include "support/canvas_texts.h"
 #include "support/start_folder.h"
@@ -74,13 +73,6 @@ TEST(ScopeScaling, EveryTrace) {
                {0, 15, 0}, {255, 7, 82}, {100, 6, 32}, {100, 2, 32}};
     for (const auto& t : tps)
         EXPECT_EQ(tps_height(t.raw, t.type), t.v) << t.raw << " type " << t.type;
-    ControllerImage m;
-    m.LiveFrame[live::EnginePeriodHi] = 0xFF;
-    m.LiveFrame[live::EnginePeriodLo] = 0x10;
-    EXPECT_EQ(live_rpm(m), 0);
-    m.LiveFrame[live::EnginePeriodHi] = 0x05;
-    m.LiveFrame[live::EnginePeriodLo] = 0xDC;  // 1500: 10000 rpm
-    EXPECT_EQ(live_rpm(m), 10000);
 }
 
 TEST(ScopeRecording, FirstTickWrapAndRedraw) {
@@ -167,10 +159,9 @@ TEST(ScopeReadouts, PanelFourByTpsType) {
         int type, tps, state;
         const char* text;
         bool unit, white_box;
-    } cases[] = {{1, 100, 0, "3.04", true, false},  {2, 100, 0, "_.__", false, false},
-                 {3, 100, 0, "_.__", false, false}, {6, 0, 0x10, "OFF", false, true},
-                 {7, 0, 0x00, " ON", false, true},  {0, 255, 0, "4.99", true, false},
-                 {9, 51, 0, "0.99", true, false}};
+    } cases[] = {{1, 100, 0, "3.04", true, false}, {2, 100, 0, "_.__", false, false},
+                 {6, 0, 0x10, "OFF", false, true}, {7, 0, 0x00, " ON", false, true},
+                 {0, 255, 0, "4.99", true, false}, {9, 51, 0, "0.99", true, false}};
     for (const auto& c : cases) {
         ScopeFixture f(3);
         f.image.SettingsBlock1[block1::LambdaType] = static_cast<std::uint8_t>(c.type);

@@ -35,7 +35,7 @@ int status(Session& s, const CliOptions& o, std::ostream& out) {
         return rc;
     const int rc = s.connect();
     out << "port: " << s.device << "\n";
-    out << "link: " << link_state_word(s.image, s.link) << "\n";
+    out << "link: " << link_word(link_reading(s.image, s.link)) << "\n";
     if (rc == kExitOk) {
         const auto& m = s.image;
         out << "generation: " << m.ControllerGeneration << "\n";
