@@ -49,6 +49,11 @@ TEST(CliOptions, CommandLines) {
         {{"--port", "COM1", "status", "--timeout-scale", "0"}, false, "1 to 50"},
         {{"--port", "COM1", "status", "--timeout-scale=51"}, false, "1 to 50"},
         {{"--port", "COM1", "status", "--timeout-scale", "2x"}, false, "1 to 50"},
+        {{"report", "d.csv"}, true, ""},
+        {{"report", "--json", "d.csv"}, true, ""},
+        {{"report"}, false, "needs one file"},
+        {{"--port", "COM1", "report", "d.csv"}, false, "takes no --port"},
+        {{"--port", "COM1", "status", "--json"}, false, "report only"},
         {{"find"}, true, ""},
         {{"find", "--port", "COM2", "/dev/ttyUSB0", "/dev/ttyUSB1"}, true, ""},
     };
@@ -80,8 +85,8 @@ TEST(CliOptions, HelpNamesEveryExitCode) {
     const std::string help = cli_usage();
     for (int code = kExitOk; code <= kExitOutputFailed; ++code)
         EXPECT_NE(help.find("\n  " + std::to_string(code) + "  "), std::string::npos) << code;
-    for (const char* command :
-         {"status", "read FILE", "write FILE", "compare FILE", "log --seconds", "find [DEVICE"})
+    for (const char* command : {"status", "read FILE", "write FILE", "compare FILE",
+                                "log --seconds", "find [DEVICE", "report FILE"})
         EXPECT_NE(help.find(command), std::string::npos) << command;
 }
 
@@ -93,7 +98,7 @@ TEST(CliOptions, ManPageNamesEveryExitCodeAndCommand) {
     const std::string man = text.str();
     for (int code = kExitOk; code <= kExitOutputFailed; ++code)
         EXPECT_NE(man.find(".TP\n.B " + std::to_string(code) + "\n"), std::string::npos) << code;
-    for (const char* command :
-         {".B status", ".BI read", ".BI write", ".BI compare", ".BI \"log", ".B find"})
+    for (const char* command : {".B status", ".BI read", ".BI write", ".BI compare", ".BI \"log",
+                                ".B find", ".BI report"})
         EXPECT_NE(man.find(command), std::string::npos) << command;
 }

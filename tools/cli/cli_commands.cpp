@@ -9,6 +9,7 @@
 
 #include "app/paths.h"
 #include "cli/cli_log.h"
+#include "cli/cli_report.h"
 #include "cli/cli_session.h"
 #include "config/settings_compare.h"
 #include "config/settings_file.h"
@@ -243,6 +244,8 @@ int run_cli(const CliOptions& o, std::ostream& out, std::ostream& err) {
         return compare(s, o, out);
     if (o.command == "find")
         return find(s, o, out);
+    if (o.command == "report")
+        return report_drive(o, out, err);
     if (o.command == "log") {
         out.flush();
         return log_readings(s, o);

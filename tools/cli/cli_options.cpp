@@ -8,6 +8,7 @@ namespace tarvex::cli {
 
 const char* cli_usage() {
     return R"(Usage: tarvex-cli --port PORT COMMAND [ARGUMENTS]
+       tarvex-cli report FILE.csv [--json]
 
 Talks to a Tarvex LPG controller over its serial lead, as the Tarvex program
 does, for scripts and for machines without a desktop.
@@ -31,6 +32,11 @@ Commands:
                      to those named) that no other program holds, and print the
                      first on which the controller answers; with --port COMn,
                      also make COM n stand for it in Tarvex.ports
+  report FILE.csv    read a recording (File > Record readings..., log) and tell
+                     what the drive shows: its length, time on gas and on
+                     petrol, warm-up, switch-overs, switch-backs, cut-offs, lost
+                     links, learning runs, and verdicts on the lambda sensor and
+                     the actuator (ok, check, fail or unknown); needs no port
 
 Options:
   --port PORT        the serial port (required for every command but find)
@@ -39,6 +45,8 @@ Options:
   --lang CODE        compare: names, units and decimals in this language (pol,
                      ang, rus, lit, ita; default ang), from the Tarvex language files
   --force            write: send a file holding values that no list offers
+  --json             report: print one JSON object (seconds as numbers, null
+                     where the drive does not tell) instead of text
   --timeout-scale N  wait N times as long for each reply as the program does
                      (1 to 50, default 1), for a slow adapter or a busy machine
   --help             show this text
@@ -49,7 +57,8 @@ Exit codes:
   1  compare: some settings differ
   2  bad option or command line
   3  the settings file cannot be read or is not a valid Tarvex settings file;
-     write: it holds values that no list offers (and --force was not given)
+     write: it holds values that no list offers (and --force was not given);
+     report: the file cannot be read, is not a recording or is too large
   4  the controller does not answer, or is not of generation 2 (needed to read
      or write settings); log: it never answered during the recording; find:
      it answered on no device
@@ -59,7 +68,7 @@ Exit codes:
      were sent and stay in the controller), does not hold a setting sent, or
      its settings could not be read back
   7  the output (the .tvs file of read, the recording of log, Tarvex.ports of
-     find, what status and compare print) cannot be written; a reader that
+     find, what status, compare and report print) cannot be written; a reader that
      stops reading early (tarvex-cli log | head) is no failure: the command
      ends quietly
 )";
@@ -85,7 +94,8 @@ bool known_language(const std::string& code) {
 
 bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, std::string& error) {
     std::vector<std::string> positional;
-    bool seconds_given = false, csv_given = false, lang_given = false, force_given = false;
+    bool seconds_given = false, csv_given = false, lang_given = false, force_given = false,
+         json_given = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::string value;
@@ -132,6 +142,10 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
             if (!flag(out.force))
                 return false;
             force_given = true;
+        } else if (name == "--json") {
+            if (!flag(out.json))
+                return false;
+            json_given = true;
         } else if (name == "--port") {
             if (!need())
                 return false;
@@ -180,8 +194,9 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
         return false;
     }
     out.command = positional[0];
+    const bool report = out.command == "report";
     const bool takes_file =
-        out.command == "read" || out.command == "write" || out.command == "compare";
+        out.command == "read" || out.command == "write" || out.command == "compare" || report;
     const bool find = out.command == "find";
     if (out.command != "status" && out.command != "log" && !takes_file && !find) {
         error = "unknown command " + out.command;
@@ -196,8 +211,16 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
         out.file = positional[1];
     if (find)
         out.devices.assign(positional.begin() + 1, positional.end());
-    if (out.port.empty() && !find) {
+    if (out.port.empty() && !find && !report) {
         error = "no port given (--port DEVICE or COM1 to COM4)";
+        return false;
+    }
+    if (report && !out.port.empty()) {
+        error = "report reads a file and takes no --port";
+        return false;
+    }
+    if (!report && json_given) {
+        error = "--json belongs to report only";
         return false;
     }
     if (out.command == "log" && !seconds_given) {

@@ -11,7 +11,7 @@ enum ExitCode : int {
     kExitOk = 0,               // done; for compare: file and controller agree
     kExitDiffers = 1,          // compare: some settings differ
     kExitUsage = 2,            // a bad option or command line
-    kExitFileRefused = 3,      // the settings file cannot be read or is not valid
+    kExitFileRefused = 3,      // the settings file or recording cannot be read or is not valid
     kExitNoAnswer = 4,         // the controller does not answer, or is of another generation
     kExitPortUnavailable = 5,  // the port cannot be opened (missing, no access, in use)
     kExitNotAcknowledged = 6,  // write: a setting was not acknowledged
@@ -22,14 +22,15 @@ struct CliOptions {
     bool help = false;
     bool version = false;
     std::string port;                  // a device path or COM1..COM4
-    std::string command;               // status, read, write, compare, log or find
-    std::string file;                  // the .tvs file of read, write and compare
+    std::string command;               // status, read, write, compare, log, find or report
+    std::string file;                  // the .tvs file of read, write and compare; report's .csv
     std::vector<std::string> devices;  // find: the devices to try; empty: all present
     double seconds = 0;                // log: how long
     std::string csv;                   // log: the CSV file; standard output when empty
     std::string language = "ang";      // compare: the language of names and units
     int timeout_scale = 1;             // how many times the link's timeouts to wait
     bool force = false;                // write: send values that no list offers
+    bool json = false;                 // report: one JSON object instead of text
 };
 
 // Reads the command line (without the program name). Options and the
