@@ -22,7 +22,6 @@
 #include "ui/local_file_name.h"
 #include "ui/playback_refusal.h"
 #include "ui/qt_translation.h"
-#include "ui/template_view.h"
 #include "ui/ui_text_qt.h"
 #include "ui/user_dialogs.h"
 #include "ui/view_widget.h"
@@ -212,33 +211,17 @@ void MainWindow::destroy_view() {
     view_ = nullptr;
 }
 
-void MainWindow::set_up_view() {
-    if (auto* r = qobject_cast<ReadingsView*>(view_.data()))
-        r->draw_frame();
-    if (auto* sv = qobject_cast<SchemaView*>(view_.data()))
-        sv->set_up(client_->size());
-    if (auto* scope = qobject_cast<ScopeView*>(view_.data()))
-        scope->set_up();
-    if (auto* s = qobject_cast<SettingsView*>(view_.data())) {
-        s->fill_lists();
-        s->set_texts();
-    }
-}
-
 void MainWindow::open_view(int view, bool set_up) {
     ViewWidget* w = make_view(program_, view, client_);
     view_ = w;
-    const QSize c = client_->size();
-    if (view == ViewReadings)
-        w->place(-5, -10, program_.size.WindowWidth, program_.size.WindowHeight);
-    else
-        w->place(0, 0, c.width(), c.height());
+    const QRect at = w->home(client_->size());
+    w->place(at.x(), at.y(), at.width(), at.height());
     // The set-up runs before the view is shown: showing it paints, and a
     // paint must find the buffers reset for the current size (oscilloscope)
     // and the controls in their places (the learning button).
     if (set_up)
-        set_up_view();
-    place_learning_button();
+        w->set_up();
+    w->place_controls();
     if (view_)
         view_->show();
     if (set_up)
@@ -247,25 +230,13 @@ void MainWindow::open_view(int view, bool set_up) {
 
 void MainWindow::replace_view(int view) {
     destroy_view();
-    // The Schema view is set up by the size applied after it.
-    open_view(view, view != ViewSchema);
     program_.CurrentView = view;
-    set_title_slot(view_def(view).title_slot);
-    if (view == ViewSchema)
+    const ViewDef& def = view_def(view);
+    // A view set up by the size is set up by the size applied after it.
+    open_view(view, !def.set_up_by_size);
+    set_title_slot(def.title_slot);
+    if (def.set_up_by_size)
         apply_size(program_.size.SizeMode);
-}
-
-void MainWindow::place_learning_button() {
-    auto* v = qobject_cast<TemplateView*>(view_.data());
-    QWidget* b = v ? v->control(1005) : nullptr;
-    if (!b)
-        return;
-    const ButtonPlace& at = program_.fonts.learn_button;
-    b->setGeometry(at.x, at.y, at.width, at.height);
-    // Drawn again on top of the dashboard.
-    b->setEnabled(false);
-    b->setEnabled(true);
-    b->raise();
 }
 
 void MainWindow::switch_to_view(int view) {
@@ -275,8 +246,6 @@ void MainWindow::switch_to_view(int view) {
         apply_menu();
         return;
     }
-    if (view == ViewReadings)
-        p.CurrentView = view;
     replace_view(view);
     highlight_current_view(p.menu, p.CurrentView);
     apply_menu();
@@ -288,13 +257,10 @@ void MainWindow::apply_size(int mode) {
     select_size_factors();
     place_window();
     choose_fonts();
-    switch (p.CurrentView) {
-        case ViewReset:
-            break;  // the next paint places its controls
-        default:
-            destroy_view();
-            open_view(p.CurrentView, true);
-            break;
+    // A view kept is placed by the next paint.
+    if (!view_def(p.CurrentView).kept_on_change) {
+        destroy_view();
+        open_view(p.CurrentView, true);
     }
     apply_menu();
     paint_sequence();
@@ -318,8 +284,8 @@ void MainWindow::language_command(const std::string& code) {
 
 void MainWindow::refresh_view_texts() {
     const int view = program_.CurrentView;
-    if (view == ViewReset) {
-        // The Reset view is kept; its paint handling puts the texts on it.
+    if (view_def(view).kept_on_change) {
+        // Its paint handling puts the texts on it.
         if (view_)
             view_->window_paint();
         set_title_slot(view_def(view).title_slot);
@@ -391,29 +357,13 @@ void MainWindow::compare_file(const std::string& path) {
 void MainWindow::paint_sequence() {
     Program& p = program_;
     choose_fonts();
-    if (view_)
+    if (view_) {
         view_->window_paint();
-    switch (p.CurrentView) {
-        case ViewReadings:
-            if (auto* r = qobject_cast<ReadingsView*>(view_.data())) {
-                r->draw_frame();
-                r->draw_values();
-            }
-            highlight_current_view(p.menu, p.CurrentView);
-            apply_menu();
-            break;
-        case ViewSchema:
-            if (auto* sv = qobject_cast<SchemaView*>(view_.data()))
-                sv->copy_picture();
-            break;
-        case ViewOscilloscope:
-            if (auto* scope = qobject_cast<ScopeView*>(view_.data())) {
-                scope->draw_layout();
-                scope->redraw_traces();
-            }
-            break;
-        default:
-            break;
+        view_->paint_sequence();
+    }
+    if (view_def(p.CurrentView).paint_highlights) {
+        highlight_current_view(p.menu, p.CurrentView);
+        apply_menu();
     }
     const QSize desk = desktop_size();
     if (desk.width() != p.DesktopWidth || desk.height() != p.DesktopHeight) {
@@ -423,7 +373,8 @@ void MainWindow::paint_sequence() {
         enable_size_items(p.menu, p.DesktopSizeClass);
         apply_menu();
     }
-    place_learning_button();
+    if (view_)
+        view_->place_controls();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -68,8 +68,6 @@ class MainWindow final : public QMainWindow {
     // Destroys the shown view and opens one of this kind in its place.
     void replace_view(int view);
     void destroy_view();
-    void set_up_view();
-    void place_learning_button();
     void apply_size(int mode);
     void select_size_factors();
     void choose_fonts();

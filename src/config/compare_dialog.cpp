@@ -179,14 +179,11 @@ void CompareDialog::filter_rows() {
 }
 
 void CompareDialog::tick() {
-    if (answer_ == SettingsAnswer::Read)
+    if (!compare_poll(context_.link, context_.image, answer_))
         return;
-    answer_ = poll_and_read_settings(context_.link, context_.image);
-    if (answer_ == SettingsAnswer::Read) {
-        timer_.stop();
-        show_rows();
-        table_->resizeRowsToContents();
-    }
+    timer_.stop();
+    show_rows();
+    table_->resizeRowsToContents();
 }
 
 void CompareDialog::send() {

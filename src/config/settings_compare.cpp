@@ -5,10 +5,10 @@
 #include <bit>
 
 #include "config/configuration_form.h"
-#include "config/dialog_templates.h"
 #include "config/list_entries.h"
 #include "config/options_form.h"
 #include "link/settings_table.h"
+#include "ui/dialog_templates.h"
 #include "ui/format.h"
 
 namespace tarvex {
@@ -246,6 +246,13 @@ std::vector<std::size_t> settings_not_offered(const ParsedSettings& file) {
                 if (std::find(out.begin(), out.end(), i) == out.end())
                     out.push_back(i);
     return out;
+}
+
+bool compare_poll(LinkState& link, ControllerImage& image, SettingsAnswer& answer) {
+    if (answer == SettingsAnswer::Read)
+        return false;
+    answer = poll_and_read_settings(link, image);
+    return answer == SettingsAnswer::Read;
 }
 
 std::string_view CompareRow::key() const {

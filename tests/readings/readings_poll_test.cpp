@@ -35,13 +35,6 @@ ScriptedSerialPort::Responder controller(std::uint8_t version, bool* silent) {
     };
 }
 
-std::vector<int> commands(const ScriptedSerialPort& p) {
-    std::vector<int> out;
-    for (const auto& w : p.writes())
-        out.push_back(w[1]);
-    return out;
-}
-
 }  // namespace
 
 TEST(ReadingsPoll, SettingsOnEveryFourthLiveTickAndRearmOnPeriodChange) {
@@ -58,7 +51,7 @@ TEST(ReadingsPoll, SettingsOnEveryFourthLiveTickAndRearmOnPeriodChange) {
     EXPECT_EQ(out.rearm_to, 50);  // the first tick arms at 50
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(readings_poll(link, image, shared).rearm_to, 0);
-    EXPECT_EQ(commands(port),
+    EXPECT_EQ(port.commands(),
               (std::vector<int>{1, 2, 1, 2, 1, 2, 1, 2, 3, 4, 1, 2, 1, 2, 1, 2, 1, 2, 3, 4}));
     EXPECT_EQ(shared.PollTick, 0u);
 
@@ -73,11 +66,11 @@ TEST(ReadingsPoll, SettingsOnEveryFourthLiveTickAndRearmOnPeriodChange) {
     silent = false;
     port.clear_events();
     EXPECT_EQ(readings_poll(link, image, shared).rearm_to, 50);
-    EXPECT_EQ(commands(port), (std::vector<int>{1, 2}));
+    EXPECT_EQ(port.commands(), (std::vector<int>{1, 2}));
     EXPECT_EQ(shared.PollTick, 3u);
     port.clear_events();
     readings_poll(link, image, shared);
-    EXPECT_EQ(commands(port), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(port.commands(), (std::vector<int>{1, 2, 3, 4}));
 }
 
 TEST(ReadingsPoll, SkipsWhileADialogOrListIsOpen) {
@@ -107,7 +100,7 @@ TEST(ReadingsPoll, OtherGenerationPollsOnlyTheStatus) {
     PollShared shared;
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(readings_poll(link, image, shared).result, TickResult::Polled);
-    EXPECT_EQ(commands(port), (std::vector<int>(5, 1)));
+    EXPECT_EQ(port.commands(), (std::vector<int>(5, 1)));
     EXPECT_EQ(image.ControllerGeneration, 3);
 }
 

@@ -73,4 +73,11 @@ std::vector<std::vector<std::uint8_t>> ScriptedSerialPort::writes() const {
     return out;
 }
 
+std::vector<int> ScriptedSerialPort::commands() const {
+    std::vector<int> out;
+    for (const auto& w : writes())
+        out.push_back(w[1]);
+    return out;
+}
+
 }  // namespace tarvex

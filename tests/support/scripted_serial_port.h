@@ -52,8 +52,9 @@ class ScriptedSerialPort final : public SerialPort {
 
     const std::vector<Event>& events() const { return events_; }
     void clear_events() { events_.clear(); }
-    // The frames written, in order.
+    // The frames written, in order, and their command codes.
     std::vector<std::vector<std::uint8_t>> writes() const;
+    std::vector<int> commands() const;
     bool is_open() const { return open_; }
     std::size_t pending_replies() const { return replies_.size(); }
     void clear_replies() { replies_.clear(); }
