@@ -7,8 +7,8 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "app/added_file_commands.h"
 #include "app/commands.h"
+#include "app/file_tools.h"
 #include "app/menu_bar.h"
 #include "app/paths.h"
 #include "app/port_menu_devices.h"
@@ -65,13 +65,12 @@ MainWindow::MainWindow(Program& program, DesktopProbe desktop)
     setWindowIcon(QIcon(QStringLiteral(":/art/icon_256.png")));
     client_ = new QWidget(this);
     setCentralWidget(client_);
-    added_ = std::make_unique<AddedFileCommands>(program_, client_);
-    connect(added_.get(), &AddedFileCommands::state_changed, this, [this] {
+    tools_ = std::make_unique<FileTools>(program_, client_);
+    connect(tools_.get(), &FileTools::state_changed, this, [this] {
         set_title_slot(title_slot_);
         apply_menu();
     });
-    connect(added_.get(), &AddedFileCommands::title_changed, this,
-            [this] { set_title_slot(title_slot_); });
+    connect(tools_.get(), &FileTools::title_changed, this, [this] { set_title_slot(title_slot_); });
 
     auto* exit = new QAction(this);
     exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -104,7 +103,7 @@ QSize MainWindow::desktop_size() const {
 
 void MainWindow::creation_sequence() {
     Program& p = program_;
-    attach_menu(148);
+    attach_menu(kPolishMenu);
 
     const QSize desk = desktop_size();
     p.DesktopWidth = desk.width();
@@ -131,6 +130,11 @@ void MainWindow::creation_sequence() {
     open_view(ViewReadings, true);
     set_title_slot(view_def(ViewReadings).title_slot);
 
+    attach_language_menu();
+}
+
+void MainWindow::attach_language_menu() {
+    Program& p = program_;
     attach_menu(menu_for_language(p.LanguageCode));
     set_language_check(p.menu, language_item_for(p.LanguageCode));
     enable_size_items(p.menu, p.DesktopSizeClass);
@@ -183,13 +187,13 @@ void MainWindow::save_program_settings() {
 
 void MainWindow::set_title_slot(int slot) {
     title_slot_ = slot;
-    setWindowTitle(ui_text(view_texts(program_), slot) + added_->title_suffix());
+    setWindowTitle(ui_text(view_texts(program_), slot) + tools_->title_suffix());
 }
 
 void MainWindow::attach_menu(int menu_id) {
     auto* bar = new TarvexMenuBar(menu_id, this);
     new PortMenuDevices(bar, program_, *program_.serial_devices);
-    bar->set_added_file_texts(added_->menu_texts());
+    bar->set_tool_texts(tools_->menu_texts());
     connect(bar, &TarvexMenuBar::command, this, &MainWindow::run_command);
     setMenuBar(bar);  // deletes the previous bar
     menu_bar_ = bar;
@@ -272,14 +276,7 @@ void MainWindow::language_command(const std::string& code) {
     save_program_settings();
     load_language();
     refresh_view_texts();
-    const LanguageDef* l = language_for_code(code);
-    attach_menu(l ? l->menu_id : 148);
-    set_language_check(p.menu, l ? l->command : cmd::LangPolish);
-    enable_size_items(p.menu, p.DesktopSizeClass);
-    set_port_mark(p.menu, p.PortNumber);
-    select_size_factors();
-    highlight_current_view(p.menu, p.CurrentView);
-    apply_menu();
+    attach_language_menu();
 }
 
 void MainWindow::refresh_view_texts() {
@@ -345,13 +342,13 @@ void MainWindow::run_command(int id) {
             save_controller_settings(file_context(program_), view_.data());
             break;
         default:
-            added_->run(id, view_.data());
+            tools_->run(id, view_.data());
             break;
     }
 }
 
 void MainWindow::compare_file(const std::string& path) {
-    added_->compare_file(path, view_.data());
+    tools_->compare_file(path, view_.data());
 }
 
 void MainWindow::paint_sequence() {
@@ -391,7 +388,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     destroy_view();
-    added_->stop_all();
+    tools_->stop_all();
     close_port(program_.link);
     shut_down_ = true;
     event->accept();

@@ -40,7 +40,7 @@ void OptionsView::open_emul_do() {
 EmulDODialog::EmulDODialog(const SettingsContext& context, QWidget* parent)
     : QDialog(parent), ctx_(context), form_(*dialog_template(170), this, &context.poll.ListPaused) {
     const Charset cs = charset_for(ctx_.texts.LanguageCode);
-    setWindowTitle(ui_text(ctx_.texts, 98));
+    setWindowTitle(ui_text(ctx_.texts, text_slot::EmulDOTitle));
     form_.set_texts(ctx_.texts.texts, cs);
     form_.layout(QSize());
     setFixedSize(form_.template_size());

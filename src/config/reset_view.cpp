@@ -63,7 +63,8 @@ void ResetView::reset_clicked() {
     const bool ok = factory_reset(p.link, p.image);
     auto text = [&](int slot) { return ui_text(p.texts, slot); };
     p.dialogs.message(this, ok ? UserDialogs::Icon::Information : UserDialogs::Icon::Warning,
-                      text(137), text(ok ? 138 : 139));
+                      text(text_slot::ResetCaption),
+                      text(ok ? text_slot::ResetDone : text_slot::ResetNotConfirmed));
 }
 
 }  // namespace tarvex
