@@ -248,13 +248,6 @@ std::vector<std::size_t> settings_not_offered(const ParsedSettings& file) {
     return out;
 }
 
-bool compare_poll(LinkState& link, ControllerImage& image, SettingsAnswer& answer) {
-    if (answer == SettingsAnswer::Read)
-        return false;
-    answer = poll_and_read_settings(link, image);
-    return answer == SettingsAnswer::Read;
-}
-
 std::string_view CompareRow::key() const {
     return kSettings[settings.front()].key;
 }

@@ -9,7 +9,6 @@
 
 #include "config/settings_file.h"
 #include "link/controller_image.h"
-#include "link/settings_read.h"
 #include "ui/ui_texts.h"
 
 namespace tarvex {
@@ -54,12 +53,6 @@ std::vector<CompareRow> compare_settings(const ParsedSettings& file,
 // The settings (indices in file order) of which a file holds a value that no
 // list of the views offers.
 std::vector<std::size_t> settings_not_offered(const ParsedSettings& file);
-
-// One tick of the comparison's timer: while the controller's settings have
-// not been read, polls the status and reads them afresh from a generation-2
-// controller that answers. True when they have just been read, so that the
-// rows are shown again and the polling ends.
-bool compare_poll(LinkState& link, ControllerImage& image, SettingsAnswer& answer);
 
 // An image holding the 28 values of a file where the controller's replies
 // would hold them.

@@ -28,4 +28,11 @@ TickOutcome settings_poll(LinkState& link, ControllerImage& image, PollShared& s
     return out;
 }
 
+bool compare_poll(LinkState& link, ControllerImage& image, SettingsAnswer& answer) {
+    if (answer == SettingsAnswer::Read)
+        return false;
+    answer = poll_and_read_settings(link, image);
+    return answer == SettingsAnswer::Read;
+}
+
 }  // namespace tarvex

@@ -6,10 +6,10 @@
 
 #include <random>
 #include <set>
+#include <span>
 
 #include "config/settings_compare.h"
 #include "link/settings_table.h"
-#include "support/scripted_serial_port.h"
 #include "support/start_folder.h"
 
 using namespace tarvex;
@@ -165,45 +165,4 @@ TEST(SettingsCompare, LabelsAreThoseBesideTheControls) {
     EXPECT_EQ(rows.size(), 35u);
     for (const auto& r : rows)
         EXPECT_GE(r.label_slot, 0) << r.key();
-}
-
-// The comparison polls until the controller's settings have been read, then
-// no more.
-TEST(SettingsCompare, PollsUntilTheSettingsAreRead) {
-    auto frame = [](std::size_t n, std::uint8_t second) {
-        std::vector<std::uint8_t> f(n, 0);
-        f[0] = 0x65;
-        f[1] = second;
-        f[n - 1] = checksum(f.data(), n - 1);
-        return f;
-    };
-    using A = SettingsAnswer;
-    const struct {
-        A before;
-        std::vector<std::vector<std::uint8_t>> replies;
-        A after;
-        bool read_now;
-        std::vector<int> commands;
-    } cases[] = {
-        {A::Read, {frame(4, 1)}, A::Read, false, {}},
-        {A::NoAnswer, {}, A::NoAnswer, false, {1}},
-        {A::NoAnswer, {frame(4, 1)}, A::OtherGeneration, false, {1}},
-        {A::NotRead,
-         {{0x65, 1, 0x26, 0x8C}, frame(11, 0), frame(15, 0), frame(16, 0)},
-         A::Read,
-         true,
-         {1, 2, 3, 4}},
-    };
-    for (const auto& c : cases) {
-        ScriptedSerialPort port;
-        for (const auto& r : c.replies)
-            port.queue_reply(r);
-        LinkState link;
-        link.port = &port;
-        ControllerImage image;
-        A answer = c.before;
-        EXPECT_EQ(compare_poll(link, image, answer), c.read_now);
-        EXPECT_EQ(answer, c.after);
-        EXPECT_EQ(port.commands(), c.commands);
-    }
 }

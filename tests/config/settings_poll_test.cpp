@@ -5,11 +5,12 @@
 #include "support/scripted_serial_port.h"
 
 using namespace tarvex;
-using P = SettingsPoller;
-using R = TickResult;
+using Bytes = std::vector<std::uint8_t>;
 
 // Which frames each settings window polls, and what keeps it from polling.
 TEST(SettingsPoll, FramesAndPausesOfEachWindow) {
+    using P = SettingsPoller;
+    using R = TickResult;
     const struct {
         P who;
         int info, sub_dialog, list, version;  // version 0: silent
@@ -25,30 +26,61 @@ TEST(SettingsPoll, FramesAndPausesOfEachWindow) {
         {P::Options, 1, 0, 0, 0x26, R::Skipped, {}},
         {P::Options, 0, 1, 0, 0x26, R::Skipped, {}},
         {P::Configuration, 0, 1, 0, 0x26, R::Polled, {1, 2, 3, 4}},
-        {P::EmulDO, 1, 1, 0, 0x26, R::Polled, {1, 3}},
+        {P::EmulDO, 1, 1, 0, 0x26, R::Polled, {1, 3}},  // nothing opens over it
         {P::Options, 0, 0, 1, 0x26, R::Held, {}},
         {P::EmulDO, 0, 0, 1, 0x26, R::Held, {}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << static_cast<int>(c.who) << " info " << c.info << " sub "
-                                        << c.sub_dialog << " list " << c.list);
         ScriptedSerialPort port;
-        if (c.version) {
-            const auto status = command_frame(1, c.version);  // 65 01 version sum
-            port.queue_reply({status.begin(), status.end()});
-        }
+        if (c.version)
+            port.queue_reply(
+                ScriptedSerialPort::framed_reply(4, static_cast<std::uint8_t>(c.version)));
         LinkState link;
         link.port = &port;
         ControllerImage image;
-        PollShared shared;
-        shared.InfoDialogOpen = c.info;
-        shared.ListPaused = c.list;
+        PollShared shared{c.info, c.list};
         SettingsViewsState state;
         state.OptionsSubDialogOpen = c.sub_dialog;
         const TickOutcome out = settings_poll(link, image, shared, state, c.who);
-        EXPECT_EQ(out.result, c.result);
-        EXPECT_EQ(port.commands(), c.commands);
+        const auto row = &c - cases;
+        EXPECT_EQ(out.result, c.result) << row;
+        EXPECT_EQ(port.commands(), c.commands) << row;
         // A skipped tick leaves the timer; the others arm it the first time.
-        EXPECT_EQ(out.rearm_to, c.result == R::Skipped ? 0 : 50);
+        EXPECT_EQ(out.rearm_to, c.result == R::Skipped ? 0 : 50) << row;
+    }
+}
+
+// The comparison polls until the controller's settings have been read.
+TEST(SettingsPoll, ComparisonUntilTheSettingsAreRead) {
+    using A = SettingsAnswer;
+    const struct {
+        A before;
+        std::vector<Bytes> replies;
+        A after;
+        std::vector<int> commands;
+    } cases[] = {
+        {A::Read, {ScriptedSerialPort::framed_reply(4, 0x26)}, A::Read, {}},
+        {A::NoAnswer, {}, A::NoAnswer, {1}},
+        {A::NoAnswer, {ScriptedSerialPort::framed_reply(4, 0x41)}, A::OtherGeneration, {1}},
+        {A::NotRead,
+         {ScriptedSerialPort::framed_reply(4, 0x26), ScriptedSerialPort::framed_reply(11),
+          ScriptedSerialPort::framed_reply(15), ScriptedSerialPort::framed_reply(16)},
+         A::Read,
+         {1, 2, 3, 4}},
+    };
+    for (const auto& c : cases) {
+        ScriptedSerialPort port;
+        for (const Bytes& r : c.replies)
+            port.queue_reply(r);
+        LinkState link;
+        link.port = &port;
+        ControllerImage image;
+        A answer = c.before;
+        const auto row = &c - cases;
+        // True only when the settings have just been read.
+        EXPECT_EQ(compare_poll(link, image, answer), c.before != A::Read && c.after == A::Read)
+            << row;
+        EXPECT_EQ(answer, c.after) << row;
+        EXPECT_EQ(port.commands(), c.commands) << row;
     }
 }

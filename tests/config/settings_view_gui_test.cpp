@@ -64,28 +64,6 @@ TEST_F(SettingsFixture, ConfigurationShowsTheControllerAndAPickSendsItsFrames) {
     EXPECT_FALSE(list(1027)->isHidden());
 }
 
-TEST_F(SettingsFixture, LostLinkShowsFirstEntries) {
-    window->run_command(cmd::Configuration);
-    view()->tick();
-    silent = true;
-    for (int i = 0; i < 3; ++i)
-        view()->tick();
-    ASSERT_EQ(program.link.NoConnection, 1);
-    for (int id : {1003, 1013, 1017, 1018, 1019, 1020, 1021, 1022, 1023, 1024, 1025, 1026})
-        EXPECT_EQ(list(id)->currentIndex(), 0) << id;
-    for (int id : {1019, 1020, 1025})
-        EXPECT_TRUE(list(id)->isEnabled()) << id;
-    EXPECT_TRUE(list(1027)->isHidden());
-
-    window->run_command(cmd::Options);
-    view()->tick();
-    EXPECT_TRUE(qobject_cast<QCheckBox*>(view()->form().control(1034))->isChecked());
-    EXPECT_FALSE(list(1003)->isHidden());
-    EXPECT_EQ(list(1003)->currentIndex(), 0);
-    for (int id : {1046, 1048, 1050, 1051})
-        EXPECT_TRUE(list(id)->isHidden()) << id;
-}
-
 TEST_F(SettingsFixture, EmulDODialogPollsAndWritesItsNibbles) {
     window->run_command(cmd::Options);
     view()->tick();

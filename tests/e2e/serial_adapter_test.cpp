@@ -66,13 +66,7 @@ struct Adapter : tarvex::testing::StartFolderTest {
                 return a;
         return nullptr;
     }
-    void tick() {
-        ViewWidget* v = window->current_view();
-        if (auto* r = qobject_cast<ReadingsView*>(v))
-            r->tick();
-        else if (auto* s = qobject_cast<ScopeView*>(v))
-            s->tick();
-    }
+    void tick() { window->current_view()->tick(); }
     std::string file(const std::string& name) {
         std::ifstream in(dir / name, std::ios::binary);
         std::stringstream s;

@@ -21,29 +21,25 @@ TEST(ScopePoll, FramesAndPeriod) {
         {0, 0, 1, 0x41, R::Polled, {1}, 0, 20},       {0, 0, 1, 0, R::Polled, {1}, 0, 20},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << "info " << c.info << " cursor " << c.cursor << " version " << c.version);
         ScriptedSerialPort port;
         LinkState link;
         link.port = &port;
-        if (c.version) {
-            const auto status = command_frame(1, c.version);  // 65 01 version sum
-            port.queue_reply({status.begin(), status.end()});
-        } else {
-            link.NoConnection = 0;
+        if (c.version)
+            port.queue_reply(
+                ScriptedSerialPort::framed_reply(4, static_cast<std::uint8_t>(c.version)));
+        else
             link.FailedPolls = 2;  // this poll loses the link: 500 ms elsewhere
-        }
         ControllerImage image;
-        PollShared shared;
-        shared.InfoDialogOpen = c.info;
+        PollShared shared{c.info};
         ScopeState state;
         state.ScopeCursorOn = c.cursor;
         state.ScopeConfigRead = c.config_read;
         const TickOutcome out = scope_poll(link, image, shared, state);
-        EXPECT_EQ(out.result, c.result);
-        EXPECT_EQ(port.commands(), c.commands);
-        EXPECT_EQ(state.ScopeConfigRead, c.config_read_after);
-        EXPECT_EQ(link.PollPeriod, c.period);
-        EXPECT_EQ(out.rearm_to, c.result == R::Skipped ? 0 : 20);
+        const auto row = &c - cases;
+        EXPECT_EQ(out.result, c.result) << row;
+        EXPECT_EQ(port.commands(), c.commands) << row;
+        EXPECT_EQ(state.ScopeConfigRead, c.config_read_after) << row;
+        EXPECT_EQ(link.PollPeriod, c.period) << row;
+        EXPECT_EQ(out.rearm_to, c.result == R::Skipped ? 0 : 20) << row;
     }
 }

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "link/controller_image.h"
+
 namespace tarvex {
 
 bool ScriptedSerialPort::open(const std::string& device) {
@@ -71,6 +73,15 @@ std::vector<std::vector<std::uint8_t>> ScriptedSerialPort::writes() const {
         if (e.op == Op::Write && !e.bytes.empty())
             out.push_back(e.bytes);
     return out;
+}
+
+std::vector<std::uint8_t> ScriptedSerialPort::framed_reply(std::size_t n, std::uint8_t third) {
+    std::vector<std::uint8_t> f(n, 0);
+    f[0] = kFrameMark;
+    f[1] = 1;
+    f[2] = third;
+    f[n - 1] = checksum(f.data(), n - 1);
+    return f;
 }
 
 std::vector<int> ScriptedSerialPort::commands() const {
