@@ -32,7 +32,7 @@ bool learning_request(Canvas& c, Dashboard& d, LinkState& link, ControllerImage&
     if (link_reading(image, link) != LinkReading::Connected || !d.status.OnGas)
         return false;
     if (d.status.LearningActive) {
-        write_status_row(c, d, 5, d.texts[32], palette::kRed);
+        write_status_row(c, d, 5, d.texts[text_slot::LearningInterrupted], palette::kRed);
         d.status.MessageAge = 0;
         d.status.LearnRequestPending = 0;
     } else {

@@ -18,9 +18,11 @@ void fuel_box(Canvas& c, Dashboard& d, bool gas) {
     c.rectangle(d.scale.rect(490, 465, 615, 505), pal::kPenBlack,
                 gas ? pal::kBrushCyan : pal::kBrushGreen);
     if (gas)
-        c.text(d.scale.pt(535, 475), d.texts[15], d.fonts.SmallFont, pal::kBlack, pal::kCyan);
+        c.text(d.scale.pt(535, 475), d.texts[text_slot::LpgBox], d.fonts.SmallFont, pal::kBlack,
+               pal::kCyan);
     else
-        c.text(d.scale.pt(515, 475), d.texts[14], d.fonts.SmallFont, pal::kBlack, pal::kGreen);
+        c.text(d.scale.pt(515, 475), d.texts[text_slot::PetrolBox], d.fonts.SmallFont, pal::kBlack,
+               pal::kGreen);
 }
 
 }  // namespace

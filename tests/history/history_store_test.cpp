@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "history/history_journal.h"
-#include "support/poll_cycle.h"
+#include "readings/readings_poll.h"
 #include "support/raw_sqlite.h"
 #include "support/sim_port.h"
 #include "support/start_folder.h"
@@ -170,10 +170,10 @@ TEST_F(JournalTest, TheWireCarriesTheSameBytesWithAndWithoutAJournal) {
     bare_link.port = &bare.port;
     for (LinkState* l : {&link, &bare_link}) {
         ControllerImage im;
-        unsigned tick = 0;  // full reads every fourth
+        PollShared shared;  // full reads every fourth tick
         for (const auto& [code, value] :
              {std::pair(7, 27), {21, 64}, {22, 2}, {30, 51}, {300, 513}, {8, 9}, {9, 1}, {5, 0}}) {
-            tarvex::testing::readings_tick(*l, im, tick);
+            readings_poll(*l, im, shared);
             JournalChange change(*l, ChangeSource::Pick);
             write_setting(*l, im, code, value);
         }
