@@ -13,8 +13,7 @@ TickOutcome settings_poll(LinkState& link, ControllerImage& image, PollShared& s
     out.result = TickResult::Held;
     if (!shared.ListPaused) {
         out.result = TickResult::Polled;
-        poll_status(link, image);
-        if (link.NoConnection == 0 && controller_generation(image) == 2) {
+        if (poll_controller(link, image)) {
             const bool all = who != SettingsPoller::EmulDO;
             if (all)
                 read_live(link, image);

@@ -11,10 +11,7 @@ TickOutcome readings_poll(LinkState& link, ControllerImage& image, PollShared& s
     if (shared.InfoDialogOpen || shared.ListPaused)
         return out;
     out.result = TickResult::Polled;
-    poll_status(link, image);
-    // The generation is computed on every tick, connected or not.
-    const int generation = controller_generation(image);
-    if (link.NoConnection == 0 && generation == 2) {
+    if (poll_controller(link, image)) {
         read_live(link, image);
         shared.PollTick += 1;
         if (shared.PollTick > 3) {

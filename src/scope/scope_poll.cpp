@@ -17,8 +17,7 @@ TickOutcome scope_poll(LinkState& link, ControllerImage& image, PollShared& shar
     out.result = TickResult::Held;
     if (!state.ScopeCursorOn) {
         out.result = TickResult::Polled;
-        poll_status(link, image);
-        if (link.NoConnection == 0 && controller_generation(image) == 2) {
+        if (poll_controller(link, image)) {
             read_live(link, image);
             if (!state.ScopeConfigRead) {
                 read_settings1(link, image);
