@@ -7,8 +7,8 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "app/added_file_commands.h"
 #include "app/commands.h"
+#include "app/file_tools.h"
 #include "app/menu_bar.h"
 #include "app/paths.h"
 #include "app/port_menu_devices.h"
@@ -22,7 +22,6 @@
 #include "ui/local_file_name.h"
 #include "ui/playback_refusal.h"
 #include "ui/qt_translation.h"
-#include "ui/template_view.h"
 #include "ui/ui_text_qt.h"
 #include "ui/user_dialogs.h"
 #include "ui/view_widget.h"
@@ -66,13 +65,12 @@ MainWindow::MainWindow(Program& program, DesktopProbe desktop)
     setWindowIcon(QIcon(QStringLiteral(":/art/icon_256.png")));
     client_ = new QWidget(this);
     setCentralWidget(client_);
-    added_ = std::make_unique<AddedFileCommands>(program_, client_);
-    connect(added_.get(), &AddedFileCommands::state_changed, this, [this] {
+    tools_ = std::make_unique<FileTools>(program_, client_);
+    connect(tools_.get(), &FileTools::state_changed, this, [this] {
         set_title_slot(title_slot_);
         apply_menu();
     });
-    connect(added_.get(), &AddedFileCommands::title_changed, this,
-            [this] { set_title_slot(title_slot_); });
+    connect(tools_.get(), &FileTools::title_changed, this, [this] { set_title_slot(title_slot_); });
 
     auto* exit = new QAction(this);
     exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -105,7 +103,7 @@ QSize MainWindow::desktop_size() const {
 
 void MainWindow::creation_sequence() {
     Program& p = program_;
-    attach_menu(148);
+    attach_menu(kPolishMenu);
 
     const QSize desk = desktop_size();
     p.DesktopWidth = desk.width();
@@ -132,6 +130,11 @@ void MainWindow::creation_sequence() {
     open_view(ViewReadings, true);
     set_title_slot(view_def(ViewReadings).title_slot);
 
+    attach_language_menu();
+}
+
+void MainWindow::attach_language_menu() {
+    Program& p = program_;
     attach_menu(menu_for_language(p.LanguageCode));
     set_language_check(p.menu, language_item_for(p.LanguageCode));
     enable_size_items(p.menu, p.DesktopSizeClass);
@@ -184,13 +187,13 @@ void MainWindow::save_program_settings() {
 
 void MainWindow::set_title_slot(int slot) {
     title_slot_ = slot;
-    setWindowTitle(ui_text(view_texts(program_), slot) + added_->title_suffix());
+    setWindowTitle(ui_text(view_texts(program_), slot) + tools_->title_suffix());
 }
 
 void MainWindow::attach_menu(int menu_id) {
     auto* bar = new TarvexMenuBar(menu_id, this);
     new PortMenuDevices(bar, program_, *program_.serial_devices);
-    bar->set_added_file_texts(added_->menu_texts());
+    bar->set_tool_texts(tools_->menu_texts());
     connect(bar, &TarvexMenuBar::command, this, &MainWindow::run_command);
     setMenuBar(bar);  // deletes the previous bar
     menu_bar_ = bar;
@@ -212,33 +215,17 @@ void MainWindow::destroy_view() {
     view_ = nullptr;
 }
 
-void MainWindow::set_up_view() {
-    if (auto* r = qobject_cast<ReadingsView*>(view_.data()))
-        r->draw_frame();
-    if (auto* sv = qobject_cast<SchemaView*>(view_.data()))
-        sv->set_up(client_->size());
-    if (auto* scope = qobject_cast<ScopeView*>(view_.data()))
-        scope->set_up();
-    if (auto* s = qobject_cast<SettingsView*>(view_.data())) {
-        s->fill_lists();
-        s->set_texts();
-    }
-}
-
 void MainWindow::open_view(int view, bool set_up) {
     ViewWidget* w = make_view(program_, view, client_);
     view_ = w;
-    const QSize c = client_->size();
-    if (view == ViewReadings)
-        w->place(-5, -10, program_.size.WindowWidth, program_.size.WindowHeight);
-    else
-        w->place(0, 0, c.width(), c.height());
+    const QRect at = w->home(client_->size());
+    w->place(at.x(), at.y(), at.width(), at.height());
     // The set-up runs before the view is shown: showing it paints, and a
     // paint must find the buffers reset for the current size (oscilloscope)
     // and the controls in their places (the learning button).
     if (set_up)
-        set_up_view();
-    place_learning_button();
+        w->set_up();
+    w->place_controls();
     if (view_)
         view_->show();
     if (set_up)
@@ -247,25 +234,13 @@ void MainWindow::open_view(int view, bool set_up) {
 
 void MainWindow::replace_view(int view) {
     destroy_view();
-    // The Schema view is set up by the size applied after it.
-    open_view(view, view != ViewSchema);
     program_.CurrentView = view;
-    set_title_slot(view_def(view).title_slot);
-    if (view == ViewSchema)
+    const ViewDef& def = view_def(view);
+    // A view set up by the size is set up by the size applied after it.
+    open_view(view, !def.set_up_by_size);
+    set_title_slot(def.title_slot);
+    if (def.set_up_by_size)
         apply_size(program_.size.SizeMode);
-}
-
-void MainWindow::place_learning_button() {
-    auto* v = qobject_cast<TemplateView*>(view_.data());
-    QWidget* b = v ? v->control(1005) : nullptr;
-    if (!b)
-        return;
-    const ButtonPlace& at = program_.fonts.learn_button;
-    b->setGeometry(at.x, at.y, at.width, at.height);
-    // Drawn again on top of the dashboard.
-    b->setEnabled(false);
-    b->setEnabled(true);
-    b->raise();
 }
 
 void MainWindow::switch_to_view(int view) {
@@ -275,8 +250,6 @@ void MainWindow::switch_to_view(int view) {
         apply_menu();
         return;
     }
-    if (view == ViewReadings)
-        p.CurrentView = view;
     replace_view(view);
     highlight_current_view(p.menu, p.CurrentView);
     apply_menu();
@@ -288,13 +261,10 @@ void MainWindow::apply_size(int mode) {
     select_size_factors();
     place_window();
     choose_fonts();
-    switch (p.CurrentView) {
-        case ViewReset:
-            break;  // the next paint places its controls
-        default:
-            destroy_view();
-            open_view(p.CurrentView, true);
-            break;
+    // A view kept is placed by the next paint.
+    if (!view_def(p.CurrentView).kept_on_change) {
+        destroy_view();
+        open_view(p.CurrentView, true);
     }
     apply_menu();
     paint_sequence();
@@ -306,20 +276,13 @@ void MainWindow::language_command(const std::string& code) {
     save_program_settings();
     load_language();
     refresh_view_texts();
-    const LanguageDef* l = language_for_code(code);
-    attach_menu(l ? l->menu_id : 148);
-    set_language_check(p.menu, l ? l->command : cmd::LangPolish);
-    enable_size_items(p.menu, p.DesktopSizeClass);
-    set_port_mark(p.menu, p.PortNumber);
-    select_size_factors();
-    highlight_current_view(p.menu, p.CurrentView);
-    apply_menu();
+    attach_language_menu();
 }
 
 void MainWindow::refresh_view_texts() {
     const int view = program_.CurrentView;
-    if (view == ViewReset) {
-        // The Reset view is kept; its paint handling puts the texts on it.
+    if (view_def(view).kept_on_change) {
+        // Its paint handling puts the texts on it.
         if (view_)
             view_->window_paint();
         set_title_slot(view_def(view).title_slot);
@@ -379,41 +342,25 @@ void MainWindow::run_command(int id) {
             save_controller_settings(file_context(program_), view_.data());
             break;
         default:
-            added_->run(id, view_.data());
+            tools_->run(id, view_.data());
             break;
     }
 }
 
 void MainWindow::compare_file(const std::string& path) {
-    added_->compare_file(path, view_.data());
+    tools_->compare_file(path, view_.data());
 }
 
 void MainWindow::paint_sequence() {
     Program& p = program_;
     choose_fonts();
-    if (view_)
+    if (view_) {
         view_->window_paint();
-    switch (p.CurrentView) {
-        case ViewReadings:
-            if (auto* r = qobject_cast<ReadingsView*>(view_.data())) {
-                r->draw_frame();
-                r->draw_values();
-            }
-            highlight_current_view(p.menu, p.CurrentView);
-            apply_menu();
-            break;
-        case ViewSchema:
-            if (auto* sv = qobject_cast<SchemaView*>(view_.data()))
-                sv->copy_picture();
-            break;
-        case ViewOscilloscope:
-            if (auto* scope = qobject_cast<ScopeView*>(view_.data())) {
-                scope->draw_layout();
-                scope->redraw_traces();
-            }
-            break;
-        default:
-            break;
+        view_->paint_sequence();
+    }
+    if (view_def(p.CurrentView).paint_highlights) {
+        highlight_current_view(p.menu, p.CurrentView);
+        apply_menu();
     }
     const QSize desk = desktop_size();
     if (desk.width() != p.DesktopWidth || desk.height() != p.DesktopHeight) {
@@ -423,7 +370,8 @@ void MainWindow::paint_sequence() {
         enable_size_items(p.menu, p.DesktopSizeClass);
         apply_menu();
     }
-    place_learning_button();
+    if (view_)
+        view_->place_controls();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -440,7 +388,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     destroy_view();
-    added_->stop_all();
+    tools_->stop_all();
     close_port(program_.link);
     shut_down_ = true;
     event->accept();

@@ -14,7 +14,7 @@
 namespace tarvex {
 
 class UserDialogs;
-class AddedFileCommands;
+class FileTools;
 class SerialDeviceSource;
 
 class TarvexMenuBar;
@@ -38,7 +38,7 @@ class MainWindow final : public QMainWindow {
     // Shows the comparison of a settings file with the controller (a file
     // opened from the desktop), named by the bytes the system gave.
     void compare_file(const std::string& path);
-    AddedFileCommands& added_commands() { return *added_; }
+    FileTools& file_tools() { return *tools_; }
     // What the window does on every paint from the window system.
     void paint_sequence();
 
@@ -68,8 +68,6 @@ class MainWindow final : public QMainWindow {
     // Destroys the shown view and opens one of this kind in its place.
     void replace_view(int view);
     void destroy_view();
-    void set_up_view();
-    void place_learning_button();
     void apply_size(int mode);
     void select_size_factors();
     void choose_fonts();
@@ -77,6 +75,8 @@ class MainWindow final : public QMainWindow {
     void refresh_view_texts();
     void port_command(int port);
     void attach_menu(int menu_id);
+    // The menu of the interface language, with the remembered menu state.
+    void attach_language_menu();
     void apply_menu();
     void set_title_slot(int slot);
     void show_program_information();
@@ -90,7 +90,7 @@ class MainWindow final : public QMainWindow {
     QPointer<ViewWidget> view_;
     bool shut_down_ = false;
     std::unique_ptr<UserDialogs> own_dialogs_;
-    std::unique_ptr<AddedFileCommands> added_;
+    std::unique_ptr<FileTools> tools_;
     int title_slot_ = 0;
     std::unique_ptr<SerialDeviceSource> own_serial_devices_;
     std::unique_ptr<SerialPort> own_probe_port_;

@@ -65,7 +65,7 @@ TarvexMenuBar::TarvexMenuBar(int menu_id, QWidget* parent)
     QMenu* file = addMenu(u(t.file));
     add(file, cmd::Open, u(t.open));
     add(file, cmd::SaveAs, u(t.save_as));
-    // Their texts come from the language file (set_added_file_texts).
+    // Their texts come from the language file (set_tool_texts).
     add(file, cmd::RecordReadings, QString())->setCheckable(true);
     add(file, cmd::PlayRecording, QString())->setCheckable(true);
     add(file, cmd::CompareWithFile, QString());
@@ -92,7 +92,7 @@ TarvexMenuBar::TarvexMenuBar(int menu_id, QWidget* parent)
         add(nullptr, kBarCommands[i], u(t.bar[i]));
 }
 
-void TarvexMenuBar::set_added_file_texts(const std::array<QString, 4>& texts) {
+void TarvexMenuBar::set_tool_texts(const std::array<QString, 4>& texts) {
     const int ids[] = {cmd::RecordReadings, cmd::PlayRecording, cmd::CompareWithFile,
                        cmd::SavePicture};
     for (std::size_t i = 0; i < texts.size(); ++i)

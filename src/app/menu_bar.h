@@ -46,8 +46,8 @@ class TarvexMenuBar final : public QMenuBar {
                           const std::array<QString, 4>& notes = {});
     // The Port pop-up (the serial devices present are listed below its items).
     QMenu* port_menu() const { return port_menu_; }
-    // The texts of the added File items: record, play, compare, picture.
-    void set_added_file_texts(const std::array<QString, 4>& texts);
+    // The texts of the File menu's tools: record, play, compare, picture.
+    void set_tool_texts(const std::array<QString, 4>& texts);
     void apply(const MenuState& state);
     // Picks the largest menu font (12 down to 9 pixels) with which every item
     // fits in one line of the given width.

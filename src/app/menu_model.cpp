@@ -9,7 +9,7 @@ namespace tarvex {
 namespace {
 
 const MenuTexts kPolish{
-    148,
+    kPolishMenu,
     "Plik",
     "Otwórz...",
     "Zapisz jako...",
@@ -67,7 +67,7 @@ const MenuTexts kItalian{188,
 }  // namespace
 
 const std::array<LanguageDef, 5> kLanguages = {{
-    {"pol", cmd::LangPolish, 148, "PL", 109, 173},
+    {"pol", cmd::LangPolish, kPolishMenu, "PL", 109, 173},
     {"ang", cmd::LangEnglish, 177, "EN", 176, 174},
     {"rus", cmd::LangRussian, 178, "RU", 186, 184},
     {"lit", cmd::LangLithuanian, 179, "LI", 187, 185},
@@ -97,7 +97,7 @@ const LanguageDef* language_for_command(int command) {
 
 int menu_for_language(const std::string& code) {
     const LanguageDef* l = language_for_code(code);
-    return l ? l->menu_id : 148;
+    return l ? l->menu_id : kPolishMenu;
 }
 
 int language_item_for(const std::string& code) {

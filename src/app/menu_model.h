@@ -22,6 +22,10 @@ struct MenuTexts {
     std::array<const char*, 7> bar;        // 40005, 40006, 40007, 40013, 40008, 40010, 40003
 };
 
+// The Polish menu: the window class's menu, attached at creation, and the
+// menu of an unknown language code.
+constexpr int kPolishMenu = 148;
+
 // The language commands in menu order, with their codes and badges.
 struct LanguageDef {
     const char* code;
@@ -57,7 +61,7 @@ int size_mode_for_command(int command);
 // Check marks, grey items and the highlighted view command of the attached
 // menu. Every operation acts on the whole state as the menu would.
 struct MenuState {
-    int menu_id = 148;
+    int menu_id = kPolishMenu;
     std::set<int> checked;
     std::set<int> disabled{40062};  // the fifth language item is always grey
     int highlighted = 0;

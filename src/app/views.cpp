@@ -7,13 +7,15 @@ namespace tarvex {
 
 namespace {
 
+// View, command, templates by size, title slot; then set up by the size,
+// kept on a change, paint highlights.
 const std::array<ViewDef, 6> kViews = {{
-    {ViewReadings, cmd::Readings, {101, 101, 101, 101, 101}, 175, true},
-    {ViewConfiguration, cmd::Configuration, {106, 157, 145, 151, 150}, 176, true},
-    {ViewOptions, cmd::Options, {152, 125, 153, 154, 156}, 177, true},
-    {ViewSchema, cmd::Schema, {132, 132, 132, 132, 132}, 178, false},
-    {ViewReset, cmd::Reset, {126, 126, 126, 126, 126}, 179, false},
-    {ViewOscilloscope, cmd::Oscilloscope, {159, 159, 159, 159, 159}, 180, true},
+    {ViewReadings, cmd::Readings, {101, 101, 101, 101, 101}, 175, false, false, true},
+    {ViewConfiguration, cmd::Configuration, {106, 157, 145, 151, 150}, 176},
+    {ViewOptions, cmd::Options, {152, 125, 153, 154, 156}, 177},
+    {ViewSchema, cmd::Schema, {132, 132, 132, 132, 132}, 178, true},
+    {ViewReset, cmd::Reset, {126, 126, 126, 126, 126}, 179, false, true},
+    {ViewOscilloscope, cmd::Oscilloscope, {159, 159, 159, 159, 159}, 180},
 }};
 
 }  // namespace

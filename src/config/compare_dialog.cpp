@@ -15,10 +15,10 @@
 
 #include <algorithm>
 
-#include "ui/added_texts.h"
 #include "ui/format.h"
 #include "ui/local_file_name.h"
 #include "ui/playback_refusal.h"
+#include "ui/tool_texts.h"
 #include "ui/ui_text_qt.h"
 
 namespace tarvex {
@@ -74,12 +74,11 @@ CompareDialog::CompareDialog(const FileContext& context, const QString& file_nam
       table_(new QTableWidget(0, ColumnCount, this)),
       send_(new QPushButton(this)) {
     const ViewTexts& t = context_.texts;
-    auto added = [&t](int slot) { return ui_string(t, added_text(t.texts, slot)); };
-    setWindowTitle(added(added_slot::CompareTitle) + QStringLiteral(" - ") +
+    auto text = [&t](int slot) { return ui_string(t, tool_text(t.texts, slot)); };
+    setWindowTitle(text(tool_slot::CompareTitle) + QStringLiteral(" - ") +
                    QDir::toNativeSeparators(QFileInfo(file_name).absoluteFilePath()));
-    table_->setHorizontalHeaderLabels({added(added_slot::ColumnSetting),
-                                       added(added_slot::ColumnFile),
-                                       added(added_slot::ColumnController), QString()});
+    table_->setHorizontalHeaderLabels({text(tool_slot::ColumnSetting), text(tool_slot::ColumnFile),
+                                       text(tool_slot::ColumnController), QString()});
     table_->verticalHeader()->hide();
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -96,11 +95,11 @@ CompareDialog::CompareDialog(const FileContext& context, const QString& file_nam
     table_->resizeRowsToContents();
     connect(differences_only_, &QCheckBox::toggled, this, &CompareDialog::filter_rows);
 
-    send_->setText(added(added_slot::Send));
+    send_->setText(text(tool_slot::Send));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(send_, QDialogButtonBox::ActionRole);
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
-    close->setText(added(added_slot::Close));
+    close->setText(text(tool_slot::Close));
     close->setDefault(true);
     connect(send_, &QPushButton::clicked, this, &CompareDialog::send);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -133,7 +132,7 @@ void CompareDialog::show_rows() {
     const bool read = answer_ == SettingsAnswer::Read;
     rows_ = compare_settings(file_, read ? &context_.image : nullptr, t.texts,
                              decimal_separator(t.LanguageCode));
-    const QString differs = ui_string(t, added_text(t.texts, added_slot::Differs));
+    const QString differs = ui_string(t, tool_text(t.texts, tool_slot::Differs));
     table_->setRowCount(static_cast<int>(rows_.size()));
     int differing = 0;
     for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
@@ -183,14 +182,11 @@ void CompareDialog::filter_rows() {
 }
 
 void CompareDialog::tick() {
-    if (answer_ == SettingsAnswer::Read)
+    if (!compare_poll(context_.link, context_.image, answer_))
         return;
-    answer_ = poll_and_read_settings(context_.link, context_.image);
-    if (answer_ == SettingsAnswer::Read) {
-        timer_.stop();
-        show_rows();
-        table_->resizeRowsToContents();
-    }
+    timer_.stop();
+    show_rows();
+    table_->resizeRowsToContents();
 }
 
 void CompareDialog::send() {
@@ -205,15 +201,16 @@ void compare_with_named_file(const FileContext& p, const std::string& path, QWid
     ParsedSettings parsed;
     std::string error;
     if (!read_settings_file(path, parsed, &error)) {
-        p.dialogs.message(
-            owner, UserDialogs::Icon::Warning, kIoError,
-            ui_text(p.texts, 167) + QStringLiteral("\n\n%1: %2")
-                                        .arg(shown_file_name(path), QString::fromStdString(error)));
+        p.dialogs.message(owner, UserDialogs::Icon::Warning, kIoError,
+                          ui_text(p.texts, text_slot::CannotOpen) +
+                              QStringLiteral("\n\n%1: %2")
+                                  .arg(shown_file_name(path), QString::fromStdString(error)));
         return;
     }
     if (!parsed.ok) {
-        p.dialogs.message(owner, UserDialogs::Icon::Warning, ui_text(p.texts, 169),
-                          ui_text(p.texts, 168));
+        p.dialogs.message(owner, UserDialogs::Icon::Warning,
+                          ui_text(p.texts, text_slot::WrongFormat),
+                          ui_text(p.texts, text_slot::NotASettingsFile));
         return;
     }
     const SettingsAnswer answer = poll_and_read_settings(p.link, p.image);
@@ -224,7 +221,7 @@ void compare_with_named_file(const FileContext& p, const std::string& path, QWid
 
 void compare_with_file(const FileContext& p, QWidget* owner) {
     const QString name = p.dialogs.open_file_name(
-        owner, ui_string(p.texts, added_text(p.texts.texts, added_slot::CompareTitle)));
+        owner, ui_string(p.texts, tool_text(p.texts.texts, tool_slot::CompareTitle)));
     if (!name.isEmpty())
         compare_with_named_file(p, local_file_name(name), owner);
 }

@@ -10,6 +10,7 @@
 #include "config/file_commands.h"
 #include "config/settings_compare.h"
 #include "config/settings_file.h"
+#include "config/settings_poll.h"
 #include "link/settings_read.h"
 
 class QCheckBox;

@@ -7,13 +7,13 @@ namespace tarvex {
 
 ConfigurationView::ConfigurationView(const SettingsContext& context, int template_id,
                                      QWidget* parent)
-    : SettingsView(context, 2, template_id, parent) {
+    : SettingsView(context, SettingsPoller::Configuration, 2, template_id, parent) {
     bind(configuration_lists(), configuration_checks());
 }
 
 void ConfigurationView::fill_lists() {
     for (const ListBinding& l : configuration_lists()) {
-        if (l.id == 1013)
+        if (l.id == control_id::LambdaPoints)
             fill_lambda_points();
         else
             form_.fill(l.id, entries_for_language(l.entries(ctx_.texts.texts), language()),
@@ -22,7 +22,7 @@ void ConfigurationView::fill_lists() {
 }
 
 void ConfigurationView::fill_lambda_points() {
-    form_.fill(1013,
+    form_.fill(control_id::LambdaPoints,
                entries_for_language(lambda_point_entries(ctx_.state.ShownLambdaType), language()),
                charset());
 }

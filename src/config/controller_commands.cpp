@@ -18,9 +18,9 @@ std::string poll_version_text(LinkState& link, ControllerImage& image, const UiT
     poll_status(link, image);
     controller_generation(image);
     if (link.NoConnection)
-        return texts[161];
+        return texts[text_slot::VersionNoConnection];
     if (image.ControllerGeneration != 2)
-        return texts[162];
+        return texts[text_slot::VersionUnsupported];
     return format("%.2f", (image.ControllerGeneration * 100 + image.ControllerMinor) / 100.0);
 }
 

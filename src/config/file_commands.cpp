@@ -58,10 +58,11 @@ bool send_settings_file(const FileContext& p, QWidget* owner,
             "Files",
             "The settings could not be read back from the controller: nothing confirms "
             "that it holds them.");
-    QString text = ui_text(p.texts, 171);
+    QString text = ui_text(p.texts, text_slot::NotConfirmed);
     if (!why.isEmpty())
         text += QStringLiteral("\n\n") + why.join(QLatin1Char('\n'));
-    p.dialogs.message(owner, UserDialogs::Icon::Warning, ui_text(p.texts, 170), text);
+    p.dialogs.message(owner, UserDialogs::Icon::Warning, ui_text(p.texts, text_slot::WriteError),
+                      text);
     return false;
 }
 
@@ -71,12 +72,13 @@ void save_controller_settings(const FileContext& p, QWidget* owner) {
         return;
     QString name;
     for (;;) {
-        name = dialogs.save_file_name(owner, ui_text(p.texts, 166), name);
+        name = dialogs.save_file_name(owner, ui_text(p.texts, text_slot::SaveTitle), name);
         if (name.isEmpty())
             return;
         if (!QFileInfo(name).isFile())
             break;
-        if (dialogs.ask_yes_no(owner, ui_text(p.texts, 172), ui_text(p.texts, 173)))
+        if (dialogs.ask_yes_no(owner, ui_text(p.texts, text_slot::ConfirmSaveAs),
+                               ui_text(p.texts, text_slot::ReplaceFile)))
             break;
     }
     // The link may have been lost while the dialogs were open.
@@ -85,26 +87,26 @@ void save_controller_settings(const FileContext& p, QWidget* owner) {
     std::string error;
     if (!write_file_atomically(local_file_name(name), settings_file_text(p.image), error))
         dialogs.message(owner, UserDialogs::Icon::Warning, kIoError,
-                        ui_text(p.texts, 167) +
+                        ui_text(p.texts, text_slot::CannotOpen) +
                             QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
 }
 
 void load_controller_settings(const FileContext& p, QWidget* owner) {
     UserDialogs& dialogs = p.dialogs;
-    const QString name = dialogs.open_file_name(owner, ui_text(p.texts, 165));
+    const QString name = dialogs.open_file_name(owner, ui_text(p.texts, text_slot::OpenTitle));
     if (name.isEmpty())
         return;
     ParsedSettings parsed;
     std::string error;
     if (!read_settings_file(local_file_name(name), parsed, &error)) {
         dialogs.message(owner, UserDialogs::Icon::Warning, kIoError,
-                        ui_text(p.texts, 167) +
+                        ui_text(p.texts, text_slot::CannotOpen) +
                             QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
         return;
     }
     if (!parsed.ok) {
-        dialogs.message(owner, UserDialogs::Icon::Warning, ui_text(p.texts, 169),
-                        ui_text(p.texts, 168));
+        dialogs.message(owner, UserDialogs::Icon::Warning, ui_text(p.texts, text_slot::WrongFormat),
+                        ui_text(p.texts, text_slot::NotASettingsFile));
         return;
     }
     send_settings_file(p, owner, parsed.values);

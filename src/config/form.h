@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "link/controller_image.h"
+#include "ui/control_state.h"
 #include "ui/ui_texts.h"
 
 namespace tarvex {
@@ -33,18 +34,6 @@ struct CheckBinding {
     int id;
     std::function<bool(const ControllerImage&)> ticked;
     std::function<std::vector<Write>(ControllerImage&, bool ticked)> click;
-};
-
-// A list's selection left as it is.
-constexpr int kKeepSelection = -2;
-
-// What a refresh sets on one control.
-struct ControlState {
-    int id;
-    int selected = kKeepSelection;  // lists: entry index; past the end selects nothing
-    int checked = -1;               // check boxes: 0 or 1; -1 when not a check box
-    bool enabled = true;
-    bool visible = true;
 };
 
 // v - 1, or 0 when v is 0: the shown index of a 1-based setting.

@@ -75,11 +75,11 @@ InfoDialog::InfoDialog(const InfoContext& context, QWidget* parent)
 
 void InfoDialog::set_texts() {
     auto text = [this](int slot) { return ui_text(ctx_.texts, slot); };
-    name_->setText(text(156));
-    setWindowTitle(text(157));
-    program_label_->setText(text(158));
-    controller_label_->setText(text(159));
-    close_->setText(text(160));
+    name_->setText(text(text_slot::ProgramName));
+    setWindowTitle(text(text_slot::InfoTitle));
+    program_label_->setText(text(text_slot::ProgramVersion));
+    controller_label_->setText(text(text_slot::ControllerVersion));
+    close_->setText(text(text_slot::InfoClose));
 }
 
 void InfoDialog::showEvent(QShowEvent* event) {

@@ -13,9 +13,9 @@
 namespace tarvex {
 
 OptionsView::OptionsView(const SettingsContext& context, int template_id, QWidget* parent)
-    : SettingsView(context, 3, template_id, parent) {
+    : SettingsView(context, SettingsPoller::Options, 3, template_id, parent) {
     bind(options_lists(), options_checks());
-    if (auto* b = qobject_cast<QPushButton*>(form_.control(1014)))
+    if (auto* b = qobject_cast<QPushButton*>(form_.control(control_id::EmulDOButton)))
         connect(b, &QPushButton::clicked, this, &OptionsView::open_emul_do);
 }
 
@@ -28,10 +28,6 @@ void OptionsView::refresh() {
     form_.apply(refresh_options_view(ctx_.image));
 }
 
-bool OptionsView::paused() const {
-    return ctx_.poll.InfoDialogOpen != 0 || ctx_.state.OptionsSubDialogOpen != 0;
-}
-
 void OptionsView::open_emul_do() {
     ctx_.state.OptionsSubDialogOpen = 1;
     {
@@ -42,9 +38,9 @@ void OptionsView::open_emul_do() {
 }
 
 EmulDODialog::EmulDODialog(const SettingsContext& context, QWidget* parent)
-    : QDialog(parent), ctx_(context), form_(*dialog_template(170), this, context.poll.ListPaused) {
+    : QDialog(parent), ctx_(context), form_(*dialog_template(170), this, &context.poll.ListPaused) {
     const Charset cs = charset_for(ctx_.texts.LanguageCode);
-    setWindowTitle(ui_text(ctx_.texts, 98));
+    setWindowTitle(ui_text(ctx_.texts, text_slot::EmulDOTitle));
     form_.set_texts(ctx_.texts.texts, cs);
     form_.layout(QSize());
     setFixedSize(form_.template_size());
@@ -57,7 +53,7 @@ EmulDODialog::EmulDODialog(const SettingsContext& context, QWidget* parent)
                 write_setting(ctx_.link, ctx_.image, w.code, w.value);
         });
     }
-    if (auto* b = qobject_cast<QPushButton*>(form_.control(1))) {
+    if (auto* b = qobject_cast<QPushButton*>(form_.control(control_id::DialogOk))) {
         b->setDefault(true);
         connect(b, &QPushButton::clicked, this, &QDialog::accept);
     }
@@ -77,14 +73,11 @@ void EmulDODialog::showEvent(QShowEvent* event) {
 
 void EmulDODialog::tick() {
     const SettingsContext& p = ctx_;
-    if (!p.poll.ListPaused) {
-        poll_status(p.link, p.image);
-        if (p.link.NoConnection == 0 && controller_generation(p.image) == 2)
-            read_settings1(p.link, p.image);
+    const TickOutcome out = settings_poll(p.link, p.image, p.poll, p.state, SettingsPoller::EmulDO);
+    if (out.result == TickResult::Polled)
         form_.apply(refresh_emul_do(p.image));
-    }
-    if (rearm_needed(p.poll, p.link.PollPeriod))
-        timer_.start(p.link.PollPeriod);
+    if (out.rearm_to)
+        timer_.start(out.rearm_to);
 }
 
 }  // namespace tarvex

@@ -6,6 +6,7 @@
 
 #include "config/options_form.h"
 #include "config/settings_view.h"
+#include "ui/template_form.h"
 
 namespace tarvex {
 
@@ -18,7 +19,6 @@ class OptionsView final : public SettingsView {
 
   protected:
     void refresh() override;
-    bool paused() const override;
 
   private:
     void open_emul_do();
@@ -30,6 +30,7 @@ class EmulDODialog final : public QDialog {
     Q_OBJECT
   public:
     EmulDODialog(const SettingsContext& context, QWidget* parent);
+    // One tick of timer 2.
     void tick();
     TemplateForm& form() { return form_; }
     QTimer& timer() { return timer_; }

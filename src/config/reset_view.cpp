@@ -15,6 +15,8 @@ namespace tarvex {
 
 namespace {
 
+using namespace control_id;
+
 struct Place {
     int x, y, w, h;
 };
@@ -34,13 +36,11 @@ constexpr ResetLayout kLayouts[5] = {
 
 ResetView::ResetView(const ResetContext& context, QWidget* parent)
     : TemplateView(5, 126, parent), ctx_(context) {
-    // The template's font: MS Sans Serif 12 point.
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(16);
-    for (int id : {1104, 1105, 126})
-        control(id)->setFont(f);
+    // Every control in the template's font.
+    for (int id : {ResetWarning, ResetWarning2, ResetButton})
+        control(id)->setFont(form_.font());
     surface().fill(palette().color(QPalette::Window));
-    if (auto* b = qobject_cast<QPushButton*>(control(126)))
+    if (auto* b = qobject_cast<QPushButton*>(control(ResetButton)))
         connect(b, &QPushButton::clicked, this, &ResetView::reset_clicked);
 }
 
@@ -48,18 +48,12 @@ void ResetView::window_paint() {
     const ResetContext& p = ctx_;
     if (geometry() != QRect(0, 0, p.size.WindowWidth, p.size.WindowHeight))
         place(0, 0, p.size.WindowWidth, p.size.WindowHeight);
-    auto text = [&](int slot) { return ui_text(p.texts, slot); };
-    if (auto* l = qobject_cast<QLabel*>(control(1104)))
-        l->setText(text(134));
-    if (auto* l = qobject_cast<QLabel*>(control(1105)))
-        l->setText(text(135));
-    if (auto* b = qobject_cast<QPushButton*>(control(126)))
-        b->setText(text(136));
+    form_.set_texts(p.texts.texts, charset_for(p.texts.LanguageCode));
     const int mode = p.size.SizeMode >= 1 && p.size.SizeMode <= 5 ? p.size.SizeMode : 2;
     const ResetLayout& l = kLayouts[mode - 1];
-    control(1104)->setGeometry(l.text1.x, l.text1.y, l.text1.w, l.text1.h);
-    control(1105)->setGeometry(l.text2.x, l.text2.y, l.text2.w, l.text2.h);
-    control(126)->setGeometry(l.button.x, l.button.y, l.button.w, l.button.h);
+    control(ResetWarning)->setGeometry(l.text1.x, l.text1.y, l.text1.w, l.text1.h);
+    control(ResetWarning2)->setGeometry(l.text2.x, l.text2.y, l.text2.w, l.text2.h);
+    control(ResetButton)->setGeometry(l.button.x, l.button.y, l.button.w, l.button.h);
 }
 
 void ResetView::reset_clicked() {
@@ -69,7 +63,8 @@ void ResetView::reset_clicked() {
     const bool ok = factory_reset(p.link, p.image);
     auto text = [&](int slot) { return ui_text(p.texts, slot); };
     p.dialogs.message(this, ok ? UserDialogs::Icon::Information : UserDialogs::Icon::Warning,
-                      text(137), text(ok ? 138 : 139));
+                      text(text_slot::ResetCaption),
+                      text(ok ? text_slot::ResetDone : text_slot::ResetNotConfirmed));
 }
 
 }  // namespace tarvex

@@ -5,10 +5,10 @@
 #include <bit>
 
 #include "config/configuration_form.h"
-#include "config/dialog_templates.h"
 #include "config/list_entries.h"
 #include "config/options_form.h"
 #include "link/settings_table.h"
+#include "ui/dialog_templates.h"
 #include "ui/format.h"
 
 namespace tarvex {
@@ -33,7 +33,7 @@ int template_of(Form f) {
     return f == Form::Configuration ? 157 : f == Form::Options ? 125 : 170;
 }
 
-int text_slot(Form f, int id) {
+int control_text_slot(Form f, int id) {
     if (id == 0)
         return -1;
     for (const ControlDef& c : dialog_template(template_of(f))->controls)
@@ -192,7 +192,7 @@ CompareValue value_of(const PartDef& p, const std::vector<std::size_t>& settings
     v.offered = k >= 0;
     v.text = v.offered ? with_unit(with_decimal_separator(
                                        trimmed(entries[static_cast<std::size_t>(k)]), decimal),
-                                   text_slot(p.form, p.unit), texts)
+                                   control_text_slot(p.form, p.unit), texts)
                        : std::to_string(v.raw);
     return v;
 }
@@ -224,7 +224,7 @@ std::vector<CompareRow> compare_settings(const ParsedSettings& file,
         for (const PartDef& p : parts_of(kSettings[i].key)) {
             CompareRow r;
             r.settings = settings;
-            r.label_slot = p.control ? text_slot(p.form, p.label) : -1;
+            r.label_slot = p.control ? control_text_slot(p.form, p.label) : -1;
             r.file = value_of(p, settings, from_file, texts, decimal);
             if (controller) {
                 r.controller = value_of(p, settings, *controller, texts, decimal);

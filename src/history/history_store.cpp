@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <thread>
 
 #include "history/store_rows.h"
 
@@ -126,9 +127,18 @@ bool HistoryStore::open_connection(int busy_timeout_ms) {
         error_ = error_of(db.lastError());
         return false;
     }
+    // Two programs opening a new file at once may both turn the log on; SQLite
+    // then answers one of them busy without waiting: it tries again while
+    // the busy timeout lasts.
     QSqlQuery mode(db);
-    if (!mode.exec("PRAGMA journal_mode=WAL"))
-        return fail_with(mode);
+    using namespace std::chrono;
+    const auto deadline = steady_clock::now() + milliseconds(busy_timeout_ms);
+    while (!mode.exec("PRAGMA journal_mode=WAL")) {
+        if (error_of(mode.lastError()).failure != StoreFailure::Locked ||
+            steady_clock::now() >= deadline)
+            return fail_with(mode);
+        std::this_thread::sleep_for(milliseconds(10));
+    }
     if (!mode.next() || mode.value(0).toString() != "wal") {
         // SQLite keeps its rollback journal when it cannot make the log
         // beside the file.

@@ -142,6 +142,12 @@ void poll_status(LinkState& link, ControllerImage& image) {
     }
 }
 
+bool poll_controller(LinkState& link, ControllerImage& image) {
+    poll_status(link, image);
+    const int generation = controller_generation(image);
+    return link.NoConnection == 0 && generation == 2;
+}
+
 bool read_live(LinkState& link, ControllerImage& image) {
     return read_and_tell(link, image, Frame::Live, 2, image.LiveFrame, link.read_since_up.live);
 }

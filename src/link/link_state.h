@@ -60,6 +60,10 @@ void close_port(LinkState& link);
 
 // Command 1: status. Fills StatusFrame and runs the connection state machine.
 void poll_status(LinkState& link, ControllerImage& image);
+// The start of every polling tick: poll_status, then the generation, which is
+// computed on every tick, answered or not. True when a generation-2
+// controller answers, so that the tick may read the frames it needs.
+bool poll_controller(LinkState& link, ControllerImage& image);
 // Commands 2, 3, 4: live readings, settings block 1, settings block 2. True
 // when a good reply was copied into the image, and told to the link's journal;
 // otherwise its frame is as it was.

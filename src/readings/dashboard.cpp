@@ -79,19 +79,19 @@ void draw_dashboard_frame(Canvas& c, Dashboard& d) {
         int x, y;
     };
     const Label labels[] = {
-        {&d.texts[0], nullptr, false, 240, 25},
-        {&d.texts[3], nullptr, false, 270, 135},
-        {&d.texts[5], nullptr, false, 245, 245},
-        {&d.texts[4], nullptr, false, 135, 196},
+        {&d.texts[text_slot::LambdaSensor], nullptr, false, 240, 25},
+        {&d.texts[text_slot::Throttle], nullptr, false, 270, 135},
+        {&d.texts[text_slot::Actuator], nullptr, false, 245, 245},
+        {&d.texts[text_slot::TpsInertia], nullptr, false, 135, 196},
         {nullptr, "V", false, 345, 196},
         {nullptr, "LPG ON:", false, 630, 385},
         {nullptr,
          "\xB0"
          "C",
          false, 730, 385},
-        {&d.texts[11], nullptr, false, 520, 345},
-        {&d.texts[1], nullptr, false, 150, 86},
-        {&d.texts[2], nullptr, false, 360, 86},
+        {&d.texts[text_slot::ReducerTemperature], nullptr, false, 520, 345},
+        {&d.texts[text_slot::Lean], nullptr, false, 150, 86},
+        {&d.texts[text_slot::Rich], nullptr, false, 360, 86},
         {nullptr, "V", true, 110, 45},
         {nullptr, "V", true, 110, 155},
         {nullptr,
@@ -190,7 +190,8 @@ void draw_dashboard_values(Canvas& c, Dashboard& d) {
     if (A != st.AttInitShown)
         fill_design(c, d, 140, 316, 440, 360, pal::kPenSilver, pal::kBrushSilver);
     text_at(c, d, A + 157, 315, "^", small, pal::kBlack, pal::kSilver);
-    text_at(c, d, A + 144, 345, d.texts[6], small, pal::kBlack, pal::kSilver);
+    text_at(c, d, A + 144, 345, d.texts[text_slot::ActuatorStart], small, pal::kBlack,
+            pal::kSilver);
     text_at(c, d, A + 147, 326, first_chars(format("%03dl", A), 3), small, pal::kBlack,
             pal::kWhite);
     st.AttInitShown = A;

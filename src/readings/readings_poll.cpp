@@ -11,10 +11,7 @@ TickOutcome readings_poll(LinkState& link, ControllerImage& image, PollShared& s
     if (shared.InfoDialogOpen || shared.ListPaused)
         return out;
     out.result = TickResult::Polled;
-    poll_status(link, image);
-    // The generation is computed on every tick, connected or not.
-    const int generation = controller_generation(image);
-    if (link.NoConnection == 0 && generation == 2) {
+    if (poll_controller(link, image)) {
         read_live(link, image);
         shared.PollTick += 1;
         if (shared.PollTick > 3) {
@@ -32,7 +29,7 @@ bool learning_request(Canvas& c, Dashboard& d, LinkState& link, ControllerImage&
     if (link_reading(image, link) != LinkReading::Connected || !d.status.OnGas)
         return false;
     if (d.status.LearningActive) {
-        write_status_row(c, d, 5, d.texts[32], palette::kRed);
+        write_status_row(c, d, 5, d.texts[text_slot::LearningInterrupted], palette::kRed);
         d.status.MessageAge = 0;
         d.status.LearnRequestPending = 0;
     } else {

@@ -8,19 +8,10 @@
 
 namespace tarvex {
 
-enum class TickResult {
-    Skipped,  // a dialog or drop-down list is open: no poll, no redraw, no re-arm
-    Polled,   // polled; redraw, and re-arm when rearm_to is not 0
-};
-
-struct TickOutcome {
-    TickResult result = TickResult::Skipped;
-    int rearm_to = 0;  // the new timer period, or 0 to keep the timer
-};
-
 // The polls of one Readings tick: status, then live data when connected to a
 // generation-2 controller, and both settings blocks on every fourth live poll.
-// Decides the re-arming; the caller redraws between the polls and the re-arm.
+// Skipped while a dialog or drop-down list is open. Decides the re-arming; the
+// caller redraws between the polls and the re-arm.
 TickOutcome readings_poll(LinkState& link, ControllerImage& image, PollShared& shared);
 
 // The learning button: acts only when connected to a generation-2 controller

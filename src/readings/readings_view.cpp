@@ -13,10 +13,8 @@
 namespace tarvex {
 
 ReadingsView::ReadingsView(const ReadingsContext& context, QWidget* parent)
-    : TemplateView(1, 101, parent), ctx_(context) {
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &ReadingsView::tick);
-    if (auto* b = qobject_cast<QPushButton*>(control(1005)))
+    : PollingView(1, 101, parent), ctx_(context) {
+    if (auto* b = qobject_cast<QPushButton*>(control(control_id::LearnButton)))
         connect(b, &QPushButton::clicked, this, &ReadingsView::learning_clicked);
 }
 
@@ -33,8 +31,7 @@ Dashboard ReadingsView::dashboard() {
 }
 
 void ReadingsView::draw_frame() {
-    if (auto* b = qobject_cast<QPushButton*>(control(1005)))
-        b->setText(ui_text(ctx_.texts, 33));
+    form_.set_texts(ctx_.texts.texts, charset_for(ctx_.texts.LanguageCode));
     {
         QPainterCanvas canvas(surface());
         Dashboard d = dashboard();
@@ -52,20 +49,39 @@ void ReadingsView::draw_values() {
     present();
 }
 
-void ReadingsView::tick() {
-    const TickOutcome out = readings_poll(ctx_.link, ctx_.image, ctx_.poll);
-    if (out.result == TickResult::Skipped)
-        return;
-    draw_values();
-    if (out.rearm_to)
-        timer_.start(out.rearm_to);
+TickOutcome ReadingsView::poll() {
+    return readings_poll(ctx_.link, ctx_.image, ctx_.poll);
+}
+
+void ReadingsView::show_tick(TickResult result) {
+    if (result == TickResult::Polled)
+        draw_values();
+}
+
+QRect ReadingsView::home(QSize) const {
+    return {-5, -10, ctx_.size.WindowWidth, ctx_.size.WindowHeight};
 }
 
 void ReadingsView::window_paint() {
-    const QRect want(-5, -10, ctx_.size.WindowWidth, ctx_.size.WindowHeight);
+    const QRect want = home({});
     if (geometry() != want)
         place(want.x(), want.y(), want.width(), want.height());
-    timer_.start(ctx_.link.PollPeriod);
+    arm(ctx_.link.PollPeriod);
+}
+
+void ReadingsView::paint_sequence() {
+    draw_frame();
+    draw_values();
+}
+
+void ReadingsView::place_controls() {
+    QWidget* b = control(control_id::LearnButton);
+    const ButtonPlace& at = ctx_.fonts.learn_button;
+    b->setGeometry(at.x, at.y, at.width, at.height);
+    // Drawn again on top of the dashboard.
+    b->setEnabled(false);
+    b->setEnabled(true);
+    b->raise();
 }
 
 void ReadingsView::learning_clicked() {

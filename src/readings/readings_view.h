@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QTimer>
-
 #include "link/controller_image.h"
 #include "link/link_state.h"
 #include "readings/dashboard.h"
 #include "readings/dial_tables.h"
 #include "ui/poll_shared.h"
+#include "ui/polling_view.h"
 #include "ui/size_modes.h"
-#include "ui/template_view.h"
 #include "ui/ui_text_qt.h"
 #include "ui/user_dialogs.h"
 
@@ -30,7 +28,7 @@ struct ReadingsContext {
 };
 
 // The Readings view: the dashboard, polled on timer 1, and the learning button.
-class ReadingsView final : public TemplateView {
+class ReadingsView final : public PollingView {
     Q_OBJECT
   public:
     ReadingsView(const ReadingsContext& context, QWidget* parent);
@@ -39,18 +37,21 @@ class ReadingsView final : public TemplateView {
     void draw_frame();
     // The live layer.
     void draw_values();
-    // One tick of timer 1.
-    void tick();
-    QTimer& timer() { return timer_; }
+
+    QRect home(QSize client) const override;
+    void set_up() override { draw_frame(); }
+    void window_paint() override;
+    void paint_sequence() override;
+    void place_controls() override;
 
   protected:
-    void window_paint() override;
+    TickOutcome poll() override;
+    void show_tick(TickResult result) override;
 
   private:
     Dashboard dashboard();
     void learning_clicked();
     ReadingsContext ctx_;
-    QTimer timer_;
 };
 
 }  // namespace tarvex

@@ -18,9 +18,11 @@ void fuel_box(Canvas& c, Dashboard& d, bool gas) {
     c.rectangle(d.scale.rect(490, 465, 615, 505), pal::kPenBlack,
                 gas ? pal::kBrushCyan : pal::kBrushGreen);
     if (gas)
-        c.text(d.scale.pt(535, 475), d.texts[15], d.fonts.SmallFont, pal::kBlack, pal::kCyan);
+        c.text(d.scale.pt(535, 475), d.texts[text_slot::LpgBox], d.fonts.SmallFont, pal::kBlack,
+               pal::kCyan);
     else
-        c.text(d.scale.pt(515, 475), d.texts[14], d.fonts.SmallFont, pal::kBlack, pal::kGreen);
+        c.text(d.scale.pt(515, 475), d.texts[text_slot::PetrolBox], d.fonts.SmallFont, pal::kBlack,
+               pal::kGreen);
 }
 
 }  // namespace
@@ -52,57 +54,58 @@ void draw_status_panel(Canvas& c, Dashboard& d, const Readings& r) {
         // Not a lost lead: the recording played in its place has ended.
         petrol_texts(d.recording_ended, pal::kBlack, " ", pal::kBlack);
     } else if (r.link == LinkReading::NoConnection || r.link == LinkReading::Lost) {
-        petrol(30, pal::kRed, 31, pal::kBlack);
+        petrol(text_slot::PanelNoConnection, pal::kRed, text_slot::CheckTheLead, pal::kBlack);
     } else if (r.link == LinkReading::Unsupported) {
-        row(1, 29, pal::kRed);
+        row(1, text_slot::PanelUnsupported, pal::kRed);
         for (int n = 2; n <= 5; ++n)
             blank(n);
     } else if (!r.engine_signal) {
-        petrol(12, pal::kBlack, 28, pal::kRed);
+        petrol(text_slot::OnPetrol, pal::kBlack, text_slot::NoSpeedSignal, pal::kRed);
     } else if (r.learning == Learning::NotReported) {
         if (gas) {
-            row(1, 13);
+            row(1, text_slot::OnLpg);
             for (int n = 2; n <= 5; ++n)
                 blank(n);
             fuel_box(c, d, true);
             f.OnGas = 1;
         } else {
-            petrol(12, pal::kBlack, 27, pal::kRed);
+            petrol(text_slot::OnPetrol, pal::kBlack, text_slot::SwitchOverNotMet, pal::kRed);
         }
     } else {
         // Detailed learning states.
-        row(1, gas ? 13 : 12);
+        row(1, gas ? text_slot::OnLpg : text_slot::OnPetrol);
         f.OnGas = gas ? 1 : 0;
         fuel_box(c, d, gas);
         if (r.learning == Learning::Running) {
             f.LearningActive = 1;
             blank(3);
             if (d.state.UpperLampLit)
-                row(5, 16);
+                row(5, text_slot::Learning);
             else
-                row(5, 17, pal::kRed);
+                row(5, text_slot::LearningRaiseSpeed, pal::kRed);
         } else {
             f.LearningActive = 0;
             if (f.LearnRequestPending) {
                 switch (r.refusal) {
                     case LearnRefusal::LambdaInactive:
-                        row(5, 18, pal::kRed);
+                        row(5, text_slot::RefusedLambdaInactive, pal::kRed);
                         f.LearnRequestPending = 0;
                         break;
                     case LearnRefusal::ThrottleMoving:
-                        row(5, 19, pal::kRed);  // again on every redraw while it holds
+                        row(5, text_slot::RefusedThrottleMoving,
+                            pal::kRed);  // again on every redraw while it holds
                         break;
                     case LearnRefusal::NotRunning:
-                        row(5, 20, pal::kRed);
+                        row(5, text_slot::RefusedNotRunning, pal::kRed);
                         f.LearnRequestPending = 0;
                         break;
                 }
                 f.MessageAge = 0;
             }
             if (r.learning == Learning::LpgOff) {
-                row(3, 21, pal::kRed);
+                row(3, text_slot::LpgOffSpeedTooHigh, pal::kRed);
                 if (r.reducer_cold)
-                    row(4, 22, pal::kRed);
+                    row(4, text_slot::ReducerTooCold, pal::kRed);
                 else
                     blank(4);
             } else {
@@ -110,7 +113,7 @@ void draw_status_panel(Canvas& c, Dashboard& d, const Readings& r) {
                 if (r.learning == Learning::CutOff || r.learning == Learning::Ready) {
                     blank(2);
                     if (r.learning == Learning::CutOff) {
-                        row(5, 23, pal::kRed);
+                        row(5, text_slot::CutOff, pal::kRed);
                     } else {
                         f.MessageAge += 1;
                         if (f.MessageAge > 60) {
@@ -120,11 +123,14 @@ void draw_status_panel(Canvas& c, Dashboard& d, const Readings& r) {
                         blank(3);
                     }
                 } else {
-                    row(3, 24);
+                    row(3, text_slot::WaitingForLpg);
                     if (r.learning == Learning::WaitingRpm)
-                        row(4, r.speed_hint == SpeedHint::Release ? 26 : 25, pal::kRed);
+                        row(4,
+                            r.speed_hint == SpeedHint::Release ? text_slot::ReleaseAccelerator
+                                                               : text_slot::RaiseSpeed,
+                            pal::kRed);
                     else
-                        row(4, 22, pal::kRed);
+                        row(4, text_slot::ReducerTooCold, pal::kRed);
                 }
             }
         }

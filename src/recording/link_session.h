@@ -12,8 +12,8 @@
 
 namespace tarvex {
 
-// What stands between the program's polling and the serial port for the
-// added File commands: a recording of every poll tick, and a recording played
+// What stands between the program's polling and the serial port for the File
+// menu's recording and playback: a recording of every poll tick, and a recording played
 // back in place of the controller. The views poll the link as always and never
 // know the difference.
 class LinkSession {

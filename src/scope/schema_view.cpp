@@ -32,11 +32,13 @@ SchemaView::SchemaView(const SchemaContext& context, QWidget* parent)
 }
 
 QScrollBar* SchemaView::bar(Qt::Orientation o) const {
-    return qobject_cast<QScrollBar*>(control(o == Qt::Horizontal ? 1120 : 1121));
+    return qobject_cast<QScrollBar*>(
+        control(o == Qt::Horizontal ? control_id::DiagramHBar : control_id::DiagramVBar));
 }
 
-void SchemaView::set_up(QSize client) {
+void SchemaView::set_up() {
     const SchemaContext& p = ctx_;
+    const QSize client = parentWidget() ? parentWidget()->size() : size();
     layout_ = schema_setup(p.size.SizeMode, client.width(), client.height());
     QScrollBar* h = bar(Qt::Horizontal);
     QScrollBar* v = bar(Qt::Vertical);

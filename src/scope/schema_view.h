@@ -25,10 +25,12 @@ class SchemaView final : public TemplateView {
     Q_OBJECT
   public:
     SchemaView(const SchemaContext& context, QWidget* parent);
-    // Viewport, scroll bars and picture for the current size and language.
-    void set_up(QSize client);
+    // Viewport, scroll bars and picture for the current size and language,
+    // in the main window's client area (the view's parent).
+    void set_up() override;
     // Copies the shown part of the picture into the view.
     void copy_picture();
+    void paint_sequence() override { copy_picture(); }
     void scroll(Qt::Orientation o, int code, int thumb);
     void window_paint() override;
     const SchemaLayout& layout() const { return layout_; }

@@ -101,9 +101,11 @@ void readouts(Canvas& c, Scope& s, const Shown& v, bool from_cursor) {
     c.rectangle(sc.rect(630, 465, 755, 505), pal::kPenBlack,
                 gas ? pal::kBrushCyan : pal::kBrushGreen);
     if (gas)
-        c.text(sc.pt(675, 475), s.texts[15], s.fonts.SmallFont, pal::kBlack, pal::kCyan);
+        c.text(sc.pt(675, 475), s.texts[text_slot::LpgBox], s.fonts.SmallFont, pal::kBlack,
+               pal::kCyan);
     else
-        c.text(sc.pt(655, 475), s.texts[14], s.fonts.SmallFont, pal::kBlack, pal::kGreen);
+        c.text(sc.pt(655, 475), s.texts[text_slot::PetrolBox], s.fonts.SmallFont, pal::kBlack,
+               pal::kGreen);
 }
 
 // The points of one column at x: the extreme farther from the latest, the
@@ -207,23 +209,23 @@ void DrawScopeLayout(Canvas& c, Scope& s) {
         bool large_font;
     };
     const Label labels[] = {
-        {50, 60, s.texts[143], pal::kOlive, false},
+        {50, 60, s.texts[text_slot::LambdaTrace], pal::kOlive, false},
         {50, 90, lambda_sensor_text(lt), pal::kBlack, false},
         {50, 420, s.texts[tps_slot], pal::kBlack, false},
-        {50, 190, s.texts[145], pal::kBlack, false},
-        {50, 320, s.texts[148], pal::kBlack, false},
-        {700, 70, s.texts[151], pal::kBlack, true},
-        {710, 190, s.texts[152], pal::kBlack, false},
-        {710, 300, s.texts[153], pal::kBlack, false},
-        {50, 170, s.texts[144], pal::kGreen, false},
-        {50, 210, s.texts[146], pal::kDarkGreen, false},
-        {50, 300, s.texts[147], pal::kBlue, false},
-        {50, 400, s.texts[149], pal::kNavy, false},
+        {50, 190, s.texts[text_slot::ActuatorRange], pal::kBlack, false},
+        {50, 320, s.texts[text_slot::SpeedRange], pal::kBlack, false},
+        {700, 70, s.texts[text_slot::VoltUnit], pal::kBlack, true},
+        {710, 190, s.texts[text_slot::StepUnit], pal::kBlack, false},
+        {710, 300, s.texts[text_slot::SpeedUnit], pal::kBlack, false},
+        {50, 170, s.texts[text_slot::ActuatorTrace], pal::kGreen, false},
+        {50, 210, s.texts[text_slot::StartPositionTrace], pal::kDarkGreen, false},
+        {50, 300, s.texts[text_slot::SpeedTrace], pal::kBlue, false},
+        {50, 400, s.texts[text_slot::TpsTrace], pal::kNavy, false},
     };
     for (const Label& l : labels)
         if (!l.text.empty())
             c.text(sc.pt(l.x, l.y), l.text, l.large_font ? large : small, l.colour, s.button_face);
-    c.text(sc.pt(130, 490), s.texts[150], small, pal::kBlack, s.button_face);
+    c.text(sc.pt(130, 490), s.texts[text_slot::TimeAxis], small, pal::kBlack, s.button_face);
     for (int k = 0; k <= 8; ++k) {
         c.text(sc.pt(203 + 46 * k, 470), ".", small, pal::kBlack, s.button_face);
         c.text(sc.pt(196 + 46 * k, 490), format("%02ld", 2L * k).substr(0, 2), small, pal::kBlack,

@@ -9,6 +9,7 @@
 
 #include "gfx/qpainter_canvas.h"
 #include "gfx/text_codec.h"
+#include "scope/scope_poll.h"
 #include "scope/scope_sweep.h"
 #include "ui/scroll_codes.h"
 #include "ui/template_font.h"
@@ -33,7 +34,7 @@ constexpr Place kCheck[5] = {
 }  // namespace
 
 ScopeView::ScopeView(const ScopeContext& context, QWidget* parent)
-    : TemplateView(6, 159, parent), ctx_(context) {
+    : PollingView(6, 159, parent), ctx_(context) {
     surface().fill(palette().color(QPalette::Window));
     // The template's font (MS Sans Serif 12 point) and the check box's
     // template place: x 254, y 0, 80 x 10 dialog units.
@@ -53,15 +54,13 @@ ScopeView::ScopeView(const ScopeContext& context, QWidget* parent)
     connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int action) {
         cursor_scrolled(scroll_code_of(action), bar->sliderPosition());
     });
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &ScopeView::tick);
 }
 
 QCheckBox* ScopeView::cursor_box() const {
-    return qobject_cast<QCheckBox*>(control(1071));
+    return qobject_cast<QCheckBox*>(control(control_id::CursorBox));
 }
 QScrollBar* ScopeView::cursor_bar() const {
-    return qobject_cast<QScrollBar*>(control(1117));
+    return qobject_cast<QScrollBar*>(control(control_id::CursorBar));
 }
 
 Scope ScopeView::scope() {
@@ -89,7 +88,7 @@ void ScopeView::set_up() {
 
 void ScopeView::draw_layout() {
     const ScopeContext& p = ctx_;
-    cursor_box()->setText(ui_text(p.texts, 142));
+    form_.set_texts(p.texts.texts, charset_for(p.texts.LanguageCode));
     read_settings1(p.link, p.image);
     {
         QPainterCanvas canvas(surface(), &texts_shown_);
@@ -117,9 +116,14 @@ ScopeView::~ScopeView() {
         ctx_.link.port->while_next_read_waits({});
 }
 
-void ScopeView::tick() {
+TickOutcome ScopeView::poll() {
     const ScopeContext& p = ctx_;
-    if (p.poll.InfoDialogOpen) {
+    return scope_poll(p.link, p.image, p.poll, p.state);
+}
+
+void ScopeView::show_tick(TickResult result) {
+    const ScopeContext& p = ctx_;
+    if (result == TickResult::Skipped) {
         pause_scope_sweep(p.buffers);
         return;
     }
@@ -127,20 +131,10 @@ void ScopeView::tick() {
     {
         QPainterCanvas canvas(surface(), &texts_shown_);
         Scope s = scope();
-        if (p.state.ScopeCursorOn) {
+        if (result == TickResult::Held) {
             DrawScopeCursor(canvas, s, cursor_bar()->value());
             pause_scope_sweep(p.buffers);
         } else {
-            poll_status(p.link, p.image);
-            if (p.link.NoConnection == 0 && controller_generation(p.image) == 2) {
-                read_live(p.link, p.image);
-                if (!p.state.ScopeConfigRead) {
-                    read_settings1(p.link, p.image);
-                    p.state.ScopeConfigRead = 1;
-                }
-            } else {
-                p.state.ScopeConfigRead = 0;
-            }
             // The sweep follows the clock; the sample was taken just now.
             record_scope_tick_at(canvas, s, scope_now(p.state));
         }
@@ -148,10 +142,6 @@ void ScopeView::tick() {
     }
     cursor_bar()->setVisible(p.state.ScopeCursorOn != 0);
     show_drawn(drawn);
-    // This view polls every 20 ms, also after the link was lost.
-    p.link.PollPeriod = 20;
-    if (rearm_needed(p.poll, 20))
-        timer_.start(20);
 }
 
 void ScopeView::show_drawn(const QRegion& drawn) {
@@ -174,7 +164,7 @@ void ScopeView::window_paint() {
     const ScopeContext& p = ctx_;
     if (geometry() != QRect(0, 0, p.size.WindowWidth, p.size.WindowHeight))
         place(0, 0, p.size.WindowWidth, p.size.WindowHeight);
-    timer_.start(p.link.PollPeriod);
+    arm(p.link.PollPeriod);
     redraw_traces();
     const int mode = p.size.SizeMode >= 1 && p.size.SizeMode <= 5 ? p.size.SizeMode : 2;
     const Place& b = kBar[mode - 1];
@@ -183,6 +173,11 @@ void ScopeView::window_paint() {
         const Place& c = kCheck[mode - 1];
         cursor_box()->setGeometry(c.x, c.y, c.w, c.h);
     }
+}
+
+void ScopeView::paint_sequence() {
+    draw_layout();
+    redraw_traces();
 }
 
 void ScopeView::cursor_clicked(bool checked) {
@@ -199,7 +194,7 @@ bool ScopeView::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return TemplateView::eventFilter(watched, event);
+    return PollingView::eventFilter(watched, event);
 }
 
 void ScopeView::cursor_scrolled(int code, int thumb) {

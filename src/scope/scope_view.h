@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QTimer>
-
 #include "gfx/text_memo.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
 #include "scope/scope_trace.h"
 #include "ui/poll_shared.h"
+#include "ui/polling_view.h"
 #include "ui/size_modes.h"
-#include "ui/template_view.h"
 #include "ui/ui_text_qt.h"
 
 class QCheckBox;
@@ -32,25 +30,26 @@ struct ScopeContext {
 
 // The Oscilloscope view: five traces sweeping across four panels, polled every
 // 20 ms, with a value cursor over the recording.
-class ScopeView final : public TemplateView {
+class ScopeView final : public PollingView {
     Q_OBJECT
   public:
     ScopeView(const ScopeContext& context, QWidget* parent);
     ~ScopeView() override;
 
     // The set-up at every creation: buffers reset, layout, traces, sweep start.
-    void set_up();
+    void set_up() override;
     void draw_layout();
     void redraw_traces();
-    void tick();
     void window_paint() override;
+    void paint_sequence() override;
     void cursor_scrolled(int code, int thumb);
-    QTimer& timer() { return timer_; }
     QCheckBox* cursor_box() const;
     QScrollBar* cursor_bar() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    TickOutcome poll() override;
+    void show_tick(TickResult result) override;
 
   private:
     Scope scope();
@@ -58,7 +57,6 @@ class ScopeView final : public TemplateView {
     ScopeContext ctx_;
     // Puts what a tick drew on the screen, while the next poll waits.
     void show_drawn(const QRegion& drawn);
-    QTimer timer_;
     TextMemo texts_shown_;  // the read-outs and labels the surface shows
     QRegion unshown_;       // drawn into the surface, not yet on the screen
 };

@@ -3,7 +3,7 @@
 
 #include <QCoreApplication>
 
-#include "ui/added_texts.h"
+#include "ui/tool_texts.h"
 
 namespace tarvex {
 
@@ -11,14 +11,14 @@ bool refused_while_playing(const LinkState& link, UserDialogs& dialogs, const Vi
                            QWidget* owner) {
     if (!plays_recording(link))
         return false;
-    auto added = [&](int slot) { return ui_string(texts, added_text(texts.texts, slot)); };
-    dialogs.message(owner, UserDialogs::Icon::Information, added(added_slot::Playing),
+    auto text = [&](int slot) { return ui_string(texts, tool_text(texts.texts, slot)); };
+    dialogs.message(owner, UserDialogs::Icon::Information, text(tool_slot::Playing),
                     QCoreApplication::translate(
                         "Playback",
                         "A recording is playing in place of the controller: nothing is sent to "
                         "the controller.\n\nChoose \"%1\" in the File menu again to return to "
                         "the controller.")
-                        .arg(added(added_slot::Play)));
+                        .arg(text(tool_slot::Play)));
     return true;
 }
 

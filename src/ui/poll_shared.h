@@ -14,9 +14,22 @@ struct PollShared {
 // True, and the period remembered as armed, when a view's timer must be
 // re-armed with this period.
 inline bool rearm_needed(PollShared& shared, int period) {
-    if (period == shared.ArmedPollPeriod) return false;
+    if (period == shared.ArmedPollPeriod)
+        return false;
     shared.ArmedPollPeriod = period;
     return true;
 }
+
+enum class TickResult {
+    Skipped,  // a dialog is open: no poll, nothing shown, no re-arm
+    Held,     // not polled (a list open, the value cursor on); re-armed as decided
+    Polled,   // polled: show the image, re-arm as decided
+};
+
+// What a polling view's tick polled and how its timer goes on.
+struct TickOutcome {
+    TickResult result = TickResult::Skipped;
+    int rearm_to = 0;  // the new timer period, or 0 to keep the timer
+};
 
 }  // namespace tarvex

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/text_slots.h"
+
 namespace tarvex {
 
 constexpr int kUiTextSlots = 181;

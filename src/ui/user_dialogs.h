@@ -20,7 +20,7 @@ class UserDialogs {
     virtual QString save_file_name(QWidget* owner, const QString& title,
                                    const QString& initial) = 0;
     virtual QString open_file_name(QWidget* owner, const QString& title) = 0;
-    // The same for the files of the added commands: recordings ("*.csv") and
+    // The same for the files of the File menu's tools: recordings ("*.csv") and
     // pictures ("*.png"); the save dialog offers the name `initial` and asks
     // before replacing a file.
     enum class FileKind { Recording, Picture };

@@ -25,8 +25,21 @@ class ViewWidget : public QWidget {
     // Gives the view its place and size; the surface follows the size.
     void place(int x, int y, int w, int h);
 
+    // What the shell does with every view, through these calls only.
+    // Where the view stands in a client area of this size when created.
+    virtual QRect home(QSize client) const { return {QPoint(0, 0), client}; }
+    // The set-up after each creation: lists filled, texts put, first drawing.
+    virtual void set_up() {}
     // The view's answer to a paint from the window system.
     virtual void window_paint() {}
+    // The view's part of the main window's paint sequence, after window_paint().
+    virtual void paint_sequence() {}
+    // The last step of a creation and of the main window's paint: controls the
+    // shell places for the size (the learning button), drawn again on top of
+    // what the view drew.
+    virtual void place_controls() {}
+    // One tick of the view's timer; views without one have none.
+    virtual void tick() {}
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -6,8 +6,8 @@
 
 #include <random>
 #include <set>
+#include <span>
 
-#include "config/dialog_templates.h"
 #include "config/settings_compare.h"
 #include "link/settings_table.h"
 #include "support/start_folder.h"

@@ -11,7 +11,6 @@
 #include "app/view_factory.h"
 #include "config/configuration_view.h"
 #include "config/options_view.h"
-#include "readings/readings_poll.h"
 #include "support/shell_test.h"
 
 using namespace tarvex;
@@ -65,44 +64,6 @@ TEST_F(SettingsFixture, ConfigurationShowsTheControllerAndAPickSendsItsFrames) {
     EXPECT_FALSE(list(1027)->isHidden());
 }
 
-TEST_F(SettingsFixture, AnOpenListStopsEveryViewPolling) {
-    window->run_command(cmd::Options);
-    view()->tick();
-    list(1046)->showPopup();
-    EXPECT_EQ(program.poll.ListPaused, 1);
-    port.clear_events();
-    view()->tick();
-    EXPECT_TRUE(port.events().empty());
-    // The Readings view's tick skips as well.
-    EXPECT_EQ(readings_poll(program.link, program.image, program.poll).result, TickResult::Skipped);
-    list(1046)->hidePopup();
-    EXPECT_EQ(program.poll.ListPaused, 0);
-    view()->tick();
-    EXPECT_FALSE(port.events().empty());
-}
-
-TEST_F(SettingsFixture, LostLinkShowsFirstEntries) {
-    window->run_command(cmd::Configuration);
-    view()->tick();
-    silent = true;
-    for (int i = 0; i < 3; ++i)
-        view()->tick();
-    ASSERT_EQ(program.link.NoConnection, 1);
-    for (int id : {1003, 1013, 1017, 1018, 1019, 1020, 1021, 1022, 1023, 1024, 1025, 1026})
-        EXPECT_EQ(list(id)->currentIndex(), 0) << id;
-    for (int id : {1019, 1020, 1025})
-        EXPECT_TRUE(list(id)->isEnabled()) << id;
-    EXPECT_TRUE(list(1027)->isHidden());
-
-    window->run_command(cmd::Options);
-    view()->tick();
-    EXPECT_TRUE(qobject_cast<QCheckBox*>(view()->form().control(1034))->isChecked());
-    EXPECT_FALSE(list(1003)->isHidden());
-    EXPECT_EQ(list(1003)->currentIndex(), 0);
-    for (int id : {1046, 1048, 1050, 1051})
-        EXPECT_TRUE(list(id)->isHidden()) << id;
-}
-
 TEST_F(SettingsFixture, EmulDODialogPollsAndWritesItsNibbles) {
     window->run_command(cmd::Options);
     view()->tick();
@@ -116,13 +77,6 @@ TEST_F(SettingsFixture, EmulDODialogPollsAndWritesItsNibbles) {
     EXPECT_EQ(writes(), (std::vector<Bytes>{frame(12, 0x50)}));
     dialog.tick();
     EXPECT_EQ(dialog.form().list(1003)->currentText(), QStringLiteral("+18"));
-    // Its timer polls only the status and settings block 1.
-    port.clear_events();
-    dialog.tick();
-    std::vector<int> commands;
-    for (const auto& w : port.writes())
-        commands.push_back(w[1]);
-    EXPECT_EQ(commands, (std::vector<int>{1, 3}));
 }
 
 TEST_F(SettingsFixture, EveryTemplateFitsTheWindowAtEverySize) {

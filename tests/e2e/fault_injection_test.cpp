@@ -25,7 +25,6 @@
 #include "config/configuration_view.h"
 #include "ports/posix_serial_port.h"
 #include "readings/readings_view.h"
-#include "scope/scope_view.h"
 #include "support/real_port_program.h"
 #include "support/sim_process.h"
 
@@ -58,13 +57,7 @@ struct E2E : tarvex::testing::RealPortProgramTest {
     // One tick of the current view, timed.
     double tick() {
         const auto t0 = Clock::now();
-        ViewWidget* v = window->current_view();
-        if (auto* r = qobject_cast<ReadingsView*>(v))
-            r->tick();
-        else if (auto* s = qobject_cast<SettingsView*>(v))
-            s->tick();
-        else if (auto* o = qobject_cast<ScopeView*>(v))
-            o->tick();
+        window->current_view()->tick();
         return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
     }
     void check_consistent() {

@@ -14,11 +14,11 @@
 
 #include "ports/posix_serial_port.h"
 #include "readings/dashboard_fixture.h"
+#include "readings/readings_poll.h"
 #include "recording/playback_port.h"
 #include "recording/recorder.h"
 #include "recording/recording_reader.h"
 #include "support/fake_link_clock.h"
-#include "support/poll_cycle.h"
 #include "support/sim_process.h"
 
 using namespace tarvex;
@@ -54,13 +54,13 @@ struct RecordedRun {
 // A program-like session on one port: the Readings polls and the dashboard.
 struct Session {
     DashFixture dash;
-    unsigned poll_tick = 0;
+    PollShared poll;
     explicit Session(SerialPort& port, const std::string& device = "") {
         dash.link.port = &port;
         dash.link.devices.device[0] = device;
     }
     std::vector<Call> tick() {
-        tarvex::testing::readings_tick(dash.link, dash.image, poll_tick);
+        readings_poll(dash.link, dash.image, poll);
         dash.canvas.clear();
         Dashboard d = dash.d();
         draw_dashboard_values(dash.canvas, d);

@@ -50,13 +50,7 @@ struct Adapter : tarvex::testing::RealPortProgramTest {
                 return a;
         return nullptr;
     }
-    void tick() {
-        ViewWidget* v = window->current_view();
-        if (auto* r = qobject_cast<ReadingsView*>(v))
-            r->tick();
-        else if (auto* s = qobject_cast<ScopeView*>(v))
-            s->tick();
-    }
+    void tick() { window->current_view()->tick(); }
 };
 
 }  // namespace

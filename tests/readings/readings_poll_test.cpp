@@ -10,36 +10,14 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-Bytes framed(Bytes b) {
-    b.push_back(checksum(b.data(), b.size()));
-    return b;
-}
-
-// A controller of the given generation byte that answers every read.
+// A controller of the given version byte that answers every read.
 ScriptedSerialPort::Responder controller(std::uint8_t version, bool* silent) {
     return [version, silent](const Bytes& cmd) -> Bytes {
-        if (*silent || cmd.size() != 4)
+        const std::size_t sizes[] = {0, 4, 11, 15, 16};
+        if (*silent || cmd[1] < 1 || cmd[1] > 4)
             return {};
-        switch (cmd[1]) {
-            case 1:
-                return framed({0x65, 1, version});
-            case 2:
-                return framed({0x65, 10, 20, 30, 40, 0x88, 0x13, 0x08, 0x01, 150});
-            case 3:
-                return framed(Bytes(14, 0x65));
-            case 4:
-                return framed(Bytes(15, 0x65));
-            default:
-                return framed({0x65, cmd[2]});
-        }
+        return ScriptedSerialPort::framed_reply(sizes[cmd[1]], version);
     };
-}
-
-std::vector<int> commands(const ScriptedSerialPort& p) {
-    std::vector<int> out;
-    for (const auto& w : p.writes())
-        out.push_back(w[1]);
-    return out;
 }
 
 }  // namespace
@@ -58,7 +36,7 @@ TEST(ReadingsPoll, SettingsOnEveryFourthLiveTickAndRearmOnPeriodChange) {
     EXPECT_EQ(out.rearm_to, 50);  // the first tick arms at 50
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(readings_poll(link, image, shared).rearm_to, 0);
-    EXPECT_EQ(commands(port),
+    EXPECT_EQ(port.commands(),
               (std::vector<int>{1, 2, 1, 2, 1, 2, 1, 2, 3, 4, 1, 2, 1, 2, 1, 2, 1, 2, 3, 4}));
     EXPECT_EQ(shared.PollTick, 0u);
 
@@ -73,42 +51,32 @@ TEST(ReadingsPoll, SettingsOnEveryFourthLiveTickAndRearmOnPeriodChange) {
     silent = false;
     port.clear_events();
     EXPECT_EQ(readings_poll(link, image, shared).rearm_to, 50);
-    EXPECT_EQ(commands(port), (std::vector<int>{1, 2}));
+    EXPECT_EQ(port.commands(), (std::vector<int>{1, 2}));
     EXPECT_EQ(shared.PollTick, 3u);
     port.clear_events();
     readings_poll(link, image, shared);
-    EXPECT_EQ(commands(port), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(port.commands(), (std::vector<int>{1, 2, 3, 4}));
 }
 
-TEST(ReadingsPoll, SkipsWhileADialogOrListIsOpen) {
-    ScriptedSerialPort port;
-    LinkState link;
-    link.port = &port;
-    ControllerImage image;
-    PollShared shared;
-    shared.ArmedPollPeriod = 500;
-    for (int which = 0; which < 2; ++which) {
-        shared.InfoDialogOpen = which == 0;
-        shared.ListPaused = which == 1;
-        const TickOutcome out = readings_poll(link, image, shared);
-        EXPECT_EQ(out.result, TickResult::Skipped);
-        EXPECT_EQ(out.rearm_to, 0);
-        EXPECT_TRUE(port.events().empty());
-    }
-}
-
-TEST(ReadingsPoll, OtherGenerationPollsOnlyTheStatus) {
-    ScriptedSerialPort port;
+// Nothing, not even a re-arm, while a dialog or a list is open (0, 1); only
+// the status from a controller of another generation (2).
+TEST(ReadingsPoll, SkipsWhileADialogOrListIsOpenAndOtherGenerationPollsOnlyTheStatus) {
     bool silent = false;
-    port.set_responder(controller(0x41, &silent));
-    LinkState link;
-    link.port = &port;
-    ControllerImage image;
-    PollShared shared;
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(readings_poll(link, image, shared).result, TickResult::Polled);
-    EXPECT_EQ(commands(port), (std::vector<int>(5, 1)));
-    EXPECT_EQ(image.ControllerGeneration, 3);
+    for (int which = 0; which < 3; ++which) {
+        ScriptedSerialPort port;
+        port.set_responder(controller(which == 2 ? 0x41 : 0x26, &silent));
+        LinkState link;
+        link.port = &port;
+        ControllerImage image;
+        PollShared shared{which == 0, which == 1, 500};
+        for (int i = 0; i < 5; ++i) {
+            const TickOutcome out = readings_poll(link, image, shared);
+            EXPECT_EQ(out.result, which == 2 ? TickResult::Polled : TickResult::Skipped) << which;
+            EXPECT_EQ(out.rearm_to, which == 2 && i == 0 ? 50 : 0) << which;
+        }
+        EXPECT_EQ(port.commands(), std::vector<int>(which == 2 ? 5 : 0, 1)) << which;
+        EXPECT_EQ(image.ControllerGeneration, which == 2 ? 3 : 1) << which;
+    }
 }
 
 TEST(ReadingsPoll, LearningButton) {

@@ -10,11 +10,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "readings/readings_poll.h"
 #include "recording/playback_port.h"
 #include "recording/recording_port.h"
 #include "recording/recording_reader.h"
 #include "support/fake_link_clock.h"
-#include "support/poll_cycle.h"
 #include "support/scripted_serial_port.h"
 #include "support/sim_answer.h"
 
@@ -407,12 +407,12 @@ TEST(PlaybackPort, ARecordedRunPlaysBackTheSameFramesTickByTick) {
     LinkState link;
     link.port = &rec;
     ControllerImage image;
-    unsigned poll = 0;
+    PollShared poll;
     for (int i = 0; i < 300; ++i) {
         clock.set_seconds(i);
         sim_t = 2.0 + i * 0.05;
         controller.set_silent(i >= 100 && i < 110);
-        tarvex::testing::readings_tick(link, image, poll);
+        readings_poll(link, image, poll);
         recorded_after.push_back({link.NoConnection, link.FailedPolls, link.PollPeriod, image});
     }
     rec.finish();
@@ -430,11 +430,11 @@ TEST(PlaybackPort, ARecordedRunPlaysBackTheSameFramesTickByTick) {
     LinkState link2;
     link2.port = &tap;
     ControllerImage image2;
-    unsigned poll2 = 0;
+    PollShared poll2;
     int lost = 0;
     for (int i = 0; i < 300; ++i) {
         play_clock.set_seconds(i);
-        tarvex::testing::readings_tick(link2, image2, poll2);
+        readings_poll(link2, image2, poll2);
         lost += link2.NoConnection;
         ASSERT_TRUE((AfterTick{link2.NoConnection, link2.FailedPolls, link2.PollPeriod, image2} ==
                      recorded_after[static_cast<std::size_t>(i)]))

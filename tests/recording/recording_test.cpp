@@ -13,12 +13,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "readings/readings_poll.h"
 #include "recording/recorder.h"
 #include "recording/recording_reader.h"
 #include "recording/recording_row.h"
 #include "support/fake_link_clock.h"
 #include "support/file_text.h"
-#include "support/poll_cycle.h"
 #include "support/scripted_serial_port.h"
 #include "support/sim_answer.h"
 
@@ -78,11 +78,11 @@ TEST(RecordingPort, PassesEveryCallThroughUnchanged) {
     RecordingSerialPort rec(
         recorded.port, [&](const TickFrames&) { ++ticks; }, clock);
     link_b.port = &rec;
-    unsigned pa = 0, pb = 0;
+    PollShared pa, pb;
     for (int i = 0; i < 60; ++i) {
         plain.t = recorded.t = 5.0 + i * 0.05;
-        tarvex::testing::readings_tick(link_a, image_a, pa);
-        tarvex::testing::readings_tick(link_b, image_b, pb);
+        readings_poll(link_a, image_a, pa);
+        readings_poll(link_b, image_b, pb);
         write_setting(link_a, image_a, 30, 50);
         write_setting(link_b, image_b, 30, 50);
     }
@@ -236,11 +236,11 @@ TEST_F(TempDir, RecorderWritesOneRowPerTickAndRestoresThePort) {
     const fs::path file = dir / "drive.csv";
     ASSERT_TRUE(rec.start(file.string()));
     EXPECT_NE(link.port, &sim.port);
-    unsigned poll = 0;
+    PollShared poll;
     for (int i = 0; i < 10; ++i) {
         clock.set_seconds(0.010 + i * 0.05);
         sim.t = 5 + i * 0.05;
-        tarvex::testing::readings_tick(link, image, poll);
+        readings_poll(link, image, poll);
     }
     EXPECT_EQ(rec.rows(), 9u);
     rec.stop();
@@ -285,10 +285,10 @@ TEST_F(TempDir, FullDiskStopsWithWholeRowsOnly) {
     });
     const fs::path file = dir / "full.csv";
     ASSERT_TRUE(rec.start(file.string()));
-    unsigned poll = 0;
+    PollShared poll;
     for (int i = 0; i < 8; ++i) {
         clock.set_seconds(i * 0.05);
-        tarvex::testing::readings_tick(link, image, poll);
+        readings_poll(link, image, poll);
     }
     EXPECT_TRUE(rec.failed());
     EXPECT_FALSE(rec.recording());
@@ -328,13 +328,13 @@ TEST_F(TempDir, DevFullAndVanishedFolderStopTheRecording) {
     int failures = 0;
     rec.set_failure_handler([&] { ++failures; });
     ASSERT_TRUE(rec.start((folder / "drive.csv").string()));
-    unsigned poll = 0;
+    PollShared poll;
     for (int i = 0; i < 3; ++i)
-        tarvex::testing::readings_tick(link, image, poll);
+        readings_poll(link, image, poll);
     EXPECT_TRUE(rec.recording());
     fs::remove_all(folder);
     for (int i = 0; i < 3; ++i)
-        tarvex::testing::readings_tick(link, image, poll);
+        readings_poll(link, image, poll);
     EXPECT_TRUE(rec.failed());
     EXPECT_EQ(failures, 1);
     EXPECT_EQ(rec.rows(), 2u);

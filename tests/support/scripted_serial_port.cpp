@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "link/controller_image.h"
+
 namespace tarvex {
 
 bool ScriptedSerialPort::open(const std::string& device) {
@@ -70,6 +72,22 @@ std::vector<std::vector<std::uint8_t>> ScriptedSerialPort::writes() const {
     for (const auto& e : events_)
         if (e.op == Op::Write && !e.bytes.empty())
             out.push_back(e.bytes);
+    return out;
+}
+
+std::vector<std::uint8_t> ScriptedSerialPort::framed_reply(std::size_t n, std::uint8_t third) {
+    std::vector<std::uint8_t> f(n, 0);
+    f[0] = kFrameMark;
+    f[1] = 1;
+    f[2] = third;
+    f[n - 1] = checksum(f.data(), n - 1);
+    return f;
+}
+
+std::vector<int> ScriptedSerialPort::commands() const {
+    std::vector<int> out;
+    for (const auto& w : writes())
+        out.push_back(w[1]);
     return out;
 }
 

@@ -34,6 +34,9 @@ class ScriptedSerialPort final : public SerialPort {
     std::size_t read(std::span<std::uint8_t> into) override;
     void sleep_ms(int ms) override;
 
+    // A good reply of n bytes (frame mark, checksum, zeros between): the
+    // third byte of a status reply is the controller's version.
+    static std::vector<std::uint8_t> framed_reply(std::size_t n, std::uint8_t third = 0);
     // Each read takes the next queued reply, cut to the size asked for.
     void queue_reply(std::vector<std::uint8_t> reply) { replies_.push_back(std::move(reply)); }
     void set_responder(Responder r) { responder_ = std::move(r); }
@@ -52,8 +55,9 @@ class ScriptedSerialPort final : public SerialPort {
 
     const std::vector<Event>& events() const { return events_; }
     void clear_events() { events_.clear(); }
-    // The frames written, in order.
+    // The frames written, in order, and their command codes.
     std::vector<std::vector<std::uint8_t>> writes() const;
+    std::vector<int> commands() const;
     bool is_open() const { return open_; }
     void clear_replies() { replies_.clear(); }
 

@@ -36,12 +36,4 @@ std::vector<std::vector<std::uint8_t>> ShellTest::writes() {
     return out;
 }
 
-std::vector<int> ShellTest::commands() {
-    std::vector<int> out;
-    for (const auto& w : port.writes())
-        out.push_back(w[1]);
-    port.clear_events();
-    return out;
-}
-
 }  // namespace tarvex::testing

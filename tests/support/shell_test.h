@@ -23,8 +23,6 @@ class ShellTest : public StartFolderTest {
     void open_window(QSize size = {800, 600});
     // The write commands (codes 5 and up) sent since the port's events were cleared.
     std::vector<std::vector<std::uint8_t>> writes();
-    // The command codes sent since the last call.
-    std::vector<int> commands();
 
     Program program;
     ScriptedSerialPort port;

@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "cli/cli_commands.h"
+#include "readings/readings_poll.h"
 #include "recording/recorder.h"
 
 namespace tarvex::cli {
@@ -46,33 +47,24 @@ int log_readings(Session& s, const CliOptions& o) {
     const auto start = Clock::now();
     const auto end = start + std::chrono::duration_cast<Clock::duration>(
                                  std::chrono::duration<double>(o.seconds));
-    int armed = s.link.PollPeriod;
+    // Polled as the Readings view polls, its timer re-armed as its is.
+    PollShared shared;
+    shared.ArmedPollPeriod = s.link.PollPeriod;
     auto next = start;
-    unsigned poll_tick = 0;
     bool answered = false;
     while (!g_stop_requested && next < end && !rec.failed()) {
         sleep_until(next);
         if (g_stop_requested)
             break;
-        poll_status(s.link, s.image);
-        const int generation = controller_generation(s.image);
+        const TickOutcome tick = readings_poll(s.link, s.image, shared);
         answered = answered || s.link.NoConnection == 0;
-        if (s.link.NoConnection == 0 && generation == 2) {
-            read_live(s.link, s.image);
-            if (++poll_tick > 3) {
-                read_settings1(s.link, s.image);
-                read_settings2(s.link, s.image);
-                poll_tick = 0;
-            }
-        }
         // A timer re-armed with a new period counts from now; one that
         // fell behind fires again at once.
         const auto now = Clock::now();
-        if (s.link.PollPeriod != armed) {
-            armed = s.link.PollPeriod;
-            next = now + std::chrono::milliseconds(armed);
+        if (tick.rearm_to) {
+            next = now + std::chrono::milliseconds(tick.rearm_to);
         } else {
-            next += std::chrono::milliseconds(armed);
+            next += std::chrono::milliseconds(shared.ArmedPollPeriod);
             if (next < now)
                 next = now;
         }

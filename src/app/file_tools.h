@@ -16,17 +16,17 @@ namespace tarvex {
 
 struct Program;
 
-// The commands added to the File menu: record the readings, play a recording
-// in place of the controller, compare a settings file with the controller and
-// save a picture of the view. Their menu items' checks and the window title
-// follow state_changed().
-class AddedFileCommands final : public QObject {
+// The File menu's tools beside the settings file's Open and Save As: record
+// the readings, play a recording in place of the controller, compare a
+// settings file with the controller and save a picture of the view. Their
+// menu items' checks and the window title follow state_changed().
+class FileTools final : public QObject {
     Q_OBJECT
   public:
     // `client` is the main window's client area, the picture's source.
-    AddedFileCommands(Program& program, QWidget* client);
+    FileTools(Program& program, QWidget* client);
 
-    // Runs the command if it is one of the added ones; false otherwise.
+    // Runs the command if it is one of these four; false otherwise.
     bool run(int id, QWidget* owner);
     // Compares a settings file already chosen (opened from the desktop),
     // named by the bytes the system gave.
@@ -50,7 +50,7 @@ class AddedFileCommands final : public QObject {
     void play(QWidget* owner);
     void save_picture(QWidget* owner);
     void recording_failed(const QString& reason);
-    QString added(int slot) const;
+    QString text(int slot) const;
     void update_checks();
 
     Program& program_;

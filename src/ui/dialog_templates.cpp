@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "config/dialog_templates.h"
+#include "ui/dialog_templates.h"
 
 #include <algorithm>
 
@@ -69,7 +69,7 @@ std::vector<ControlDef> options_controls() {
         {0, K::Rule, 2, 144, 339, 1, -1, false},
         {0, K::Rule, 2, 166, 339, 1, -1, false},
         {0, K::Rule, 2, 188, 339, 1, -1, false},
-        {1014, K::Button, 5, 29, 63, 33, 97, false},
+        {control_id::EmulDOButton, K::MultiLineButton, 5, 29, 63, 33, 97, false},
         {1034, K::Check, 85, 3, 146, 9, 104, false},
         {1039, K::Check, 85, 67, 146, 9, 109, false},
         {1040, K::Check, 85, 110, 146, 9, 112, false},
@@ -112,12 +112,50 @@ std::vector<ControlDef> emul_do_controls() {
         c.push_back({1075 + i, K::Label, 7, 9 + 16 * i, 100, 10, 99 + i, false});
         c.push_back({lists[i], K::List, 110, 7 + 16 * i, 48, 12, -1, false});
     }
-    c.push_back({1, K::Button, 60, 74, 50, 14, 103, false});
+    c.push_back({control_id::DialogOk, K::Button, 60, 74, 50, 14, 103, false});
     return c;
 }
 
+// The views whose code places their controls in pixels for each size. The
+// hidden edit fields have no place of their own.
+std::vector<TemplateDef> view_templates() {
+    using namespace control_id;
+    return {
+        {101,
+         920,
+         650,
+         8,
+         {{LearnButton, K::Button, 879, 624, 38, 23, 33, false, "NAUKA"},
+          {HiddenEdit, K::Edit, 0, 0, 0, 0, -1, true}},
+         false},
+        {126,
+         358,
+         227,
+         12,
+         {{ResetWarning, K::Label, 0, 0, 0, 0, 134, false},
+          {ResetWarning2, K::Label, 0, 0, 0, 0, 135, false},
+          {ResetButton, K::Button, 0, 0, 0, 0, 136, false}},
+         false},
+        {132,
+         556,
+         447,
+         12,
+         {{DiagramHBar, K::HScrollBar, 0, 194, 297, 8, -1, true},
+          {DiagramVBar, K::VScrollBar, 302, 0, 8, 183, -1, true}},
+         false},
+        {159,
+         600,
+         405,
+         12,
+         {{CursorBox, K::Check, 254, 0, 80, 10, 142, false, "Kursor wartości"},
+          {CursorBar, K::HScrollBar, 62, 0, 131, 8, -1, true},
+          {HiddenEdit, K::Edit, 0, 0, 0, 0, -1, true}},
+         false},
+    };
+}
+
 std::vector<TemplateDef> make_templates() {
-    std::vector<TemplateDef> t;
+    std::vector<TemplateDef> t = view_templates();
     const int config_ids[] = {106, 157, 145, 151, 150};
     const int options_ids[] = {152, 125, 153, 154, 156};
     const int points[] = {10, 12, 14, 18, 18};
@@ -135,7 +173,7 @@ std::vector<int> reading_order(const TemplateDef& def) {
     std::vector<const ControlDef*> c;
     for (const ControlDef& d : def.controls)
         if (d.kind == ControlKind::List || d.kind == ControlKind::Check ||
-            d.kind == ControlKind::Button)
+            d.kind == ControlKind::Button || d.kind == ControlKind::MultiLineButton)
             c.push_back(&d);
     std::stable_sort(c.begin(), c.end(),
                      [](const ControlDef* a, const ControlDef* b) { return a->y < b->y; });

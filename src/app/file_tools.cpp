@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/added_file_commands.h"
+#include "app/file_tools.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -15,8 +15,8 @@
 #include "config/compare_dialog.h"
 #include "files/file_access.h"
 #include "recording/playback_port.h"
-#include "ui/added_texts.h"
 #include "ui/local_file_name.h"
+#include "ui/tool_texts.h"
 #include "ui/ui_text_qt.h"
 #include "ui/user_dialogs.h"
 
@@ -34,7 +34,7 @@ QString default_file_name(UserDialogs::FileKind kind) {
 
 }  // namespace
 
-AddedFileCommands::AddedFileCommands(Program& program, QWidget* client)
+FileTools::FileTools(Program& program, QWidget* client)
     : program_(program), client_(client), session_(program.link, program.image) {
     // A row that cannot be written stops the recording inside a poll; the
     // message waits until the poll is over.
@@ -52,28 +52,27 @@ AddedFileCommands::AddedFileCommands(Program& program, QWidget* client)
     });
 }
 
-QString AddedFileCommands::added(int slot) const {
-    return ui_string(view_texts(program_), added_text(program_.texts, slot));
+QString FileTools::text(int slot) const {
+    return ui_string(view_texts(program_), tool_text(program_.texts, slot));
 }
 
-std::array<QString, 4> AddedFileCommands::menu_texts() const {
-    return {added(added_slot::Record), added(added_slot::Play), added(added_slot::Compare),
-            added(added_slot::Picture)};
+std::array<QString, 4> FileTools::menu_texts() const {
+    return {text(tool_slot::Record), text(tool_slot::Play), text(tool_slot::Compare),
+            text(tool_slot::Picture)};
 }
 
-QString AddedFileCommands::title_suffix() const {
+QString FileTools::title_suffix() const {
     auto file_name = [](const std::string& path) {
         return QFileInfo(shown_file_name(path)).fileName();
     };
     QString suffix;
     if (session_.recording())
-        suffix +=
-            QStringLiteral(" - %1: %2")
-                .arg(added(added_slot::RecordingCaption), file_name(session_.recorded_file()));
+        suffix += QStringLiteral(" - %1: %2")
+                      .arg(text(tool_slot::RecordingCaption), file_name(session_.recorded_file()));
     if (session_.playing()) {
         const QString state = session_.playback_ended()
                                   ? QCoreApplication::translate("Playback", "Recording ended")
-                                  : added(added_slot::Playing);
+                                  : text(tool_slot::Playing);
         suffix += QStringLiteral(" - %1: %2 %3 / %4")
                       .arg(state, file_name(session_.played_file()),
                            QString::fromStdString(minutes_seconds(session_.played_seconds())),
@@ -82,7 +81,7 @@ QString AddedFileCommands::title_suffix() const {
     return suffix;
 }
 
-bool AddedFileCommands::run(int id, QWidget* owner) {
+bool FileTools::run(int id, QWidget* owner) {
     switch (id) {
         case cmd::RecordReadings:
             record(owner);
@@ -101,11 +100,11 @@ bool AddedFileCommands::run(int id, QWidget* owner) {
     }
 }
 
-void AddedFileCommands::compare_file(const std::string& path, QWidget* owner) {
+void FileTools::compare_file(const std::string& path, QWidget* owner) {
     compare_with_named_file(file_context(program_), path, owner);
 }
 
-void AddedFileCommands::update_checks() {
+void FileTools::update_checks() {
     program_.menu.check(cmd::RecordReadings, session_.recording());
     program_.menu.check(cmd::PlayRecording, session_.playing());
     if (session_.playing())
@@ -115,7 +114,7 @@ void AddedFileCommands::update_checks() {
     emit state_changed();
 }
 
-void AddedFileCommands::record(QWidget* owner) {
+void FileTools::record(QWidget* owner) {
     if (session_.recording()) {
         session_.stop_recording();
         update_checks();
@@ -123,27 +122,27 @@ void AddedFileCommands::record(QWidget* owner) {
     }
     UserDialogs& dialogs = *program_.dialogs;
     const QString name =
-        dialogs.save_file_of(owner, added(added_slot::Record), UserDialogs::FileKind::Recording,
+        dialogs.save_file_of(owner, text(tool_slot::Record), UserDialogs::FileKind::Recording,
                              default_file_name(UserDialogs::FileKind::Recording));
     if (name.isEmpty())
         return;
     std::string error;
     if (!session_.start_recording(local_file_name(name), error))
-        dialogs.message(owner, UserDialogs::Icon::Warning, added(added_slot::RecordingCaption),
-                        added(added_slot::RecordFailed) +
+        dialogs.message(owner, UserDialogs::Icon::Warning, text(tool_slot::RecordingCaption),
+                        text(tool_slot::RecordFailed) +
                             QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
     update_checks();
 }
 
-void AddedFileCommands::recording_failed(const QString& reason) {
+void FileTools::recording_failed(const QString& reason) {
     session_.stop_recording();
     update_checks();
     program_.dialogs->message(client_, UserDialogs::Icon::Warning,
-                              added(added_slot::RecordingCaption),
-                              added(added_slot::RecordFailed) + QStringLiteral("\n\n") + reason);
+                              text(tool_slot::RecordingCaption),
+                              text(tool_slot::RecordFailed) + QStringLiteral("\n\n") + reason);
 }
 
-void AddedFileCommands::play(QWidget* owner) {
+void FileTools::play(QWidget* owner) {
     if (session_.playing()) {
         session_.stop_playback();
         update_checks();
@@ -151,13 +150,13 @@ void AddedFileCommands::play(QWidget* owner) {
     }
     UserDialogs& dialogs = *program_.dialogs;
     const QString name =
-        dialogs.open_file_of(owner, added(added_slot::Play), UserDialogs::FileKind::Recording);
+        dialogs.open_file_of(owner, text(tool_slot::Play), UserDialogs::FileKind::Recording);
     if (name.isEmpty())
         return;
     std::string error;
     if (!session_.start_playback(local_file_name(name), error))
-        dialogs.message(owner, UserDialogs::Icon::Warning, added(added_slot::RecordingCaption),
-                        added(added_slot::PlaybackFailed) +
+        dialogs.message(owner, UserDialogs::Icon::Warning, text(tool_slot::RecordingCaption),
+                        text(tool_slot::PlaybackFailed) +
                             QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
     else if (!session_.played_problem().empty())
         // It plays, but only up to the row the loader stopped at: say which.
@@ -167,13 +166,13 @@ void AddedFileCommands::play(QWidget* owner) {
     update_checks();
 }
 
-void AddedFileCommands::save_picture(QWidget* owner) {
+void FileTools::save_picture(QWidget* owner) {
     // The client area as the fitter sees it when choosing the command, at its
     // real pixel size; the view goes on while the dialog is open.
     const QPixmap picture = client_->grab();
     UserDialogs& dialogs = *program_.dialogs;
     const QString name =
-        dialogs.save_file_of(owner, added(added_slot::Picture), UserDialogs::FileKind::Picture,
+        dialogs.save_file_of(owner, text(tool_slot::Picture), UserDialogs::FileKind::Picture,
                              default_file_name(UserDialogs::FileKind::Picture));
     if (name.isEmpty())
         return;
@@ -185,11 +184,11 @@ void AddedFileCommands::save_picture(QWidget* owner) {
         !write_file_atomically(local_file_name(name), std::string_view(png.constData(), png.size()),
                                error))
         dialogs.message(owner, UserDialogs::Icon::Warning, QStringLiteral("Tarvex"),
-                        added(added_slot::PictureFailed) +
+                        text(tool_slot::PictureFailed) +
                             QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
 }
 
-void AddedFileCommands::stop_all() {
+void FileTools::stop_all() {
     session_.stop_recording();
     session_.stop_playback();
 }

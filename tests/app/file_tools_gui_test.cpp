@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The commands added to the File menu, on the offscreen platform against a
+// The File menu's tools, on the offscreen platform against a
 // scripted port that plays the simulated controller: their place and texts,
 // recording, playback, comparison with a file and pictures.
 #include <gtest/gtest.h>
@@ -19,14 +19,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/added_file_commands.h"
 #include "app/commands.h"
+#include "app/file_tools.h"
 #include "app/menu_bar.h"
 #include "app/view_factory.h"
 #include "config/compare_dialog.h"
 #include "config/options_view.h"
 #include "config/settings_file.h"
-#include "readings/readings_view.h"
 #include "recording/recording_row.h"
 #include "support/file_text.h"
 #include "support/scripted_dialogs.h"
@@ -43,7 +42,7 @@ int count_lines(const std::string& s) {
     return static_cast<int>(std::count(s.begin(), s.end(), '\n'));
 }
 
-struct AddedFixture : tarvex::testing::ShellTest {
+struct ToolsFixture : tarvex::testing::ShellTest {
     tarvex::testing::ScriptedDialogs dialogs;
 
     void SetUp() override {
@@ -53,12 +52,11 @@ struct AddedFixture : tarvex::testing::ShellTest {
         sim_time = 20.0;
     }
     void start() { open_window({1280, 1024}); }
+    // Ticks of the view shown (the Readings view unless a test switches).
     void ticks(int n) {
-        auto* readings = qobject_cast<ReadingsView*>(window->current_view());
-        ASSERT_NE(readings, nullptr);
         for (int i = 0; i < n; ++i) {
             sim_time += 0.05;
-            readings->tick();
+            window->current_view()->tick();
         }
     }
     QAction* item(int id) { return window->tarvex_menu_bar()->action(id); }
@@ -68,7 +66,7 @@ struct AddedFixture : tarvex::testing::ShellTest {
 
 // Between Save As and Exit, in this order; their texts from the language
 // file, or English when an older file leaves the slots "-".
-TEST_F(AddedFixture, FileMenuHoldsTheAddedItemsInPlace) {
+TEST_F(ToolsFixture, FileMenuHoldsTheAddedItemsInPlace) {
     start();
     QMenu* file = nullptr;
     for (QAction* a : window->tarvex_menu_bar()->actions())
@@ -99,7 +97,7 @@ TEST_F(AddedFixture, FileMenuHoldsTheAddedItemsInPlace) {
 
 // Recording: checked and named in the title while it runs, one row a tick,
 // stopped by the same item; then played back in its place, named likewise.
-TEST_F(AddedFixture, RecordThenPlayBack) {
+TEST_F(ToolsFixture, RecordThenPlayBack) {
     start();
     const fs::path csv = dir / "drive.csv";
     dialogs.file_names = {QString::fromStdString(csv.string())};
@@ -135,7 +133,7 @@ TEST_F(AddedFixture, RecordThenPlayBack) {
 }
 
 // A recording whose folder vanishes stops with a message; its rows stay.
-TEST_F(AddedFixture, RecordingIntoAVanishedFolderStopsWithAMessage) {
+TEST_F(ToolsFixture, RecordingIntoAVanishedFolderStopsWithAMessage) {
     start();
     const fs::path folder = dir / "trip";
     fs::create_directories(folder);
@@ -159,7 +157,7 @@ TEST_F(AddedFixture, RecordingIntoAVanishedFolderStopsWithAMessage) {
 
 // The comparison marks exactly the settings that differ, writes nothing
 // when closed, and sends the file as Open does when asked.
-TEST_F(AddedFixture, CompareMarksTheDifferencesAndSendsOnlyWhenAsked) {
+TEST_F(ToolsFixture, CompareMarksTheDifferencesAndSendsOnlyWhenAsked) {
     start();
     ticks(8);
     ParsedSettings file = parse_settings_file(settings_file_text(program.image));
@@ -197,7 +195,7 @@ TEST_F(AddedFixture, CompareMarksTheDifferencesAndSendsOnlyWhenAsked) {
 // Without an answering controller its column stays empty and the file
 // cannot be sent until it answers; the title names the file; the filter
 // leaves the differing row.
-TEST_F(AddedFixture, CompareShowsNoControllerValuesUntilItAnswers) {
+TEST_F(ToolsFixture, CompareShowsNoControllerValuesUntilItAnswers) {
     start();
     ticks(8);
     const QString tvs = QString::fromStdString((dir / "c.tvs").string());
@@ -234,7 +232,7 @@ TEST_F(AddedFixture, CompareShowsNoControllerValuesUntilItAnswers) {
 // The picture is the client area at its real size, as it was when the
 // command was chosen; the dialog offers a name with the date and time, and a
 // folder whose name is not UTF-8 is found again by its bytes.
-TEST_F(AddedFixture, PictureOfTheViewAtItsRealSize) {
+TEST_F(ToolsFixture, PictureOfTheViewAtItsRealSize) {
     start();
     ticks(2);
     const QImage chosen = window->client()->grab().toImage();
@@ -257,7 +255,7 @@ TEST_F(AddedFixture, PictureOfTheViewAtItsRealSize) {
 
 // While a recording plays, the title shows where it is, and every command
 // that writes is refused with a message instead of pretending to be sent.
-TEST_F(AddedFixture, PlaybackShowsItsPlaceAndRefusesEveryWrite) {
+TEST_F(ToolsFixture, PlaybackShowsItsPlaceAndRefusesEveryWrite) {
     start();
     const fs::path csv = dir / "drive.csv";
     std::ofstream(csv, std::ios::binary)  // the last row plays for a second

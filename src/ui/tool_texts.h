@@ -7,10 +7,9 @@
 
 namespace tarvex {
 
-// Language-file slots that the original files left unused ("-"), now holding
-// the texts of the commands added to the File menu: recording, playback,
-// comparison with a file and pictures.
-namespace added_slot {
+// The texts of the File menu's tools (recording, playback, comparison with a
+// file, pictures), in language-file slots that older files leave unused ("-").
+namespace tool_slot {
 enum : int {
     Record = 7,             // File menu: "Record readings..."
     Play = 8,               // File menu: "Play recording..."
@@ -31,9 +30,9 @@ enum : int {
 };
 }
 
-// The text of an added slot in the language's code page: the language file's
+// The text of a tool's slot in the language's code page: the language file's
 // own, or a built-in English text when the file leaves the slot empty or "-",
 // as language files made before these commands do.
-std::string added_text(const UiTexts& texts, int slot);
+std::string tool_text(const UiTexts& texts, int slot);
 
 }  // namespace tarvex
