@@ -41,7 +41,7 @@ TEST(CliOptions, CommandLines) {
         {{"--port", "COM1", "log", "--seconds", "inf"}, false, "bad value"},
         {{"--port", "COM1", "status", "--seconds", "3"}, false, "log only"},
         {{"--port", "COM1", "read", "a.tvs", "--csv", "x"}, false, "log only"},
-        {{"--port", "COM1", "status", "--lang", "pol"}, false, "compare only"},
+        {{"--port", "COM1", "status", "--lang", "pol"}, false, "compare and report only"},
         {{"--port", "COM1", "status", "--verbose"}, false, "unknown option"},
         {{"--port", "COM1", "status", "-x"}, false, "unknown option"},
         {{"--help=yes"}, false, "takes no value"},
@@ -54,6 +54,8 @@ TEST(CliOptions, CommandLines) {
         {{"report"}, false, "needs one file"},
         {{"--port", "COM1", "report", "d.csv"}, false, "takes no --port"},
         {{"--port", "COM1", "status", "--json"}, false, "report only"},
+        {{"report", "d.csv", "--pdf", "d.pdf", "--lang", "pol", "--fitter=J. K."}, true, ""},
+        {{"--port", "COM1", "status", "--html", "d.html"}, false, "report only"},
         {{"find"}, true, ""},
         {{"find", "--port", "COM2", "/dev/ttyUSB0", "/dev/ttyUSB1"}, true, ""},
     };

@@ -8,7 +8,8 @@ namespace tarvex::cli {
 
 const char* cli_usage() {
     return R"(Usage: tarvex-cli --port PORT COMMAND [ARGUMENTS]
-       tarvex-cli report FILE.csv [--json]
+       tarvex-cli report FILE.csv [--json] [--html FILE] [--pdf FILE] [--lang CODE]
+                  [--vehicle T] [--registration T] [--customer T] [--fitter T]
 
 Talks to a Tarvex LPG controller over its serial lead, as the Tarvex program
 does, for scripts and for machines without a desktop.
@@ -36,17 +37,27 @@ Commands:
                      what the drive shows: its length, time on gas and on
                      petrol, warm-up, switch-overs, switch-backs, cut-offs, lost
                      links, learning runs, and verdicts on the lambda sensor and
-                     the actuator (ok, check, fail or unknown); needs no port
+                     the actuator (ok, check, fail or unknown); needs no port;
+                     with --html or --pdf also writes the customer's report:
+                     the drive, the fields below, the findings with their
+                     verdicts, charts and the settings in force, in the
+                     language of --lang (at most two A4 pages for half an hour)
 
 Options:
   --port PORT        the serial port (required for every command but find)
   --seconds N        log: how long to record, in seconds (at least 0.05)
   --csv FILE         log: write the recording to FILE instead of standard output
-  --lang CODE        compare: names, units and decimals in this language (pol,
-                     ang, rus, lit, ita; default ang), from the Tarvex language files
+  --lang CODE        compare, report: names, units and decimals in this language
+                     (pol, ang, rus, lit, ita; default ang), from the Tarvex
+                     language files
   --force            write: send a file holding values that no list offers
   --json             report: print one JSON object (seconds as numbers, null
                      where the drive does not tell) instead of text
+  --html FILE        report: write the customer's report as one HTML file
+  --pdf FILE         report: write the customer's report as a PDF
+  --vehicle T, --registration T, --customer T, --fitter T
+                     report: the fields of the customer's report (left blank
+                     to write on when not given)
   --timeout-scale N  wait N times as long for each reply as the program does
                      (1 to 50, default 1), for a slow adapter or a busy machine
   --help             show this text
@@ -68,7 +79,8 @@ Exit codes:
      were sent and stay in the controller), does not hold a setting sent, or
      its settings could not be read back
   7  the output (the .tvs file of read, the recording of log, Tarvex.ports of
-     find, what status, compare and report print) cannot be written; a reader that
+     find, report's HTML or PDF, what status, compare and report print) cannot
+     be written; a reader that
      stops reading early (tarvex-cli log | head) is no failure: the command
      ends quietly
 )";
@@ -95,7 +107,7 @@ bool known_language(const std::string& code) {
 bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, std::string& error) {
     std::vector<std::string> positional;
     bool seconds_given = false, csv_given = false, lang_given = false, force_given = false,
-         json_given = false;
+         json_given = false, report_given = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::string value;
@@ -163,6 +175,18 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
                 return false;
             out.csv = value;
             csv_given = true;
+        } else if (name == "--html" || name == "--pdf" || name == "--vehicle" ||
+                   name == "--registration" || name == "--customer" || name == "--fitter") {
+            if (!need())
+                return false;
+            std::string& target = name == "--html"           ? out.html
+                                  : name == "--pdf"          ? out.pdf
+                                  : name == "--vehicle"      ? out.vehicle
+                                  : name == "--registration" ? out.registration
+                                  : name == "--customer"     ? out.customer
+                                                             : out.fitter;
+            target = value;
+            report_given = true;
         } else if (name == "--timeout-scale") {
             if (!need())
                 return false;
@@ -219,8 +243,8 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
         error = "report reads a file and takes no --port";
         return false;
     }
-    if (!report && json_given) {
-        error = "--json belongs to report only";
+    if (!report && (json_given || report_given)) {
+        error = "--json, --html, --pdf and the report's fields belong to report only";
         return false;
     }
     if (out.command == "log" && !seconds_given) {
@@ -235,8 +259,8 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
         error = "--force belongs to write only";
         return false;
     }
-    if (out.command != "compare" && lang_given) {
-        error = "--lang belongs to compare only";
+    if (out.command != "compare" && !report && lang_given) {
+        error = "--lang belongs to compare and report only";
         return false;
     }
     return true;

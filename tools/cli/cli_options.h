@@ -27,10 +27,13 @@ struct CliOptions {
     std::vector<std::string> devices;  // find: the devices to try; empty: all present
     double seconds = 0;                // log: how long
     std::string csv;                   // log: the CSV file; standard output when empty
-    std::string language = "ang";      // compare: the language of names and units
+    std::string language = "ang";      // compare, report: the language of names and units
     int timeout_scale = 1;             // how many times the link's timeouts to wait
     bool force = false;                // write: send values that no list offers
     bool json = false;                 // report: one JSON object instead of text
+    std::string html, pdf;             // report: the customer's report to write, if any
+    // report: what the fitter types into the customer's report.
+    std::string vehicle, registration, customer, fitter;
 };
 
 // Reads the command line (without the program name). Options and the

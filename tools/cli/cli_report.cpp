@@ -4,9 +4,10 @@
 #include <cstdio>
 #include <ostream>
 
+#include "cli/report_files.h"
 #include "cli/report_json.h"
-#include "recording/recording_reader.h"
 #include "recording/playback_port.h"
+#include "recording/recording_reader.h"
 
 namespace tarvex::cli {
 
@@ -50,8 +51,7 @@ std::string findings_text(const DriveReport& r) {
     if (d.generation)
         s += "controller: generation " + std::to_string(d.generation) + ", version " +
              fixed((d.generation * 100 + d.minor) / 100.0, 2) + "\n";
-    s += "duration: " + minutes_seconds(e.duration_s) + " (" + std::to_string(e.rows) +
-         " rows)\n";
+    s += "duration: " + minutes_seconds(e.duration_s) + " (" + std::to_string(e.rows) + " rows)\n";
     s += "on gas: " + minutes_seconds(e.gas_s) + ", on petrol: " + minutes_seconds(e.petrol_s) +
          ", warm-up: " + (e.warmup_s ? minutes_seconds(*e.warmup_s) : "no switch-over") + "\n";
     s += "switch-overs to gas: " + std::to_string(e.switchovers.size());
@@ -82,7 +82,7 @@ int report_drive(const CliOptions& o, std::ostream& out, std::ostream& err) {
     if (const int rc = read_drive_report(o.file, report, err))
         return rc;
     out << (o.json ? findings_json(report) : findings_text(report));
-    return kExitOk;
+    return write_report_files(o, report, err);
 }
 
 }  // namespace tarvex::cli

@@ -23,7 +23,43 @@
 #include "config/info_dialog.h"
 #include "files/process_start.h"
 #include "ports/posix_serial_port.h"
+#include "recording/recording_reader.h"
+#include "review/report/drive_report.h"
 #include "support/scripted_serial_port.h"
+#include "ui/qt_translation.h"
+
+namespace {
+
+// The pages of a recording's report, with fields filled in as a fitter would.
+int report_pages(const QString& csv, const QString& out, const QString& lang) {
+    tarvex::Recording recording;
+    std::string error;
+    if (!tarvex::load_recording(csv.toStdString(), recording, error)) {
+        std::fprintf(stderr, "tarvex-shots: %s: %s\n", qPrintable(csv), error.c_str());
+        return 3;
+    }
+    tarvex::install_qt_translation(lang.toStdString());
+    tarvex::UiTexts texts;
+    tarvex::load_language_file(
+        tarvex::language_file_path(tarvex::current_directory(), lang.toStdString(),
+                                   tarvex::program_directory()),
+        texts);
+    const tarvex::DriveSamples samples = tarvex::decode_drive(recording);
+    const tarvex::DriveReportDocument doc = tarvex::make_drive_report(
+        samples, tarvex::analyse_drive(samples),
+        {QStringLiteral("Skoda Octavia III 1.6 MPI, LPG 2019"), QStringLiteral("WX 4821K"),
+         QStringLiteral("Anna Nowak"), QStringLiteral("Marek Zielinski")},
+        {texts, lang.toStdString()});
+    int pages = 0;
+    tarvex::drive_report_bytes(doc, tarvex::ReportFormat::Pdf, &pages);
+    for (int p = 0; p < pages; ++p)
+        tarvex::drive_report_page(doc, p, 110)
+            .save(QStringLiteral("%1/report-page%2.png").arg(out).arg(p + 1));
+    std::printf("%d report pages written to %s\n", pages, qPrintable(out));
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     tarvex::prepare_process();
@@ -35,9 +71,11 @@ int main(int argc, char** argv) {
     if (args.size() < 2 || args[1] == QLatin1String("--help")) {
         std::puts(
             "Usage: tarvex-shots OUTDIR [LANG...] [--sizes 12345] [--views 123456]\n"
-            "                    [--live DEVICE --seconds N]\n"
+            "                    [--live DEVICE --seconds N] [--report FILE.csv]\n"
             "Run it in a folder beside the Lang folder (e.g. build/run). With --live the\n"
-            "views poll the controller on DEVICE (COM1) for N seconds before each picture.");
+            "views poll the controller on DEVICE (COM1) for N seconds before each picture.\n"
+            "With --report it renders the pages of the customer's report of a recording\n"
+            "instead, in the first LANG (report-page1.png, ...).");
         return args.size() < 2 ? 2 : 0;
     }
     const QString out = args[1];
@@ -46,6 +84,7 @@ int main(int argc, char** argv) {
     QString sizes = QStringLiteral("12345"), views = QStringLiteral("123456");
     QString live_device;
     int live_seconds = 0;
+    QString report;
     for (int i = 2; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--sizes") && i + 1 < args.size())
             sizes = args[++i];
@@ -55,11 +94,15 @@ int main(int argc, char** argv) {
             live_device = args[++i];
         else if (args[i] == QLatin1String("--seconds") && i + 1 < args.size())
             live_seconds = args[++i].toInt();
+        else if (args[i] == QLatin1String("--report") && i + 1 < args.size())
+            report = args[++i];
         else
             langs << args[i];
     }
     if (langs.isEmpty())
         langs = {"pol", "ang", "rus", "lit", "ita"};
+    if (!report.isEmpty())
+        return report_pages(report, out, langs.value(0, QStringLiteral("ang")));
     static const QSize desktops[] = {
         {640, 480}, {800, 600}, {1024, 768}, {1280, 960}, {1280, 1024}};
     int written = 0;
