@@ -3,6 +3,7 @@
 // tell, and the exit code of every file it meets.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -92,4 +93,38 @@ TEST_F(CliReport, ExitCodesAndReasons) {
         EXPECT_EQ(r.out.empty(), c.rc != kExitOk) << c.file;
     }
     EXPECT_NE(report("cut.csv").out.find("\"problem\":\"line "), std::string::npos);
+}
+
+// The customer's report files: written whole, or exit 7 when their folder
+// cannot take them, and exit 3 for a file that is not a recording.
+TEST_F(CliReport, ReportFilesAndTheirExitCodes) {
+    const std::string csv = drive("drive.csv", sim::SensorFault::None);
+    std::ofstream("settings.tvs") << "[Tarv_ex]\r\n";
+    struct Case {
+        const char *file, *html, *pdf;
+        int rc;
+        const char* err_part;
+    } cases[] = {
+        {"drive.csv", "r.html", "r.pdf", kExitOk, ""},
+        {"drive.csv", "", "drive.csv/r.pdf", kExitOutputFailed, "cannot write drive.csv/r.pdf"},
+        {"drive.csv", "", "missing/r.pdf", kExitOutputFailed, "cannot write missing/r.pdf"},
+        {"settings.tvs", "", "t.pdf", kExitFileRefused, "not a recording"},
+    };
+    for (const auto& c : cases) {
+        CliOptions o;
+        o.command = "report";
+        o.file = c.file;
+        o.html = c.html;
+        o.pdf = c.pdf;
+        std::ostringstream out, err;
+        EXPECT_EQ(report_drive(o, out, err), c.rc) << c.pdf << ": " << err.str();
+        EXPECT_NE(err.str().find(c.err_part), std::string::npos) << err.str();
+    }
+    std::ifstream pdf("r.pdf"), html("r.html");
+    std::string pdf_start(4, ' '), html_start(15, ' ');
+    pdf.read(pdf_start.data(), 4);
+    html.read(html_start.data(), 15);
+    EXPECT_EQ(pdf_start, "%PDF");
+    EXPECT_EQ(html_start, "<!DOCTYPE html>");
+    EXPECT_FALSE(std::filesystem::exists("t.pdf"));
 }

@@ -40,7 +40,8 @@ struct Words {
     Charset charset;
 
     QString number(double v, int decimals) const {
-        return QString::fromStdString(with_decimal_separator(format("%.*f", decimals, v), decimal));
+        return QString::fromStdString(format("%.*f", decimals, v))
+            .replace(QLatin1Char('.'), QLatin1Char(decimal));
     }
     QString number(const std::optional<double>& v, int decimals, const QString& unit) const {
         return v ? number(*v, decimals) + unit : QCoreApplication::translate("Report", "unknown");

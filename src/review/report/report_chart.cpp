@@ -93,9 +93,8 @@ void draw_report_chart(Canvas& c, const ReportChart& chart) {
     for (double v = lo; v <= hi + step / 2; v += step) {
         const int y = y_of(v);
         c.line({plot.left, y}, {plot.right, y}, Pen{kGrid});
-        const std::string label = with_decimal_separator(
-            format("%.*f", chart.decimals, std::abs(v) < step / 1000 ? 0.0 : v),
-            chart.decimal_separator);
+        std::string label = format("%.*f", chart.decimals, std::abs(v) < step / 1000 ? 0.0 : v);
+        std::replace(label.begin(), label.end(), '.', chart.decimal_separator);
         c.text({plot.left - 4 - c.text_width(label, kFont), y - kFont.height / 2}, label, kFont,
                kLabel, kWhite);
     }
