@@ -41,9 +41,11 @@ TEST_F(DriveReport, HoldsTheFieldsSettingsAndVerdictsInItsLanguageOnTwoPagesForH
     const ControllerImage image = samples.settings.back().image();
     for (std::size_t i = 0; i < kSettings.size(); ++i)
         parsed.values[i] = setting_value(image, kSettings[i]);
-    for (const CompareRow& r : compare_settings(parsed, nullptr, texts, ','))
-        if (r.label_slot >= 0 && kSettings[r.settings.front()].frame != Frame::Live)
+    for (const CompareRow& r : compare_settings(parsed, nullptr, texts, ',')) {
+        if (r.label_slot >= 0 && kSettings[r.settings.front()].frame != Frame::Live) {
             EXPECT_TRUE(html.contains(QStringLiteral(">PL%1<").arg(r.label_slot))) << r.label_slot;
+        }
+    }
     // Decimal commas, and the verdict in the lambda sensor's row.
     EXPECT_TRUE(html.contains(QRegularExpression(QStringLiteral("switching \\d+,\\d\\d Hz"))));
     const QString ok = QCoreApplication::translate("Report", "OK");
