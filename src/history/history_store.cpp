@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <thread>
 
 #include "history/store_rows.h"
 
@@ -126,9 +127,18 @@ bool HistoryStore::open_connection(int busy_timeout_ms) {
         error_ = error_of(db.lastError());
         return false;
     }
+    // Two programs opening a new file at once may both turn the log on; SQLite
+    // then answers one of them busy without waiting: it tries again while
+    // the busy timeout lasts.
     QSqlQuery mode(db);
-    if (!mode.exec("PRAGMA journal_mode=WAL"))
-        return fail_with(mode);
+    using namespace std::chrono;
+    const auto deadline = steady_clock::now() + milliseconds(busy_timeout_ms);
+    while (!mode.exec("PRAGMA journal_mode=WAL")) {
+        if (error_of(mode.lastError()).failure != StoreFailure::Locked ||
+            steady_clock::now() >= deadline)
+            return fail_with(mode);
+        std::this_thread::sleep_for(milliseconds(10));
+    }
     if (!mode.next() || mode.value(0).toString() != "wal") {
         // SQLite keeps its rollback journal when it cannot make the log
         // beside the file.
@@ -387,6 +397,37 @@ bool HistoryStore::settle_entries(const std::vector<Resolution>& resolutions) {
         }
     }
     return commit();
+}
+
+bool HistoryStore::label_visit(std::optional<std::int64_t> from_snapshot,
+                               const std::string& label) {
+    const auto first = from_snapshot ? snapshot(*from_snapshot) : std::nullopt;
+    if (first) {
+        if (!begin(Sync::Full))
+            return false;
+        for (const char* sql : {
+                 "UPDATE snapshots SET vehicle = ? WHERE seq >= ? AND program = ?"
+                 " AND vehicle IN ('', ?)",
+                 "UPDATE journal SET vehicle = ? WHERE seq >= ? AND program = ?"
+                 " AND vehicle IN ('', ?)",
+                 "UPDATE changes SET vehicle = ? WHERE id IN (SELECT change_id FROM journal"
+                 " WHERE seq >= ?) AND program = ? AND vehicle IN ('', ?)",
+             }) {
+            QSqlQuery& q = query(sql);
+            q.bindValue(0, QString::fromStdString(label));
+            q.bindValue(1, static_cast<qlonglong>(first->seq));
+            q.bindValue(2, QString::fromStdString(program_));
+            q.bindValue(3, QString::fromStdString(vehicle_));
+            if (!run(q)) {
+                rollback();
+                return false;
+            }
+        }
+        if (!commit())
+            return false;
+    }
+    vehicle_ = label;
+    return true;
 }
 
 }  // namespace tarvex::history
