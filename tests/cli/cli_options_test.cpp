@@ -20,7 +20,7 @@ TEST(CliOptions, CommandLines) {
         {{"--port", "COM1", "read", "a.tvs"}, true, ""},
         {{"--port", "COM1", "write", "a.tvs"}, true, ""},
         {{"--port", "COM1", "write", "--force", "a.tvs"}, true, ""},
-        {{"--port", "COM1", "read", "--force", "a.tvs"}, false, "write only"},
+        {{"--port", "COM1", "read", "--force", "a.tvs"}, false, "write and undo only"},
         {{"--port", "COM1", "--lang", "pol", "compare", "a.tvs"}, true, ""},
         {{"--port", "COM1", "log", "--seconds", "2.5", "--csv", "d.csv"}, true, ""},
         {{"--help"}, true, ""},
@@ -51,6 +51,19 @@ TEST(CliOptions, CommandLines) {
         {{"--port", "COM1", "status", "--timeout-scale", "2x"}, false, "1 to 50"},
         {{"find"}, true, ""},
         {{"find", "--port", "COM2", "/dev/ttyUSB0", "/dev/ttyUSB1"}, true, ""},
+        {{"history", "--json", "--limit", "5", "--vehicle", "WX 1"}, true, ""},
+        {{"--port", "COM1", "snapshot", "--note", "before the drive"}, true, ""},
+        {{"--port", "COM1", "write", "a.tvs", "--history", "h", "--vehicle", "KR 9"}, true, ""},
+        {{"--port", "COM1", "restore", "12"}, true, ""},
+        {{"--port", "COM1", "undo", "--force"}, true, ""},
+        {{"snapshot"}, false, "no port"},
+        {{"--port", "COM1", "restore"}, false, "one snapshot number"},
+        {{"--port", "COM1", "restore", "0"}, false, "bad snapshot number"},
+        {{"--port", "COM1", "undo", "3"}, false, "takes no file"},
+        {{"history", "--limit", "0"}, false, "bad value"},
+        {{"--port", "COM1", "status", "--json"}, false, "history only"},
+        {{"--port", "COM1", "undo", "--note", "x"}, false, "snapshot only"},
+        {{"--port", "COM1", "read", "a.tvs", "--vehicle", "x"}, false, "history, snapshot"},
     };
     for (const auto& c : cases) {
         CliOptions o;
@@ -78,10 +91,10 @@ TEST(CliOptions, CommandLines) {
 
 TEST(CliOptions, HelpNamesEveryExitCode) {
     const std::string help = cli_usage();
-    for (int code = kExitOk; code <= kExitOutputFailed; ++code)
+    for (int code = kExitOk; code <= kExitHistory; ++code)
         EXPECT_NE(help.find("\n  " + std::to_string(code) + "  "), std::string::npos) << code;
-    for (const char* command :
-         {"status", "read FILE", "write FILE", "compare FILE", "log --seconds", "find [DEVICE"})
+    for (const char* command : {"status", "read FILE", "write FILE", "compare FILE", "log --seconds",
+                                "find [DEVICE", "history ", "snapshot ", "restore ID", "undo "})
         EXPECT_NE(help.find(command), std::string::npos) << command;
 }
 
@@ -91,9 +104,9 @@ TEST(CliOptions, ManPageNamesEveryExitCodeAndCommand) {
     std::stringstream text;
     text << in.rdbuf();
     const std::string man = text.str();
-    for (int code = kExitOk; code <= kExitOutputFailed; ++code)
+    for (int code = kExitOk; code <= kExitHistory; ++code)
         EXPECT_NE(man.find(".TP\n.B " + std::to_string(code) + "\n"), std::string::npos) << code;
-    for (const char* command :
-         {".B status", ".BI read", ".BI write", ".BI compare", ".BI \"log", ".B find"})
+    for (const char* command : {".B status", ".BI read", ".BI write", ".BI compare", ".BI \"log",
+                                ".B find", ".B history", ".B snapshot", ".BI restore", ".B undo"})
         EXPECT_NE(man.find(command), std::string::npos) << command;
 }

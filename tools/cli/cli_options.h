@@ -16,6 +16,7 @@ enum ExitCode : int {
     kExitPortUnavailable = 5,  // the port cannot be opened (missing, no access, in use)
     kExitNotAcknowledged = 6,  // write: a setting was not acknowledged
     kExitOutputFailed = 7,     // the output file or stream cannot be written
+    kExitHistory = 8,          // the settings history cannot be kept, or lacks what was asked
 };
 
 struct CliOptions {
@@ -30,6 +31,14 @@ struct CliOptions {
     std::string language = "ang";      // compare: the language of names and units
     int timeout_scale = 1;             // how many times the link's timeouts to wait
     bool force = false;                // write: send values that no list offers
+    // The settings history: its file (empty: found as the program finds it),
+    // the vehicle label, the snapshot to restore, the note of a snapshot.
+    std::string history;
+    std::string vehicle;
+    long long snapshot_id = 0;  // restore
+    std::string note;           // snapshot
+    bool json = false;          // history
+    int limit = 0;              // history: the newest this many; 0 for all
 };
 
 // Reads the command line (without the program name). Options and the
