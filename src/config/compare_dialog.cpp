@@ -62,6 +62,18 @@ QString label_text(const ViewTexts& t, const CompareRow& row) {
 
 }  // namespace
 
+std::vector<ControlChange> changed_controls(const ViewTexts& t,
+                                            const std::array<std::uint8_t, 28>& values,
+                                            const ControllerImage& image) {
+    std::vector<ControlChange> out;
+    for (const CompareRow& row : compare_settings({.ok = true, .values = values}, &image, t.texts,
+                                                  decimal_separator(t.LanguageCode)))
+        if (row.differs)
+            out.push_back(
+                {label_text(t, row), value_text(t, row.file), value_text(t, row.controller)});
+    return out;
+}
+
 CompareSubject file_subject(const ViewTexts& t, const QString& file_name) {
     auto text = [&t](int slot) { return ui_string(t, tool_text(t.texts, slot)); };
     return {.title = text(tool_slot::CompareTitle) + QStringLiteral(" - ") +
@@ -92,6 +104,8 @@ CompareDialog::CompareDialog(const FileContext& context, CompareSubject subject,
                                                  : QAbstractItemView::NoSelection);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the buttons.
+    table_->setTabKeyNavigation(false);
     status_->setWordWrap(true);
     show_rows();
     // Long labels wrap within columns of a fixed width, so that the window

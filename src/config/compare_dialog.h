@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -37,6 +38,19 @@ struct CompareSubject {
 
 // A settings file's subject: its path in the title, the language file's texts.
 CompareSubject file_subject(const ViewTexts& texts, const QString& file_name);
+
+// A control whose value differs between two sets of settings, as the
+// comparison shows it.
+struct ControlChange {
+    QString label;
+    QString from;  // in the values given
+    QString to;    // in the image
+};
+// The controls that read differently in values (28 settings, file order)
+// and in image.
+std::vector<ControlChange> changed_controls(const ViewTexts& texts,
+                                            const std::array<std::uint8_t, 28>& values,
+                                            const ControllerImage& image);
 
 // The comparison of a settings file with the controller: one row per control
 // as the views label and show it, the file's value beside the controller's,

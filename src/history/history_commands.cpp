@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "config/compare_dialog.h"
 #include "history/history_texts.h"
 #include "history/history_window.h"
 #include "history/undo_run.h"
@@ -30,22 +31,16 @@ QString change_text(const UndoCheck& check) {
     return QStringLiteral("%1 (%2)").arg(source_text(check.plan.source), when);
 }
 
-// What the controller holds again after the undo.
-QString undone_text(const UndoCheck& check) {
+// What the controller holds again after the undo: each control that changed
+// from `before`, as the views show it.
+QString undone_text(const HistoryContext& c, const UndoCheck& check, const SettingValues& before) {
     const UndoPlan& plan = check.plan;
     QString text = QCoreApplication::translate("History", "Undone: %1.").arg(change_text(check));
-    if (plan.snapshot_id) {
-        text += QStringLiteral("\n\n") +
-                QCoreApplication::translate(
-                    "History",
-                    "The controller holds the settings of the snapshot taken before it "
-                    "again.");
-    } else {
-        QStringList lines;
-        for (const SettingWrite& w : plan.writes)
-            lines << QStringLiteral("%1 = %2").arg(key_text(w.code)).arg(w.value);
+    QStringList lines;
+    for (const ControlChange& changed : changed_controls(c.file.texts, before, c.file.image))
+        lines << QStringLiteral("%1: %2 \u2192 %3").arg(changed.label, changed.from, changed.to);
+    if (!lines.isEmpty())
         text += QStringLiteral("\n\n") + lines.join(QLatin1Char('\n'));
-    }
     if (!plan.unknown_before.empty())
         text += QStringLiteral("\n\n") +
                 QCoreApplication::translate("History",
@@ -54,14 +49,17 @@ QString undone_text(const UndoCheck& check) {
     return text;
 }
 
-// Asks before undoing a change the controller no longer shows as sent.
+// Asks before undoing a change the controller no longer shows as sent,
+// naming each control as the views show it.
 bool confirmed_despite(const HistoryContext& c, const UndoCheck& check, QWidget* owner) {
-    QStringList lines;
+    SettingValues sent = image_values(c.file.image);
     for (const Difference& d : check.plan.differs)
+        if (const auto i = setting_index(d.code))
+            sent[*i] = d.sent;
+    QStringList lines;
+    for (const ControlChange& changed : changed_controls(c.file.texts, sent, c.file.image))
         lines << QCoreApplication::translate("History", "%1: sent %2, shows %3 now")
-                     .arg(key_text(d.code))
-                     .arg(d.sent)
-                     .arg(d.shown_now);
+                     .arg(changed.label, changed.from, changed.to);
     return c.file.dialogs.ask_yes_no(
         owner, undo_caption(),
         QCoreApplication::translate("History",
@@ -114,8 +112,9 @@ void undo_last_change(const HistoryContext& c, QWidget* owner) {
                        .arg(keys(plan.unknown_before)));
     if (!plan.differs.empty() && !confirmed_despite(c, check, owner))
         return;
+    const SettingValues before = image_values(f.image);
     if (report_send(f, owner, carry_out_undo(*c.history, f.link, f.image, plan)))
-        say(UserDialogs::Icon::Information, undone_text(check));
+        say(UserDialogs::Icon::Information, undone_text(c, check, before));
 }
 
 void show_settings_history(const HistoryContext& c, QWidget* owner) {

@@ -110,6 +110,9 @@ HistoryWindow::HistoryWindow(const HistoryContext& context, QWidget* parent)
     layout->addLayout(note_row);
     layout->addWidget(buttons);
 
+    // Return in the label or note field keeps it and nothing else.
+    for (QPushButton* b : {attach_, take_, show_})
+        b->setAutoDefault(false);
     connect(attach_, &QPushButton::clicked, this, &HistoryWindow::attach_vehicle);
     connect(vehicle_, &QLineEdit::returnPressed, this, &HistoryWindow::attach_vehicle);
     connect(take_, &QPushButton::clicked, this, &HistoryWindow::take_snapshot);
@@ -131,6 +134,7 @@ HistoryWindow::HistoryWindow(const HistoryContext& context, QWidget* parent)
     if (over)
         move(over->geometry().center() - rect().center());
     choose_newest_snapshot();
+    table_->setFocus();
 }
 
 void HistoryWindow::fill_filter(const std::string& selected) {
