@@ -45,7 +45,7 @@ QString source_text(ChangeSource source) {
         case ChangeSource::Undo:
             return QCoreApplication::translate("History", "Undo");
         case ChangeSource::Restore:
-            return QCoreApplication::translate("History", "Restore");
+            return QCoreApplication::translate("History", "Snapshot restored");
         case ChangeSource::Cli:
             return QCoreApplication::translate("History", "tarvex-cli write");
     }
