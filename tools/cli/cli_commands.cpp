@@ -143,6 +143,9 @@ int write(Session& s, const CliOptions& o) {
         JournalChange change(s.link, ChangeSource::Cli);
         out = send_and_confirm(s.link, s.image, parsed.values);
     }
+    s.link.journal = nullptr;
+    if (kept)
+        say_if_lost(*kept, s.err);
     return report_send(s, out, parsed.values);
 }
 

@@ -295,6 +295,12 @@ int undo(Session& s, const CliOptions& o, ProgramHistory& kept, std::ostream& ou
 
 }  // namespace
 
+void say_if_lost(ProgramHistory& kept, std::ostream& err) {
+    if (!kept.working())
+        err << "tarvex-cli: " << failure_text(kept.store().path(), kept.journal().failure())
+            << "; the write went on without it\n";
+}
+
 std::string cli_history_path(const CliOptions& o) {
     if (!o.history.empty())
         return o.history;

@@ -21,6 +21,9 @@ std::string cli_history_path(const CliOptions& options);
 // when it cannot be kept: said on s.err, and the write goes on without it.
 std::unique_ptr<history::ProgramHistory> journal_writes(Session& s, const CliOptions& options);
 
+// Says on err when the history failed on the way: what follows is not kept.
+void say_if_lost(history::ProgramHistory& kept, std::ostream& err);
+
 // history, snapshot, restore ID and undo.
 int run_history_command(Session& s, const CliOptions& options, std::ostream& out);
 
