@@ -83,7 +83,7 @@ HistoryWindow::HistoryWindow(const HistoryContext& context, QWidget* parent)
     // the whole history.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    const int widths[HistoryModel::ColumnCount] = {150, 190, 130, 100, 150, 110, 160};
+    const int widths[HistoryModel::ColumnCount] = {150, 200, 130, 130, 170, 110, 100};
     for (int c = 0; c < HistoryModel::ColumnCount; ++c)
         table_->setColumnWidth(c, widths[c]);
     table_->horizontalHeader()->setStretchLastSection(true);
