@@ -93,8 +93,9 @@ TEST(CliOptions, HelpNamesEveryExitCode) {
     const std::string help = cli_usage();
     for (int code = kExitOk; code <= kExitHistory; ++code)
         EXPECT_NE(help.find("\n  " + std::to_string(code) + "  "), std::string::npos) << code;
-    for (const char* command : {"status", "read FILE", "write FILE", "compare FILE", "log --seconds",
-                                "find [DEVICE", "history ", "snapshot ", "restore ID", "undo "})
+    for (const char* command :
+         {"status", "read FILE", "write FILE", "compare FILE", "log --seconds", "find [DEVICE",
+          "history ", "snapshot ", "restore ID", "undo "})
         EXPECT_NE(help.find(command), std::string::npos) << command;
 }
 
