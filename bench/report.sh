@@ -27,6 +27,8 @@ build/bin/tarvex_scope_bench --benchmark_format=json --benchmark_report_aggregat
     >"$tmp/scope.json" 2>/dev/null
 build/bin/tarvex_recording_bench --benchmark_format=json --benchmark_report_aggregates_only=true \
     >"$tmp/recording.json" 2>/dev/null
+build/bin/tarvex_review_bench --benchmark_format=json --benchmark_report_aggregates_only=true \
+    >"$tmp/review.json" 2>/dev/null
 # The real view keeps its Tarvex.ini in the folder it starts in: build/run.
 mkdir -p build/run
 # The history benchmark keeps its files on the disk, in build/run, as the
@@ -54,6 +56,14 @@ row "RecordScopeTick, 1280x1024" "$(python3 -c "print($tick_us / 1000)")" 0.5 ms
 row "RedrawScopeTraces, 1280x1024" "$(python3 -c "print($redraw_us / 1000)")" 5 ms
 record_us=$(median "$tmp/recording.json" BM_RecordRow real_time)
 row "RecordRow, one row to a file" "$(python3 -c "print($record_us / 1000)")" 0.1 ms
+row "open 1 h recording (150k rows)" "$(median "$tmp/review.json" BM_OpenOneHour real_time)" 300 ms
+row "open 8 h recording (1.2M rows)" "$(median "$tmp/review.json" BM_OpenEightHours/ real_time)" 3000 ms
+row "  peak memory of that" "$(median "$tmp/review.json" BM_OpenEightHoursPeakMemory peak_mib)" 150 MiB
+printf '%-34s %10.3f ms (Play recording..., no decoding)\n' "  load of the same for playback" \
+    "$(median "$tmp/review.json" BM_LoadEightHoursForPlayback real_time)"
+row "analyse 8 h of drive" "$(median "$tmp/review.json" BM_AnalyseEightHours real_time)" 1000 ms
+row "zoom or pan 8 h, 4000 columns" "$(median "$tmp/review.json" BM_EnvelopeRedraw real_time)" 16 ms
+row "refuse 300 MB of minimal rows" "$(median "$tmp/review.json" BM_RefuseMinimalRows real_time)" 3000 ms
 bare_pick_us=$(median "$tmp/history.json" BM_PickBare real_time)
 journaled_pick_us=$(median "$tmp/history.json" BM_PickJournaled real_time)
 row "journaling added to one pick" "$(python3 -c "print(($journaled_pick_us - $bare_pick_us) / 1000)")" 1 ms

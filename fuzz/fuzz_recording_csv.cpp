@@ -29,10 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string error;
     const bool ok = tarvex::parse_recording(
         std::string_view(reinterpret_cast<const char*>(data), size), rec, error);
-    if (ok == rec.ticks.empty() || (!ok && error.empty()))
+    if (ok == rec.empty() || (!ok && error.empty()))
         std::abort();
     double last = 0;
-    for (const auto& t : rec.ticks) {
+    for (std::size_t i = 0; i < rec.size(); ++i) {
+        const tarvex::RecordedTick t = rec.tick(i);
         if (!std::isfinite(t.seconds) || t.seconds < last)
             std::abort();
         last = t.seconds;
@@ -45,10 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     StillClock clock;
     tarvex::PlaybackSerialPort port(rec, clock);
     port.open("");
-    const double first = rec.ticks.front().seconds;
-    for (std::size_t i = 0; i < rec.ticks.size() && i < 64; ++i)
+    const double first = rec.seconds(0);
+    for (std::size_t i = 0; i < rec.size() && i < 64; ++i)
         for (int command = 1; command <= 4; ++command) {
-            const auto* r = port.reply_at(command, rec.ticks[i].seconds - first);
+            const auto r = port.reply_at(command, rec.seconds(i) - first);
             if (r && (r->size == 0 || r->size > r->bytes.size()))
                 std::abort();
         }

@@ -158,6 +158,11 @@ void FileTools::play(QWidget* owner) {
         dialogs.message(owner, UserDialogs::Icon::Warning, text(tool_slot::RecordingCaption),
                         text(tool_slot::PlaybackFailed) +
                             QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
+    else if (!session_.played_problem().empty())
+        // It plays, but only up to the row the loader stopped at: say which.
+        dialogs.message(
+            owner, UserDialogs::Icon::Warning, text(tool_slot::RecordingCaption),
+            QStringLiteral("%1: %2").arg(name, QString::fromStdString(session_.played_problem())));
     update_checks();
 }
 

@@ -56,6 +56,12 @@ bool FileReader::open(const std::string& path) {
     return true;
 }
 
+long FileReader::read_some(char* dst, std::size_t n) {
+    if (fd_ < 0)
+        return 0;
+    return static_cast<long>(::read(fd_, dst, n));
+}
+
 FileReader::int_type FileReader::underflow() {
     if (gptr() < egptr())
         return traits_type::to_int_type(*gptr());

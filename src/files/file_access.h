@@ -28,6 +28,10 @@ class FileReader final : public std::streambuf {
     bool missing() const { return missing_; }
     // The file's size when it was opened.
     long long size() const { return size_; }
+    // Reads up to n bytes straight into dst, for a reader that takes large
+    // chunks and never reads through the stream: the count read, 0 at the
+    // end, -1 with errno set on an error.
+    long read_some(char* dst, std::size_t n);
 
   protected:
     int_type underflow() override;

@@ -52,14 +52,11 @@ bool LinkSession::start_playback(const std::string& path, std::string& error) {
     Recording recording;
     if (!load_recording(path, recording, error))
         return false;
-    if (recording.ticks.empty()) {
-        error = recording.problem.empty() ? "no readings in the file" : recording.problem;
-        return false;
-    }
     stop_recording();
     close_port(link_);
     if (!player_)
         port_ = link_.port;
+    played_problem_ = recording.problem;
     player_ = std::make_unique<PlaybackSerialPort>(std::move(recording));
     link_.port = player_.get();
     played_file_ = path;
@@ -74,6 +71,7 @@ void LinkSession::stop_playback() {
     link_.port = port_;
     player_.reset();
     played_file_.clear();
+    played_problem_.clear();
 }
 
 }  // namespace tarvex

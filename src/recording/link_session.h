@@ -25,6 +25,9 @@ class LinkSession {
     bool playing() const { return player_ != nullptr; }
     // The recording being played, as chosen.
     const std::string& played_file() const { return played_file_; }
+    // Why the recording plays only up to a row (the line and row where the
+    // loader stopped: cut off, damaged), or empty when it plays whole.
+    const std::string& played_problem() const { return played_problem_; }
     // The file being recorded, as chosen.
     const std::string& recorded_file() const { return recorded_file_; }
     // Seconds played, up to the recording's length; the length; both 0
@@ -43,8 +46,8 @@ class LinkSession {
     void on_recording_failed(std::function<void(const std::string& reason)> handler);
 
     // Plays a recording in place of the port, from its first row now; false
-    // with the reason when it cannot be read or holds no whole row. A
-    // recording in progress stops first.
+    // with the reason when it cannot be read, is too large or holds no whole
+    // row. A recording in progress stops first.
     bool start_playback(const std::string& path, std::string& error);
     // Returns the link to the port the program was started with.
     void stop_playback();
@@ -56,6 +59,7 @@ class LinkSession {
     std::unique_ptr<Recorder> recorder_;
     std::unique_ptr<PlaybackSerialPort> player_;
     std::string played_file_;
+    std::string played_problem_;
     std::string recorded_file_;
     std::function<void(const std::string&)> on_failed_;
 };

@@ -14,10 +14,10 @@ namespace {
 
 // How long the last row plays: as long as the one before it lasted, within
 // a poll period at 50 ms and one second.
-double last_row_length(const std::vector<RecordedTick>& ticks) {
-    if (ticks.size() < 2)
+double last_row_length(const Recording& r) {
+    if (r.size() < 2)
         return 0.05;
-    const double d = ticks.back().seconds - ticks[ticks.size() - 2].seconds;
+    const double d = r.seconds(r.size() - 1) - r.seconds(r.size() - 2);
     return std::clamp(d, 0.05, 1.0);
 }
 
@@ -25,24 +25,9 @@ double last_row_length(const std::vector<RecordedTick>& ticks) {
 
 PlaybackSerialPort::PlaybackSerialPort(Recording recording, LinkClock& clock)
     : recording_(std::move(recording)), clock_(clock) {
-    const auto& ticks = recording_.ticks;
-    source_.resize(ticks.size());
-    std::array<int, 4> latest{-1, -1, -1, -1};
-    for (std::size_t i = 0; i < ticks.size(); ++i) {
-        const ReplyBytes& status = ticks[i].replies[0];
-        // A status poll without a frame mark counts toward losing the link,
-        // which clears the image: replies from before it are not played after it.
-        if (status.size == 0 || status.bytes[0] != kFrameMark)
-            latest = {-1, -1, -1, -1};
-        latest[0] = static_cast<int>(i);
-        for (std::size_t k = 1; k < 4; ++k)
-            if (ticks[i].replies[k].size > 0)
-                latest[k] = static_cast<int>(i);
-        source_[i] = latest;
-    }
-    if (!ticks.empty()) {
-        first_ = ticks.front().seconds;
-        end_ = ticks.back().seconds + last_row_length(ticks);
+    if (!recording_.empty()) {
+        first_ = recording_.seconds(0);
+        end_ = recording_.seconds(recording_.size() - 1) + last_row_length(recording_);
     }
     restart();
 }
@@ -55,28 +40,51 @@ double PlaybackSerialPort::position() const {
     return std::chrono::duration<double>(clock_.now() - started_).count();
 }
 
-const ReplyBytes* PlaybackSerialPort::reply_at(int command, double seconds) const {
-    const auto& ticks = recording_.ticks;
+void PlaybackSerialPort::advance_to(std::size_t row) const {
+    if (row + 1 < cursor_.next)
+        cursor_ = Cursor{};
+    for (; cursor_.next <= row; ++cursor_.next) {
+        const std::size_t i = cursor_.next;
+        const ReplyBytes status = recording_.reply(i, 0);
+        // A status poll without a frame mark counts toward losing the link,
+        // which clears the image: replies from before it are not played after it.
+        if (status.size == 0 || status.bytes[0] != kFrameMark)
+            cursor_.source = {-1, -1, -1, -1};
+        cursor_.source[0] = static_cast<long>(i);
+        for (int k = 1; k < 4; ++k)
+            if (recording_.reply(i, k).size > 0)
+                cursor_.source[static_cast<std::size_t>(k)] = static_cast<long>(i);
+    }
+}
+
+std::optional<ReplyBytes> PlaybackSerialPort::reply_at(int command, double seconds) const {
     const double t = first_ + seconds;
-    if (command < 1 || command > 4 || ticks.empty() || seconds < 0 || t >= end_)
-        return nullptr;
-    const auto after =
-        std::upper_bound(ticks.begin(), ticks.end(), t,
-                         [](double v, const RecordedTick& r) { return v < r.seconds; });
-    if (after == ticks.begin())
-        return nullptr;
-    const std::size_t row = static_cast<std::size_t>(after - ticks.begin()) - 1;
-    const int from = source_[row][static_cast<std::size_t>(command - 1)];
+    if (command < 1 || command > 4 || recording_.empty() || seconds < 0 || t >= end_)
+        return std::nullopt;
+    // The last row that started at or before t.
+    std::size_t lo = 0, hi = recording_.size();
+    while (lo < hi) {
+        const std::size_t mid = lo + (hi - lo) / 2;
+        if (recording_.seconds(mid) <= t)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    if (lo == 0)
+        return std::nullopt;
+    advance_to(lo - 1);
+    const long from = cursor_.source[static_cast<std::size_t>(command - 1)];
     if (from < 0)
-        return nullptr;
-    const ReplyBytes& r =
-        ticks[static_cast<std::size_t>(from)].replies[static_cast<std::size_t>(command - 1)];
-    return r.size > 0 ? &r : nullptr;
+        return std::nullopt;
+    const ReplyBytes r = recording_.reply(static_cast<std::size_t>(from), command - 1);
+    if (r.size == 0)
+        return std::nullopt;
+    return r;
 }
 
 bool PlaybackSerialPort::open(const std::string&) {
     open_ = true;
-    pending_ = nullptr;
+    pending_.reset();
     return true;
 }
 
@@ -86,7 +94,7 @@ std::size_t PlaybackSerialPort::write(std::span<const std::uint8_t> bytes) {
     written_at_ = clock_.now();
     written_bytes_ = bytes.size();
     const int command = read_command_of(bytes);
-    pending_ = command ? reply_at(command, position()) : nullptr;
+    pending_ = command ? reply_at(command, position()) : std::nullopt;
     return bytes.size();
 }
 
@@ -95,8 +103,8 @@ std::size_t PlaybackSerialPort::read(std::span<std::uint8_t> into) {
         return 0;
     const auto start = clock_.now();
     const auto timeout = start + std::chrono::milliseconds(total_timeout_ms(into.size()));
-    const ReplyBytes* reply = pending_;
-    pending_ = nullptr;
+    const std::optional<ReplyBytes> reply = pending_;
+    pending_.reset();
     const std::size_t n = reply ? std::min<std::size_t>(reply->size, into.size()) : 0;
     if (n > 0)
         std::copy_n(reply->bytes.begin(), n, into.begin());

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "link/serial_port.h"
 #include "recording/link_clock.h"
@@ -34,7 +34,7 @@ class PlaybackSerialPort final : public SerialPort {
 
     bool open(const std::string& device) override;
     void close() override { open_ = false; }
-    void purge_receive() override { pending_ = nullptr; }
+    void purge_receive() override { pending_.reset(); }
     void purge_transmit() override {}
     std::size_t write(std::span<const std::uint8_t> bytes) override;
     std::size_t read(std::span<std::uint8_t> into) override;
@@ -52,19 +52,27 @@ class PlaybackSerialPort final : public SerialPort {
     bool at_end() const { return position() >= length(); }
     const Recording& recording() const { return recording_; }
 
-    // The reply to read command 1..4 at `seconds` of playback, or null for silence.
-    const ReplyBytes* reply_at(int command, double seconds) const;
+    // The reply to read command 1..4 at `seconds` of playback, or none for silence.
+    std::optional<ReplyBytes> reply_at(int command, double seconds) const;
 
   private:
+    // Walks the rows in order and keeps, for each read command, the row
+    // whose reply answers it at the row reached; playback asks in time order,
+    // so each row is passed once (asking for an earlier time starts over).
+    struct Cursor {
+        std::size_t next = 0;  // rows passed
+        std::array<long, 4> source{-1, -1, -1, -1};
+    };
+    void advance_to(std::size_t row) const;
+
     Recording recording_;
     LinkClock& clock_;
-    // For each row and read command: the row whose reply answers it, or -1.
-    std::vector<std::array<int, 4>> source_;
+    mutable Cursor cursor_;
     double first_ = 0;  // recording time of the first row
     double end_ = 0;    // recording time at which the port falls silent
     LinkClock::Steady::time_point started_{};
     bool open_ = false;
-    const ReplyBytes* pending_ = nullptr;
+    std::optional<ReplyBytes> pending_;
     LinkClock::Steady::time_point written_at_{};
     std::size_t written_bytes_ = 0;
 };

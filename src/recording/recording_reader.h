@@ -1,40 +1,38 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "recording/recording_port.h"
+#include "recording/recording.h"
 
 namespace tarvex {
 
-// One row of a recording as playback needs it: when the tick started, in
-// seconds since the recording began, and the replies it received.
-struct RecordedTick {
-    double seconds = 0;
-    std::array<ReplyBytes, 4> replies{};  // status, live, settings block 1, block 2
-};
-
-struct Recording {
-    std::vector<RecordedTick> ticks;
-    // Why reading stopped before the end of the text (a row cut off, e.g. by
-    // a power loss, or a damaged one); empty when every row was read.
-    std::string problem;
-};
-
-// Reads a recording written by the Recorder, as RFC 4180 CSV. The header
-// names the columns; "seconds" and the four frame columns must be among them,
-// in any order, and other columns are ignored. Rows are taken up to the first
-// one that is not whole (no line end after it) or not well formed (a field
-// count other than the header's, seconds that are not a number or go back in
-// time, a frame that is not hex of at most 16 bytes); the rest is left out and
-// described in `problem`. False, with error set, when the header is not that
-// of a recording or no row could be read.
+// The one loader of recordings, shared by File > Play recording..., the drive
+// review and tarvex-cli.
+//
+// Reads a recording written by the Recorder, as RFC 4180 CSV, streaming: the
+// file passes through a buffer of about a megabyte and only the compact rows
+// stay (see Recording), so memory grows with the rows, never with the text.
+// The header names the columns; "seconds" and the four frame columns must be
+// among them, in any order; "time" and "link" are read when present; other
+// columns are ignored.
+//
+// Rows are taken up to the first one that is not whole (no line end after
+// it) or not well formed (a field count other than the header's, a control
+// character or a stray quote, seconds that are not a number or go back in
+// time, a frame that is not hex of at most 16 bytes); the rest is left out
+// and Recording::problem names the line and the row, e.g. "line 22: row 21
+// is cut off; only the rows before it are read". Nothing is left out
+// silently.
+//
+// False, with error set (naming the line where it can), when the text is not
+// a recording (no header, a header without the needed columns, binary data
+// in it), holds no row, or is too large: larger than kMaxRecordingBytes or
+// with more than kMaxRecordingRows rows; such a recording is refused as a
+// whole, never cut.
 bool parse_recording(std::string_view text, Recording& out, std::string& error);
-// The same for a file (at most 256 MiB of it are read); only a regular
-// file is opened.
+// The same for a file; only a regular file is opened.
 bool load_recording(const std::string& path, Recording& out, std::string& error);
 
 }  // namespace tarvex

@@ -49,6 +49,11 @@ TEST(CliOptions, CommandLines) {
         {{"--port", "COM1", "status", "--timeout-scale", "0"}, false, "1 to 50"},
         {{"--port", "COM1", "status", "--timeout-scale=51"}, false, "1 to 50"},
         {{"--port", "COM1", "status", "--timeout-scale", "2x"}, false, "1 to 50"},
+        {{"report", "d.csv"}, true, ""},
+        {{"report", "--json", "d.csv"}, true, ""},
+        {{"report"}, false, "needs one file"},
+        {{"--port", "COM1", "report", "d.csv"}, false, "takes no --port"},
+        {{"--port", "COM1", "status", "--json"}, false, "report and history only"},
         {{"find"}, true, ""},
         {{"find", "--port", "COM2", "/dev/ttyUSB0", "/dev/ttyUSB1"}, true, ""},
         {{"history", "--json", "--limit", "5", "--vehicle", "WX 1"}, true, ""},
@@ -61,7 +66,7 @@ TEST(CliOptions, CommandLines) {
         {{"--port", "COM1", "restore", "0"}, false, "bad snapshot number"},
         {{"--port", "COM1", "undo", "3"}, false, "takes no file"},
         {{"history", "--limit", "0"}, false, "bad value"},
-        {{"--port", "COM1", "status", "--json"}, false, "history only"},
+        {{"--port", "COM1", "status", "--limit", "3"}, false, "history only"},
         {{"--port", "COM1", "undo", "--note", "x"}, false, "snapshot only"},
         {{"--port", "COM1", "read", "a.tvs", "--vehicle", "x"}, false, "history, snapshot"},
     };
@@ -95,7 +100,7 @@ TEST(CliOptions, HelpNamesEveryExitCode) {
         EXPECT_NE(help.find("\n  " + std::to_string(code) + "  "), std::string::npos) << code;
     for (const char* command :
          {"status", "read FILE", "write FILE", "compare FILE", "log --seconds", "find [DEVICE",
-          "history ", "snapshot ", "restore ID", "undo "})
+          "report FILE", "history ", "snapshot ", "restore ID", "undo "})
         EXPECT_NE(help.find(command), std::string::npos) << command;
 }
 
@@ -107,7 +112,8 @@ TEST(CliOptions, ManPageNamesEveryExitCodeAndCommand) {
     const std::string man = text.str();
     for (int code = kExitOk; code <= kExitHistory; ++code)
         EXPECT_NE(man.find(".TP\n.B " + std::to_string(code) + "\n"), std::string::npos) << code;
-    for (const char* command : {".B status", ".BI read", ".BI write", ".BI compare", ".BI \"log",
-                                ".B find", ".B history", ".B snapshot", ".BI restore", ".B undo"})
+    for (const char* command :
+         {".B status", ".BI read", ".BI write", ".BI compare", ".BI \"log", ".B find", ".BI report",
+          ".B history", ".B snapshot", ".BI restore", ".B undo"})
         EXPECT_NE(man.find(command), std::string::npos) << command;
 }

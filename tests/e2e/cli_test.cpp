@@ -250,8 +250,8 @@ TEST_F(Cli, LogRecordsTheReadings) {
     std::string error;
     ASSERT_TRUE(parse_recording(r.out, rec, error)) << error;
     EXPECT_TRUE(rec.problem.empty());
-    EXPECT_EQ(rec.ticks.front().replies[0].size, 4);
-    EXPECT_EQ(rec.ticks.front().replies[1].size, 11);
+    EXPECT_EQ(rec.tick(0).replies[0].size, 4);
+    EXPECT_EQ(rec.tick(0).replies[1].size, 11);
     EXPECT_NE(r.out.find(",connected\r\n"), std::string::npos);
 
     r = patient({"--port", sim.link(), "log", "--seconds", "0.3", "--csv", path("drive.csv")});
@@ -265,7 +265,7 @@ TEST_F(Cli, LogRecordsTheReadings) {
     r = cli({"--port", silent.link(), "log", "--seconds", "0.5"});
     EXPECT_EQ(r.exit_code, 4);
     ASSERT_TRUE(parse_recording(r.out, rec, error)) << error;
-    EXPECT_EQ(rec.ticks.front().replies[0].size, 0);
+    EXPECT_EQ(rec.tick(0).replies[0].size, 0);
 }
 
 // Values out of range are refused before anything is done (2); an output not

@@ -111,7 +111,7 @@ TEST_F(RecordingPlayback, PlaysBackTheSameFramesAndDashboardTickByTick) {
     Recording rec;
     std::string error;
     ASSERT_TRUE(load_recording(file.string(), rec, error)) << error;
-    ASSERT_EQ(rec.ticks.size(), 80u);
+    ASSERT_EQ(rec.size(), 80u);
     EXPECT_TRUE(rec.problem.empty()) << rec.problem;
 
     StillClock clock;
@@ -120,9 +120,9 @@ TEST_F(RecordingPlayback, PlaysBackTheSameFramesAndDashboardTickByTick) {
     RecordingSerialPort tap(
         player, [&](const TickFrames& t) { played.push_back(t); }, clock);
     Session s(tap);
-    for (std::size_t i = 0; i < rec.ticks.size(); ++i) {
+    for (std::size_t i = 0; i < rec.size(); ++i) {
         // A microsecond into the row: the rows are milliseconds apart.
-        clock.inner.set_seconds(rec.ticks[i].seconds - rec.ticks[0].seconds + 1e-6);
+        clock.inner.set_seconds(rec.seconds(i) - rec.seconds(0) + 1e-6);
         const std::vector<Call> drawn = s.tick();
         EXPECT_EQ(s.dash.link.NoConnection, run.no_connection[i]) << "tick " << i;
         ASSERT_EQ(drawn.size(), run.drawn[i].size()) << "tick " << i;
@@ -130,9 +130,9 @@ TEST_F(RecordingPlayback, PlaysBackTheSameFramesAndDashboardTickByTick) {
             ASSERT_TRUE(same_call(drawn[k], run.drawn[i][k])) << "tick " << i << " call " << k;
     }
     tap.finish();
-    ASSERT_EQ(played.size(), rec.ticks.size());
+    ASSERT_EQ(played.size(), rec.size());
     for (std::size_t i = 0; i < played.size(); ++i) {
-        const auto& want = rec.ticks[i].replies;
+        const auto& want = rec.tick(i).replies;
         EXPECT_EQ(played[i].replies[0].view().size(), want[0].size) << i;
         EXPECT_TRUE(std::ranges::equal(played[i].replies[0].view(), want[0].view())) << i;
         for (std::size_t k = 1; k < 4; ++k)
@@ -162,15 +162,15 @@ TEST_F(RecordingPlayback, AFileCutMidRowPlaysToItsLastWholeRow) {
     Recording rec;
     std::string error;
     ASSERT_TRUE(load_recording(file.string(), rec, error)) << error;
-    ASSERT_EQ(rec.ticks.size(), 20u);
+    ASSERT_EQ(rec.size(), 20u);
     EXPECT_NE(rec.problem.find("row 21 is cut off"), std::string::npos) << rec.problem;
 
     // Played to its end, then silence: the link is lost as when the lead is pulled.
     StillClock clock;
     PlaybackSerialPort player(rec, clock);
     Session s(player);
-    for (const auto& t : rec.ticks) {
-        clock.inner.set_seconds(t.seconds - rec.ticks[0].seconds + 1e-6);
+    for (std::size_t i = 0; i < rec.size(); ++i) {
+        clock.inner.set_seconds(rec.seconds(i) - rec.seconds(0) + 1e-6);
         s.tick();
     }
     // Just past the end (the fake clock counts whole nanoseconds).

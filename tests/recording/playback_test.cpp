@@ -7,6 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "readings/readings_poll.h"
 #include "recording/playback_port.h"
 #include "recording/recording_port.h"
@@ -36,6 +39,14 @@ Bytes bytes_of(const ReplyBytes* r) {
     return r ? Bytes(r->bytes.begin(), r->bytes.begin() + r->size) : Bytes{};
 }
 
+Bytes bytes_of(const std::optional<ReplyBytes>& r) {
+    return bytes_of(r ? &*r : nullptr);
+}
+
+Bytes bytes_of(const ReplyBytes& r) {
+    return bytes_of(&r);
+}
+
 ReplyBytes reply(Bytes b) {
     ReplyBytes r;
     std::copy(b.begin(), b.end(), r.bytes.begin());
@@ -60,7 +71,7 @@ TEST(RecordingReader, EveryCutPointKeepsTheWholeRowsBeforeIt) {
         std::string error;
         const bool ok = parse_recording(text.substr(0, len), rec, error);
         EXPECT_EQ(ok, whole > 0) << len;
-        EXPECT_EQ(rec.ticks.size(), whole) << len;
+        EXPECT_EQ(rec.size(), whole) << len;
         const bool cut = len != text.size() && len != header + rows[0].size() &&
                          len != header + rows[0].size() + rows[1].size() && len != header;
         EXPECT_EQ(rec.problem.find("cut off") != std::string::npos, cut) << len << rec.problem;
@@ -68,9 +79,9 @@ TEST(RecordingReader, EveryCutPointKeepsTheWholeRowsBeforeIt) {
     Recording rec;
     std::string error;
     ASSERT_TRUE(parse_recording(text, rec, error));
-    EXPECT_DOUBLE_EQ(rec.ticks[1].seconds, 0.051);
-    EXPECT_EQ(bytes_of(&rec.ticks[1].replies[2]), (Bytes{0x65, 0xAA}));
-    EXPECT_EQ(rec.ticks[2].replies[0].size, 0);
+    EXPECT_DOUBLE_EQ(rec.seconds(1), 0.051);
+    EXPECT_EQ(bytes_of(&rec.tick(1).replies[2]), (Bytes{0x65, 0xAA}));
+    EXPECT_EQ(rec.tick(2).replies[0].size, 0);
 }
 
 TEST(RecordingReader, DamagedRowsEndTheRecordingBeforeThem) {
@@ -97,7 +108,7 @@ TEST(RecordingReader, DamagedRowsEndTheRecordingBeforeThem) {
         std::string error;
         const std::string text = kHeader + row("0.010", "6501268C", "") + c.bad + good;
         ASSERT_TRUE(parse_recording(text, rec, error)) << c.what;
-        EXPECT_EQ(rec.ticks.size(), 1u) << c.what;
+        EXPECT_EQ(rec.size(), 1u) << c.what;
         EXPECT_FALSE(rec.problem.empty()) << c.what;
     }
 }
@@ -112,10 +123,10 @@ TEST(RecordingReader, HeaderDecidesTheColumns) {
         "live_frame,note,settings2_frame,seconds,status_frame,settings1_frame\n"
         "\"6500\",\"a, \"\"quoted\"\"\nnote\",,1.5,6501268C,\n";
     ASSERT_TRUE(parse_recording(moved, rec, error)) << error;
-    ASSERT_EQ(rec.ticks.size(), 1u);
-    EXPECT_DOUBLE_EQ(rec.ticks[0].seconds, 1.5);
-    EXPECT_EQ(bytes_of(&rec.ticks[0].replies[0]), (Bytes{0x65, 0x01, 0x26, 0x8C}));
-    EXPECT_EQ(bytes_of(&rec.ticks[0].replies[1]), (Bytes{0x65, 0x00}));
+    ASSERT_EQ(rec.size(), 1u);
+    EXPECT_DOUBLE_EQ(rec.seconds(0), 1.5);
+    EXPECT_EQ(bytes_of(&rec.tick(0).replies[0]), (Bytes{0x65, 0x01, 0x26, 0x8C}));
+    EXPECT_EQ(bytes_of(&rec.tick(0).replies[1]), (Bytes{0x65, 0x00}));
 
     EXPECT_FALSE(parse_recording("", rec, error));
     EXPECT_FALSE(parse_recording(
@@ -134,13 +145,122 @@ TEST(RecordingReader, HeaderDecidesTheColumns) {
     ::unlink(fifo.c_str());
 }
 
+TEST(RecordingReader, ProblemsNameTheLineAndTheRow) {
+    const std::string good = row("0.000", "6501268C", "");
+    struct Case {
+        const char* what;
+        std::string text;
+        bool loads;
+        const char* says;  // part of the problem, or of the error when nothing loads
+    } cases[] = {
+        {"cut off", kHeader + good + good.substr(0, 20), true, "line 3: row 2 is cut off"},
+        {"a note over two lines before a damaged row",
+         "seconds,note,status_frame,live_frame,settings1_frame,settings2_frame\n"
+         "0.1,\"two\nlines\",,,,\n0.2,x\"y,,,,\n",
+         true, "line 4: row 2 is damaged"},
+        {"zeros after the rows", kHeader + good + std::string(64, '\0'), true,
+         "line 3: row 2 holds binary data"},
+        {"binary from the start", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), false,
+         "not a recording: line 1 holds binary data"},
+        {"another kind of text", "name,value\r\nx,1\r\n", false,
+         "not a recording: line 1 has no column \"seconds\""},
+    };
+    for (const auto& c : cases) {
+        Recording rec;
+        std::string error;
+        EXPECT_EQ(parse_recording(c.text, rec, error), c.loads) << c.what;
+        const std::string& said = c.loads ? rec.problem : error;
+        EXPECT_NE(said.find(c.says), std::string::npos) << c.what << ": " << said;
+    }
+    // The time and link columns are kept: first and last time, each row's link.
+    Recording rec;
+    std::string error;
+    ASSERT_TRUE(parse_recording(
+        kHeader + row("0.000", "", "") + "2024-05-01T14:03:23.000+02:00,1.0,,,,,,,,,,,,,,,lost\r\n",
+        rec, error));
+    EXPECT_EQ(rec.first_time, "2024-05-01T14:03:22.123+02:00");
+    EXPECT_EQ(rec.last_time, "2024-05-01T14:03:23.000+02:00");
+    EXPECT_EQ(rec.recorded_link(0), LinkReading::Connected);
+    EXPECT_EQ(rec.recorded_link(1), LinkReading::Lost);
+}
+
+TEST(RecordingReader, TooLargeIsRefusedWholeNamingTheLimit) {
+    Recording rec;
+    std::string error;
+    std::string rows = "seconds,status_frame,live_frame,settings1_frame,settings2_frame\n";
+    for (std::size_t i = 0; i <= kMaxRecordingRows; ++i)
+        rows += "0,,,,\n";
+    EXPECT_FALSE(parse_recording(rows, rec, error));
+    EXPECT_NE(error.find("more than 2,000,000 rows"), std::string::npos) << error;
+    EXPECT_TRUE(rec.empty());
+    // A file over 1 GiB is refused before it is read (a sparse file).
+    const std::string big = "/tmp/tarvex-big-" + std::to_string(getpid()) + ".csv";
+    std::ofstream(big) << rows.substr(0, 200);
+    std::filesystem::resize_file(big, (1ULL << 30) + 1);
+    EXPECT_FALSE(load_recording(big, rec, error));
+    EXPECT_NE(error.find("1 GiB"), std::string::npos) << error;
+    std::filesystem::remove(big);
+}
+
+TEST(RecordingReader, AFileReadInChunksGivesWhatItsTextGives) {
+    // Rows of every kind, and notes whose quotes and line ends straddle the
+    // reader's chunks, in a file of three chunks or so.
+    std::string text = std::string("note,") + kHeader;
+    for (int i = 0; text.size() < 3'300'000; ++i)
+        text += (i % 7 ? std::string("n,")
+                       : "\"a \"\"long\"\"\r\nnote " + std::to_string(i) + std::string(300, 'x') +
+                             "\",") +
+                row(std::to_string(i * 0.05).c_str(), "6501268C",
+                    i % 3 ? "651A007878FFFF08005BD0" : "65FF", i % 4 ? "" : "650102");
+    const std::string path = "/tmp/tarvex-chunks-" + std::to_string(getpid()) + ".csv";
+    for (const std::size_t cut : {text.size(), std::size_t{1} << 20, (std::size_t{1} << 20) + 1,
+                                  (std::size_t{2} << 20) - 7, text.size() - 3}) {
+        std::ofstream(path, std::ios::binary) << text.substr(0, cut);
+        Recording from_file, from_text;
+        std::string e1, e2;
+        ASSERT_TRUE(load_recording(path, from_file, e1)) << e1;
+        ASSERT_TRUE(parse_recording(text.substr(0, cut), from_text, e2)) << e2;
+        ASSERT_EQ(from_file.size(), from_text.size()) << cut;
+        EXPECT_EQ(from_file.problem, from_text.problem) << cut;
+        for (std::size_t i = 0; i < from_file.size(); ++i)
+            for (int k = 0; k < 4; ++k)
+                ASSERT_EQ(bytes_of(from_file.reply(i, k)), bytes_of(from_text.reply(i, k))) << i;
+    }
+    std::filesystem::remove(path);
+}
+
+TEST(Recording, KeepsEveryReplyAsReceivedInLittleMemoryPerRow) {
+    Recording rec;
+    std::vector<RecordedTick> ticks;
+    for (int i = 0; i < 4 * 65536; ++i) {
+        RecordedTick t;
+        t.seconds = i * 0.025;
+        t.replies[0] = i % 50 ? reply({0x65, 0x01, 0x26, 0x8C}) : reply({0x00, 0x13});
+        Bytes live(11, static_cast<std::uint8_t>(i));
+        live[0] = 0x65;
+        t.replies[1] = i % 97 ? reply(live) : reply({0x65, 0x02});  // now and then cut short
+        if (i % 4 == 0)
+            t.replies[2] = reply(Bytes(15, static_cast<std::uint8_t>(i / 40000)));
+        if (i % 4 == 1)
+            t.replies[3] = reply(Bytes(16, 0x42));
+        rec.append(t);
+        ticks.push_back(t);
+    }
+    ASSERT_EQ(rec.size(), ticks.size());
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        EXPECT_EQ(rec.seconds(i), ticks[i].seconds);
+        for (int k = 0; k < 4; ++k)
+            ASSERT_EQ(bytes_of(rec.reply(i, k)), bytes_of(&ticks[i].replies[k])) << i << " " << k;
+    }
+    EXPECT_LT(rec.memory_bytes() / rec.size(), 40u);
+}
+
 TEST(PlaybackPort, AnswersWithTheLatestReplyOfEachKind) {
     Recording rec;
-    rec.ticks.resize(4);
-    rec.ticks[0] = {0.30, {reply({0x65, 1}), reply({0x65, 2}), {}, {}}};
-    rec.ticks[1] = {0.35, {reply({0x65, 3}), {}, {}, {}}};
-    rec.ticks[2].seconds = 0.40;
-    rec.ticks[3] = {0.45, {reply({0x65, 4}), reply({0x65, 5}), reply({0x65, 6}), reply({0x65, 7})}};
+    rec.append({0.30, {reply({0x65, 1}), reply({0x65, 2}), {}, {}}});
+    rec.append({0.35, {reply({0x65, 3}), {}, {}, {}}});
+    rec.append({0.40, {}});
+    rec.append({0.45, {reply({0x65, 4}), reply({0x65, 5}), reply({0x65, 6}), reply({0x65, 7})}});
     FakeLinkClock clock;
     PlaybackSerialPort port(rec, clock);
     EXPECT_NEAR(port.length(), 0.20, 1e-9);  // the last row lasts as long as the one before
@@ -163,6 +283,9 @@ TEST(PlaybackPort, AnswersWithTheLatestReplyOfEachKind) {
         {2, 0.101, {}},
         {1, 0.151, {0x65, 4}},
         {4, 0.199, {0x65, 7}},
+        // Asked for an earlier time again (playback started over).
+        {2, 0.049, {0x65, 2}},
+        {4, 0.199, {0x65, 7}},
         // The end: silence.
         {1, 0.201, {}},
         {2, 5.00, {}},
@@ -184,7 +307,7 @@ TEST(PlaybackPort, WirePaceTimeoutsAndWrites) {
     t.replies[1] = reply(live);
     for (int i = 0; i < 20; ++i) {
         t.seconds = i * 0.05;
-        rec.ticks.push_back(t);
+        rec.append(t);
     }
     FakeLinkClock clock;
     PlaybackSerialPort port(rec, clock);
@@ -231,7 +354,7 @@ TEST(PlaybackPort, ShortRepliesEndAfterTheInterByteTimeout) {
     Recording rec;
     RecordedTick t;
     t.replies[0] = reply({0x65, 0x01});
-    rec.ticks.push_back(t);
+    rec.append(t);
     FakeLinkClock clock;
     PlaybackSerialPort port(rec, clock);
     port.open("");
@@ -297,7 +420,7 @@ TEST(PlaybackPort, ARecordedRunPlaysBackTheSameFramesTickByTick) {
 
     Recording recording;
     for (const auto& t : recorded)
-        recording.ticks.push_back(
+        recording.append(
             {std::chrono::duration<double>(t.started - recorded[0].started).count(), t.replies});
     FakeLinkClock play_clock;
     PlaybackSerialPort player(recording, play_clock);

@@ -252,15 +252,15 @@ TEST_F(TempDir, RecorderWritesOneRowPerTickAndRestoresThePort) {
     std::string error;
     ASSERT_TRUE(load_recording(file.string(), back, error)) << error;
     EXPECT_TRUE(back.problem.empty()) << back.problem;
-    ASSERT_EQ(back.ticks.size(), 10u);
-    EXPECT_DOUBLE_EQ(back.ticks[3].seconds, 0.160);
+    ASSERT_EQ(back.size(), 10u);
+    EXPECT_DOUBLE_EQ(back.seconds(3), 0.160);
     // Live every tick, the settings blocks on the fourth and eighth.
     for (std::size_t i = 0; i < 10; ++i) {
-        EXPECT_EQ(back.ticks[i].replies[0].size, 4) << i;
-        EXPECT_EQ(back.ticks[i].replies[1].size, 11) << i;
+        EXPECT_EQ(back.tick(i).replies[0].size, 4) << i;
+        EXPECT_EQ(back.tick(i).replies[1].size, 11) << i;
         const bool settings = i == 3 || i == 7;
-        EXPECT_EQ(back.ticks[i].replies[2].size, settings ? 15 : 0) << i;
-        EXPECT_EQ(back.ticks[i].replies[3].size, settings ? 16 : 0) << i;
+        EXPECT_EQ(back.tick(i).replies[2].size, settings ? 15 : 0) << i;
+        EXPECT_EQ(back.tick(i).replies[3].size, settings ? 16 : 0) << i;
     }
 }
 
@@ -304,7 +304,7 @@ TEST_F(TempDir, FullDiskStopsWithWholeRowsOnly) {
     std::string error;
     ASSERT_TRUE(parse_recording(text, back, error)) << error;
     EXPECT_TRUE(back.problem.empty()) << back.problem;
-    EXPECT_EQ(back.ticks.size(), 2u);
+    EXPECT_EQ(back.size(), 2u);
 }
 
 TEST_F(TempDir, DevFullAndVanishedFolderStopTheRecording) {

@@ -60,6 +60,24 @@ TEST(SimOptions, ParsesEveryOption) {
     EXPECT_EQ(o.settings, (std::vector<std::pair<int, int>>{{6, 6}, {33, 200}}));
 }
 
+TEST(SimOptions, RecordsADriveOfAProfileWithAFault) {
+    SimOptions o;
+    std::string err;
+    ASSERT_TRUE(parse_sim_options({"--record", "d.csv", "--seconds", "3600", "--profile", "town",
+                                   "--fault=lean", "--pace", "scope", "--seed", "9"},
+                                  o, err))
+        << err;
+    EXPECT_EQ(o.record, "d.csv");
+    EXPECT_DOUBLE_EQ(o.seconds, 3600);
+    EXPECT_EQ(o.pace, PollPace::Oscilloscope);
+    // The drive and the sensors drawn from the seed, as the truth tells.
+    const DriveTruth truth = make_sim_controller(o).engine().truth();
+    EXPECT_EQ(
+        truth.switch_hz_gas,
+        EngineModel({DriveProfile::TownCold, SensorFault::LeanBias, 9}).truth().switch_hz_gas);
+    EXPECT_LT(truth.rich_duty, 0.25);
+}
+
 TEST(SimOptions, RejectsBadInputWithAReason) {
     struct Case {
         std::vector<std::string> args;
@@ -85,6 +103,11 @@ TEST(SimOptions, RejectsBadInputWithAReason) {
         {{"--link", "x", "--setting", "30=50"}, "bad setting"},
         {{"--link", "x", "--setting", "6=256"}, "bad setting"},
         {{"--link", "x", "--setting", "6=-1"}, "bad setting"},
+        {{"--link", "x", "--profile", "rally"}, "bad value for --profile"},
+        {{"--link", "x", "--fault", "flat-tyre"}, "bad value for --fault"},
+        {{"--record", "d.csv", "--seconds", "0.5"}, "1 to 172800"},
+        {{"--record", "d.csv", "--pace", "fast"}, "readings or scope"},
+        {{"--record", "d.csv", "--link", "x"}, "takes no --link"},
     };
     for (const auto& c : cases) {
         SimOptions o;

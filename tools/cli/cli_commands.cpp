@@ -10,6 +10,7 @@
 #include "app/paths.h"
 #include "cli/cli_history.h"
 #include "cli/cli_log.h"
+#include "cli/cli_report.h"
 #include "cli/cli_session.h"
 #include "config/settings_compare.h"
 #include "config/settings_file.h"
@@ -268,6 +269,8 @@ int run_cli(const CliOptions& o, std::ostream& out, std::ostream& err) {
     if (o.command == "history" || o.command == "snapshot" || o.command == "restore" ||
         o.command == "undo")
         return run_history_command(s, o, out);
+    if (o.command == "report")
+        return report_drive(o, out, err);
     if (o.command == "log") {
         out.flush();
         return log_readings(s, o);

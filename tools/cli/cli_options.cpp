@@ -8,6 +8,8 @@ namespace tarvex::cli {
 
 const char* cli_usage() {
     return R"(Usage: tarvex-cli --port PORT COMMAND [ARGUMENTS]
+       tarvex-cli report FILE.csv [--json]
+       tarvex-cli history [--json]
 
 Talks to a Tarvex LPG controller over its serial lead, as the Tarvex program
 does, for scripts and for machines without a desktop.
@@ -44,6 +46,11 @@ Commands:
 The settings history is the file Tarvex.history in the folder that the
 TARVEX_HISTORY_DIR variable names, else in the current folder (as Tarvex keeps
 it beside Tarvex.ini); write, restore and undo keep every write in it.
+  report FILE.csv    read a recording (File > Record readings..., log) and tell
+                     what the drive shows: its length, time on gas and on
+                     petrol, warm-up, switch-overs, switch-backs, cut-offs, lost
+                     links, learning runs, and verdicts on the lambda sensor and
+                     the actuator (ok, check, fail or unknown); needs no port
 
 Options:
   --port PORT        the serial port (required for every command but find)
@@ -54,12 +61,14 @@ Options:
   --force            write: send a file holding values that no list offers; undo:
                      send even when the controller no longer shows what the change
                      sent
+  --json             history: as a JSON array; report: print one JSON object
+                     (seconds as numbers, null where the drive does not tell)
+                     instead of text
   --history FILE     the settings history to use instead
   --vehicle LABEL    history: only this vehicle's visits; snapshot, write,
                      restore, undo: the label of the visit (registration, VIN or
                      customer) kept with what they keep; undo: only its changes
   --note TEXT        snapshot: why it was taken
-  --json             history: as a JSON array
   --limit N          history: only the newest N entries
   --timeout-scale N  wait N times as long for each reply as the program does
                      (1 to 50, default 1), for a slow adapter or a busy machine
@@ -72,7 +81,8 @@ Exit codes:
      the change sent, and nothing was sent (--force sends it all the same)
   2  bad option or command line
   3  the settings file cannot be read or is not a valid Tarvex settings file;
-     write: it holds values that no list offers (and --force was not given)
+     write: it holds values that no list offers (and --force was not given);
+     report: the file cannot be read, is not a recording or is too large
   4  the controller does not answer, or is not of generation 2 (needed to read
      or write settings); log: it never answered during the recording; find:
      it answered on no device
@@ -82,7 +92,7 @@ Exit codes:
      were sent and stay in the controller), does not hold a setting sent, or
      its settings could not be read back
   7  the output (the .tvs file of read, the recording of log, Tarvex.ports of
-     find, what status and compare print) cannot be written; a reader that
+     find, what status, compare and report print) cannot be written; a reader that
      stops reading early (tarvex-cli log | head) is no failure: the command
      ends quietly
   8  the settings history cannot be opened or written (history, snapshot,
@@ -111,8 +121,8 @@ bool known_language(const std::string& code) {
 
 bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, std::string& error) {
     std::vector<std::string> positional;
-    bool seconds_given = false, csv_given = false, lang_given = false, force_given = false;
-    bool limit_given = false;
+    bool seconds_given = false, csv_given = false, lang_given = false, force_given = false,
+         json_given = false, limit_given = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::string value;
@@ -159,6 +169,10 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
             if (!flag(out.force))
                 return false;
             force_given = true;
+        } else if (name == "--json") {
+            if (!flag(out.json))
+                return false;
+            json_given = true;
         } else if (name == "--port") {
             if (!need())
                 return false;
@@ -186,9 +200,6 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
                 return false;
             }
             out.timeout_scale = n;
-        } else if (name == "--json") {
-            if (!flag(out.json))
-                return false;
         } else if (name == "--history" || name == "--vehicle" || name == "--note") {
             if (!need())
                 return false;
@@ -226,8 +237,9 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
         return false;
     }
     out.command = positional[0];
+    const bool report = out.command == "report";
     const bool takes_file =
-        out.command == "read" || out.command == "write" || out.command == "compare";
+        out.command == "read" || out.command == "write" || out.command == "compare" || report;
     const bool find = out.command == "find";
     const bool restore = out.command == "restore";
     const bool history = out.command == "history";
@@ -262,16 +274,24 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
                 " belongs to history, snapshot, restore, undo and write only";
         return false;
     }
-    if (!history && (out.json || limit_given)) {
-        error = std::string(out.json ? "--json" : "--limit") + " belongs to history only";
+    if (!history && limit_given) {
+        error = "--limit belongs to history only";
         return false;
     }
     if (out.command != "snapshot" && !out.note.empty()) {
         error = "--note belongs to snapshot only";
         return false;
     }
-    if (out.port.empty() && !find && !history) {
+    if (out.port.empty() && !find && !history && !report) {
         error = "no port given (--port DEVICE or COM1 to COM4)";
+        return false;
+    }
+    if (report && !out.port.empty()) {
+        error = "report reads a file and takes no --port";
+        return false;
+    }
+    if (!report && !history && json_given) {
+        error = "--json belongs to report and history only";
         return false;
     }
     if (out.command == "log" && !seconds_given) {

@@ -11,7 +11,7 @@ enum ExitCode : int {
     kExitOk = 0,               // done; for compare: file and controller agree
     kExitDiffers = 1,          // compare: some settings differ
     kExitUsage = 2,            // a bad option or command line
-    kExitFileRefused = 3,      // the settings file cannot be read or is not valid
+    kExitFileRefused = 3,      // the settings file or recording cannot be read or is not valid
     kExitNoAnswer = 4,         // the controller does not answer, or is of another generation
     kExitPortUnavailable = 5,  // the port cannot be opened (missing, no access, in use)
     kExitNotAcknowledged = 6,  // write: a setting was not acknowledged
@@ -23,8 +23,8 @@ struct CliOptions {
     bool help = false;
     bool version = false;
     std::string port;                  // a device path or COM1..COM4
-    std::string command;               // status, read, write, compare, log or find
-    std::string file;                  // the .tvs file of read, write and compare
+    std::string command;               // status, read, write, compare, log, find or report
+    std::string file;                  // the .tvs file of read, write and compare; report's .csv
     std::vector<std::string> devices;  // find: the devices to try; empty: all present
     double seconds = 0;                // log: how long
     std::string csv;                   // log: the CSV file; standard output when empty
@@ -37,7 +37,7 @@ struct CliOptions {
     std::string vehicle;
     long long snapshot_id = 0;  // restore
     std::string note;           // snapshot
-    bool json = false;          // history
+    bool json = false;          // history, report: JSON instead of text
     int limit = 0;              // history: the newest this many; 0 for all
 };
 

@@ -76,6 +76,34 @@ double EngineModel::reducer_temp_at(double t) {
     return 15.0 + 70.0 * (1.0 - std::exp(-(t - kStartTime) / 20.0));
 }
 
+EngineModel::EngineModel(const DriveScenario& scenario)
+    : sensors_(std::make_shared<SensorModel>(scenario)) {
+    if (scenario.profile != DriveProfile::TestCycle)
+        course_ = std::make_shared<DriveCourse>(scenario);
+}
+
+DriveTruth EngineModel::truth() const {
+    if (sensors_)
+        return sensors_->truth();
+    DriveTruth t;
+    t.switch_hz_gas = 1.1;
+    t.switch_hz_petrol = 1.6;
+    t.rich_duty = 0.5;
+    return t;
+}
+
+int EngineModel::course_rpm_at(double t) const {
+    return course_ ? course_->rpm_at(t) : rpm_at(t);
+}
+
+double EngineModel::course_throttle_at(double t) const {
+    return course_ ? course_->throttle_at(t) : throttle_at(t);
+}
+
+double EngineModel::course_temp_at(double t) const {
+    return course_ ? course_->reducer_temp_at(t) : reducer_temp_at(t);
+}
+
 int EngineModel::idle_rpm_at(double t) {
     return static_cast<int>(std::lround(850 + 20 * std::sin(2 * kPi * 0.7 * t)));
 }
@@ -103,9 +131,9 @@ bool EngineModel::start_learning(double t) {
 
 LiveValues EngineModel::update(double t, const ModelSettings& s) {
     LiveValues v;
-    const int rpm = idle_on_gas_ ? idle_rpm_at(t) : rpm_at(t);
-    const double throttle = idle_on_gas_ ? 0.0 : throttle_at(t);
-    const double temp = idle_on_gas_ ? 85.0 : reducer_temp_at(t);
+    const int rpm = idle_on_gas_ ? idle_rpm_at(t) : course_rpm_at(t);
+    const double throttle = idle_on_gas_ ? 0.0 : course_throttle_at(t);
+    const double temp = idle_on_gas_ ? 85.0 : course_temp_at(t);
     const bool warm = temp >= s.lpg_on_temp_c;
     const bool running = rpm > 0;
 
@@ -136,15 +164,23 @@ LiveValues EngineModel::update(double t, const ModelSettings& s) {
 
     // Lambda: a switching sensor on a closed loop, silent when cut off or stopped.
     double volts = 0.0;
-    if (running && !cut_off)
+    if (sensors_ && running)
+        volts = sensors_->lambda_volts(t, on_gas_, cut_off, s.lambda_point_raw * 0.0196);
+    else if (running && !cut_off)
         volts = 0.45 + 0.38 * std::sin(2 * kPi * (on_gas_ ? 1.1 : 1.6) * t);
     v.lambda = clamp_byte(volts / 0.0196);
     v.tps = clamp_byte(running || throttle > 0 ? 26 + 204 * throttle : 26);
 
-    // Actuator: parked at its start position on petrol, working around it on gas.
+    // Actuator: parked at its start position on petrol, working around it on
+    // gas: following the load, corrected toward the switching point.
     double step = s.att_init;
     if (on_gas_) {
-        step += (rpm - 850) / 60.0 + (v.lambda < s.lambda_point_raw ? 4 : -4);
+        const double correction = v.lambda < s.lambda_point_raw ? 4 : -4;
+        if (sensors_)
+            step += (rpm - 850) / 250.0 + 3 * throttle + correction * 0.75 +
+                    sensors_->hunting_at(t);
+        else
+            step += (rpm - 850) / 60.0 + correction;
         step = std::clamp(step, static_cast<double>(s.att_init - s.att_min),
                           static_cast<double>(s.att_init + s.att_max));
     }

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+
+#include "sim/drive_scenario.h"
 
 namespace tarvex::sim {
 
@@ -30,8 +33,18 @@ struct LiveValues {
 // switch-back speed, coast-down. The reducer warms from 15 degrees; the car
 // switches to gas once warm and above the switch-over speed, leaves gas above
 // the switch-back speed and returns to it below.
+//
+// With a scenario it drives the scenario's profile instead, and its lambda
+// sensor and actuator behave as the scenario's fault has them (SensorModel):
+// a narrowband sensor switching at a known rate on a closed loop, the
+// actuator following the load with a small correction.
 class EngineModel {
   public:
+    EngineModel() = default;
+    explicit EngineModel(const DriveScenario& scenario);
+    // What the scenario drives with; the demonstration cycle's own without one.
+    DriveTruth truth() const;
+
     // Advances the model to time t (seconds since the simulator started).
     LiveValues update(double t, const ModelSettings& s);
     // Starts a learning run; false (refused) unless the engine idles on gas.
@@ -49,6 +62,12 @@ class EngineModel {
     static int idle_rpm_at(double t);
 
   private:
+    int course_rpm_at(double t) const;
+    double course_throttle_at(double t) const;
+    double course_temp_at(double t) const;
+
+    std::shared_ptr<const DriveCourse> course_;  // none: the demonstration cycle
+    std::shared_ptr<const SensorModel> sensors_;  // none: the cycle's sine lambda
     bool on_gas_ = false;
     bool idle_on_gas_ = false;
     bool petrol_hold_ = false;

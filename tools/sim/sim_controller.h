@@ -34,6 +34,9 @@ class SimController {
   public:
     SimController(int generation = 2, int minor = 6, FaultRates faults = {}, unsigned seed = 1);
 
+    // Drives the scenario's profile with its sensor faults from now on.
+    void set_scenario(const DriveScenario& scenario) { engine_ = EngineModel(scenario); }
+
     // Answer to a 4-byte frame received at time t (seconds); nothing for a
     // frame with a bad checksum or an unknown command, or when faults say so.
     std::optional<Reply> handle(const std::array<std::uint8_t, 4>& frame, double t);

@@ -2,6 +2,7 @@
 #include "sim/sim_options.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 
 namespace tarvex::sim {
@@ -46,6 +47,7 @@ bool parse_rate(std::string s, double& out) {
 
 const char* sim_usage() {
     return R"(Usage: tarvex-sim --link PATH [options]
+       tarvex-sim --record FILE.csv [--seconds N] [--profile P] [--fault F] [options]
 
 Plays a generation-2 LPG controller on a pseudo-terminal, so that Tarvex can be
 used and tested without a car. The controller keeps its 28 settings, applies and
@@ -59,8 +61,14 @@ Runs until SIGINT or SIGTERM, then removes its link. SIGUSR1 toggles silence
 (the controller stops answering, as if unplugged, and starts again). SIGUSR2
 toggles the fuel switch: the car is held on petrol, or let go back to gas.
 
+With --record it writes a recording instead, as File > Record readings...
+would while the program polls this controller, at simulated time: no
+pseudo-terminal and no waiting (an hour of drive takes about a second). It
+then prints the true values it drove with, to check a drive review against.
+
 Options:
-  --link PATH          put a symbolic link to the pseudo-terminal at PATH (required)
+  --link PATH          put a symbolic link to the pseudo-terminal at PATH (required
+                       unless --record is given)
   --ports-file FILE    also write FILE (e.g. Tarvex.ports) mapping a port to PATH
   --com N              the port that FILE maps, 1 to 4 (default 1)
   --no-pacing          send replies at once instead of at 9600 baud 8N1
@@ -71,7 +79,21 @@ Options:
                        drive cycle); SIGUSR2 holds it on petrol and lets it go
   --setting CODE=VALUE start with setting CODE (write code 5 to 33, not 30) at
                        VALUE (0 to 255) instead of its factory value; repeatable
-Faults, each at a RATE given as a fraction (0.1) or a percentage (10%):
+Drives and sensors (the seed draws the drive and the sensors' values):
+  --profile P          cycle (the 40-second cycle, the default), town (a cold
+                       start in town: the reducer warms for minutes, stop and go)
+                       or motorway (a warm engine, long steady cruising)
+  --fault F            none, slow-lambda (the lambda sensor switches slowly),
+                       lean (it reads lean most of the time), stuck-lambda (it
+                       sits at the switching point), hunting (the actuator
+                       oscillates far around its position) or cold-reducer (the
+                       reducer never warms enough for gas)
+  --record FILE        write a recording of the drive to FILE and end
+  --seconds N          --record: simulated seconds to record, 1 to 172800
+                       (default: 900 for town, 1200 for motorway, 40 for cycle)
+  --pace readings|scope  --record: poll as the Readings view (every 50 ms, the
+                       default) or as the Oscilloscope view (back to back)
+Faults of the link, each at a RATE given as a fraction (0.1) or a percentage (10%):
   --silence RATE       no reply
   --garbage RATE       random bytes that do not start with the frame mark
   --bad-checksum RATE  a reply with a wrong checksum
@@ -88,6 +110,11 @@ Faults, each at a RATE given as a fraction (0.1) or a percentage (10%):
 
 SimController make_sim_controller(const SimOptions& o) {
     SimController c(o.generation, o.minor, o.faults, o.seed);
+    if (o.scenario_given) {
+        DriveScenario s = o.scenario;
+        s.seed = o.seed;
+        c.set_scenario(s);
+    }
     c.set_late_delay_ms(o.late_ms);
     c.set_idle_on_gas(o.idle_on_gas);
     for (const auto& [code, value] : o.settings)
@@ -165,6 +192,43 @@ bool parse_sim_options(const std::vector<std::string>& args, SimOptions& out, st
                 return false;
             }
             out.settings.emplace_back(static_cast<int>(code), static_cast<int>(byte));
+        } else if (name == "--profile" || name == "--fault") {
+            if (!need())
+                return false;
+            const bool known = name == "--profile" ? profile_of(value, out.scenario.profile)
+                                                   : fault_of(value, out.scenario.fault);
+            if (!known) {
+                error = "bad value for " + name + ": '" + value + "' (see --help)";
+                return false;
+            }
+            out.scenario_given = true;
+        } else if (name == "--record") {
+            if (!need())
+                return false;
+            if (value.empty()) {
+                error = "--record needs a file";
+                return false;
+            }
+            out.record = value;
+        } else if (name == "--seconds") {
+            if (!need())
+                return false;
+            char* end = nullptr;
+            errno = 0;
+            out.seconds = std::strtod(value.c_str(), &end);
+            if (errno != 0 || *end != '\0' || !std::isfinite(out.seconds) || out.seconds < 1 ||
+                out.seconds > 172800) {
+                error = "bad value for --seconds: '" + value + "' (use 1 to 172800)";
+                return false;
+            }
+        } else if (name == "--pace") {
+            if (!need())
+                return false;
+            if (value != "readings" && value != "scope") {
+                error = "bad value for --pace: '" + value + "' (use readings or scope)";
+                return false;
+            }
+            out.pace = value == "scope" ? PollPace::Oscilloscope : PollPace::Readings;
         } else if (name == "--no-pacing") {
             if (!flag(no_pacing))
                 return false;
@@ -227,8 +291,12 @@ bool parse_sim_options(const std::vector<std::string>& args, SimOptions& out, st
             return false;
         }
     }
-    if (!out.help && out.link.empty()) {
+    if (!out.help && out.link.empty() && out.record.empty()) {
         error = "--link PATH is required";
+        return false;
+    }
+    if (!out.record.empty() && !out.link.empty()) {
+        error = "--record writes a file and takes no --link";
         return false;
     }
     return true;

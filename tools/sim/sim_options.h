@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "sim/offline_drive.h"
 #include "sim/sim_controller.h"
 
 namespace tarvex::sim {
@@ -22,6 +23,14 @@ struct SimOptions {
     bool verbose = false;
     bool idle_on_gas = false;
     std::vector<std::pair<int, int>> settings;  // (write code, value) set at start
+    // A drive profile or a sensor fault asked for: the engine model drives
+    // `scenario` (its seed is `seed`) instead of the demonstration cycle.
+    bool scenario_given = false;
+    DriveScenario scenario;
+    // Offline: write a recording to this file at simulated time, no link.
+    std::string record;
+    double seconds = 0;  // how long; 0: the profile's own length
+    PollPace pace = PollPace::Readings;
     bool help = false;
 };
 
