@@ -56,6 +56,273 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>Undo last change</source>
+        <translation>Annulla l&apos;ultima modifica</translation>
+    </message>
+    <message>
+        <source>Settings history...</source>
+        <translation>Cronologia delle impostazioni...</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Annullato: %1.</translation>
+    </message>
+    <message>
+        <source>Not known before the change, left as they are: %1.</source>
+        <translation>Valori precedenti alla modifica non noti, lasciati invariati: %1.</translation>
+    </message>
+    <message>
+        <source>%1: sent %2, shows %3 now</source>
+        <translation>%1: inviato %2, ora mostra %3</translation>
+    </message>
+    <message>
+        <source>The controller no longer shows what %1 sent:
+
+%2
+
+Send the values from before it all the same?</source>
+        <translation>La centralina non mostra più quanto inviato da %1:
+
+%2
+
+Inviare comunque i valori precedenti?</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>There is no change left to undo.</source>
+        <translation>Non ci sono altre modifiche da annullare.</translation>
+    </message>
+    <message>
+        <source>The last change is a factory reset, and no snapshot of the settings was taken before it: what the controller held is not known, so it cannot be undone.</source>
+        <translation>L&apos;ultima modifica è un ripristino delle impostazioni di fabbrica e prima non è stata salvata un&apos;istantanea delle impostazioni: non si sa cosa contenesse la centralina, quindi non può essere annullata.</translation>
+    </message>
+    <message>
+        <source>The values from before the last change (%1) are not known: they had not been read from the controller. Nothing was sent; restore a snapshot from the settings history instead.</source>
+        <translation>I valori precedenti all&apos;ultima modifica (%1) non sono noti: non erano stati letti dalla centralina. Non è stato inviato nulla; ripristinare invece un&apos;istantanea dalla cronologia delle impostazioni.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Impostazione</translation>
+    </message>
+    <message>
+        <source>Before, sent</source>
+        <translation>Prima, inviato</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Veicolo</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Snapshot: %1</source>
+        <translation>Istantanea: %1</translation>
+    </message>
+    <message>
+        <source>As found</source>
+        <translation>Stato all&apos;arrivo</translation>
+    </message>
+    <message>
+        <source>Before a settings file</source>
+        <translation>Prima dell&apos;invio di un file di impostazioni</translation>
+    </message>
+    <message>
+        <source>Before a factory reset</source>
+        <translation>Prima del ripristino delle impostazioni di fabbrica</translation>
+    </message>
+    <message>
+        <source>Before an undo</source>
+        <translation>Prima di un annullamento</translation>
+    </message>
+    <message>
+        <source>Before a restore</source>
+        <translation>Prima del ripristino di un&apos;istantanea</translation>
+    </message>
+    <message>
+        <source>By hand</source>
+        <translation>Manuale</translation>
+    </message>
+    <message>
+        <source>Other write</source>
+        <translation>Altra scrittura</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Scelta da elenco</translation>
+    </message>
+    <message>
+        <source>Emulation corrections</source>
+        <translation>Correzioni dell&apos;emulazione</translation>
+    </message>
+    <message>
+        <source>Settings file sent</source>
+        <translation>File di impostazioni inviato</translation>
+    </message>
+    <message>
+        <source>Comparison sent</source>
+        <translation>Inviato dal confronto</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Ripristino delle impostazioni di fabbrica</translation>
+    </message>
+    <message>
+        <source>Learning run</source>
+        <translation>Autoapprendimento</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annullamento</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>tarvex-cli write</source>
+        <translation>tarvex-cli write</translation>
+    </message>
+    <message>
+        <source>Sent, no answer kept</source>
+        <translation>Inviato, nessuna risposta registrata</translation>
+    </message>
+    <message>
+        <source>Acknowledged</source>
+        <translation>Confermato</translation>
+    </message>
+    <message>
+        <source>Not acknowledged</source>
+        <translation>Non confermato</translation>
+    </message>
+    <message>
+        <source>Confirmed</source>
+        <translation>Verificato in lettura</translation>
+    </message>
+    <message>
+        <source>Not held: shows %1</source>
+        <translation>Non mantenuto: mostra %1</translation>
+    </message>
+    <message>
+        <source>The controller does not answer.</source>
+        <translation>La centralina non risponde.</translation>
+    </message>
+    <message>
+        <source>The controller is not of generation 2.</source>
+        <translation>La centralina non è di seconda generazione.</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s settings could not be read.</source>
+        <translation>Non è stato possibile leggere le impostazioni della centralina.</translation>
+    </message>
+    <message>
+        <source>Settings history</source>
+        <translation>Cronologia delle impostazioni</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed (package libqt6sql6-sqlite).</source>
+        <translation>Il driver SQLite di Qt non è installato (pacchetto libqt6sql6-sqlite).</translation>
+    </message>
+    <message>
+        <source>The file or its folder may not be written.</source>
+        <translation>Il file o la sua cartella non sono scrivibili.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Non è un file normale.</translation>
+    </message>
+    <message>
+        <source>The file is damaged or is no settings history. Move it elsewhere (Tarvex leaves it as it is) and start Tarvex again to begin a new history.</source>
+        <translation>Il file è danneggiato o non è una cronologia delle impostazioni. Spostarlo altrove (Tarvex lo lascia com&apos;è) e riavviare Tarvex per iniziare una nuova cronologia.</translation>
+    </message>
+    <message>
+        <source>Another program holds it.</source>
+        <translation>È in uso da un altro programma.</translation>
+    </message>
+    <message>
+        <source>A newer Tarvex wrote it.</source>
+        <translation>È stato scritto da una versione più recente di Tarvex.</translation>
+    </message>
+    <message>
+        <source>It could not be read or written.</source>
+        <translation>Non è stato possibile leggerlo o scriverlo.</translation>
+    </message>
+    <message>
+        <source>The settings history cannot be kept: what is sent to the controller from now on is not kept in it and cannot be undone. Everything else works as usual.</source>
+        <translation>Impossibile tenere la cronologia delle impostazioni: quanto inviato d&apos;ora in poi alla centralina non vi viene registrato e non può essere annullato. Tutto il resto funziona normalmente.</translation>
+    </message>
+    <message>
+        <source>Snapshot %1 (%2, %3)</source>
+        <translation>Istantanea %1 (%2, %3)</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Istantanea</translation>
+    </message>
+    <message>
+        <source>Restore this setting</source>
+        <translation>Ripristina questa impostazione</translation>
+    </message>
+    <message>
+        <source>Attach</source>
+        <translation>Assegna</translation>
+    </message>
+    <message>
+        <source>Take snapshot</source>
+        <translation>Salva istantanea</translation>
+    </message>
+    <message>
+        <source>Show beside the controller...</source>
+        <translation>Confronta con la centralina...</translation>
+    </message>
+    <message>
+        <source>registration, VIN or customer</source>
+        <translation>targa, VIN o cliente</translation>
+    </message>
+    <message>
+        <source>Vehicle of this visit:</source>
+        <translation>Veicolo di questa visita:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Mostra:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>All vehicles</source>
+        <translation>Tutti i veicoli</translation>
+    </message>
+    <message>
+        <source>No snapshot was taken.</source>
+        <translation>Nessuna istantanea salvata.</translation>
+    </message>
+    <message>
+        <source>Snapshot restored</source>
+        <translation>Istantanea ripristinata</translation>
+    </message>
+</context>
+<context>
     <name>Playback</name>
     <message>
         <source>Recording ended</source>

@@ -56,6 +56,273 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>Undo last change</source>
+        <translation>Atšaukti paskutinį pakeitimą</translation>
+    </message>
+    <message>
+        <source>Settings history...</source>
+        <translation>Nustatymų istorija...</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Atšaukta: %1.</translation>
+    </message>
+    <message>
+        <source>Not known before the change, left as they are: %1.</source>
+        <translation>Reikšmės prieš pakeitimą nežinomos, paliktos kaip yra: %1.</translation>
+    </message>
+    <message>
+        <source>%1: sent %2, shows %3 now</source>
+        <translation>%1: išsiųsta %2, dabar rodo %3</translation>
+    </message>
+    <message>
+        <source>The controller no longer shows what %1 sent:
+
+%2
+
+Send the values from before it all the same?</source>
+        <translation>Valdiklis neberodo to, kas išsiųsta pakeitimu %1:
+
+%2
+
+Vis tiek siųsti reikšmes, buvusias prieš jį?</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Nieko neišsiųsta.</translation>
+    </message>
+    <message>
+        <source>There is no change left to undo.</source>
+        <translation>Nebėra pakeitimų, kuriuos būtų galima atšaukti.</translation>
+    </message>
+    <message>
+        <source>The last change is a factory reset, and no snapshot of the settings was taken before it: what the controller held is not known, so it cannot be undone.</source>
+        <translation>Paskutinis pakeitimas – gamyklinių nustatymų atkūrimas, o prieš jį nustatymų kopija nebuvo padaryta: nežinoma, kas buvo valdiklyje, todėl jo atšaukti negalima.</translation>
+    </message>
+    <message>
+        <source>The values from before the last change (%1) are not known: they had not been read from the controller. Nothing was sent; restore a snapshot from the settings history instead.</source>
+        <translation>Reikšmės prieš paskutinį pakeitimą (%1) nežinomos: jos nebuvo nuskaitytos iš valdiklio. Nieko neišsiųsta; vietoj to atkurkite kopiją iš nustatymų istorijos.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Laikas</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Įvykis</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Nustatymas</translation>
+    </message>
+    <message>
+        <source>Before, sent</source>
+        <translation>Prieš, išsiųsta</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Rezultatas</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Automobilis</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Pastaba</translation>
+    </message>
+    <message>
+        <source>Snapshot: %1</source>
+        <translation>Kopija: %1</translation>
+    </message>
+    <message>
+        <source>As found</source>
+        <translation>Būklė atvykus</translation>
+    </message>
+    <message>
+        <source>Before a settings file</source>
+        <translation>Prieš siunčiant nustatymų failą</translation>
+    </message>
+    <message>
+        <source>Before a factory reset</source>
+        <translation>Prieš gamyklinių nustatymų atkūrimą</translation>
+    </message>
+    <message>
+        <source>Before an undo</source>
+        <translation>Prieš atšaukimą</translation>
+    </message>
+    <message>
+        <source>Before a restore</source>
+        <translation>Prieš atkuriant kopiją</translation>
+    </message>
+    <message>
+        <source>By hand</source>
+        <translation>Rankiniu būdu</translation>
+    </message>
+    <message>
+        <source>Other write</source>
+        <translation>Kitas įrašymas</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Pasirinkimas iš sąrašo</translation>
+    </message>
+    <message>
+        <source>Emulation corrections</source>
+        <translation>Emuliacijos korekcijos</translation>
+    </message>
+    <message>
+        <source>Settings file sent</source>
+        <translation>Išsiųstas nustatymų failas</translation>
+    </message>
+    <message>
+        <source>Comparison sent</source>
+        <translation>Išsiųsta iš palyginimo</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Gamyklinių nustatymų atkūrimas</translation>
+    </message>
+    <message>
+        <source>Learning run</source>
+        <translation>Mokymasis</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Atšaukimas</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Atkurti</translation>
+    </message>
+    <message>
+        <source>tarvex-cli write</source>
+        <translation>tarvex-cli write</translation>
+    </message>
+    <message>
+        <source>Sent, no answer kept</source>
+        <translation>Išsiųsta, atsakymas neišsaugotas</translation>
+    </message>
+    <message>
+        <source>Acknowledged</source>
+        <translation>Patvirtinta</translation>
+    </message>
+    <message>
+        <source>Not acknowledged</source>
+        <translation>Nepatvirtinta</translation>
+    </message>
+    <message>
+        <source>Confirmed</source>
+        <translation>Patikrinta nuskaitant</translation>
+    </message>
+    <message>
+        <source>Not held: shows %1</source>
+        <translation>Neišsaugota: rodo %1</translation>
+    </message>
+    <message>
+        <source>The controller does not answer.</source>
+        <translation>Valdiklis neatsako.</translation>
+    </message>
+    <message>
+        <source>The controller is not of generation 2.</source>
+        <translation>Valdiklis nėra 2 kartos.</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s settings could not be read.</source>
+        <translation>Nepavyko nuskaityti valdiklio nustatymų.</translation>
+    </message>
+    <message>
+        <source>Settings history</source>
+        <translation>Nustatymų istorija</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed (package libqt6sql6-sqlite).</source>
+        <translation>Neįdiegta Qt SQLite tvarkyklė (paketas libqt6sql6-sqlite).</translation>
+    </message>
+    <message>
+        <source>The file or its folder may not be written.</source>
+        <translation>Nėra teisės rašyti į failą ar jo aplanką.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Tai nėra įprastas failas.</translation>
+    </message>
+    <message>
+        <source>The file is damaged or is no settings history. Move it elsewhere (Tarvex leaves it as it is) and start Tarvex again to begin a new history.</source>
+        <translation>Failas sugadintas arba tai nėra nustatymų istorija. Perkelkite jį kitur (Tarvex jo nekeičia) ir vėl paleiskite Tarvex, kad pradėtumėte naują istoriją.</translation>
+    </message>
+    <message>
+        <source>Another program holds it.</source>
+        <translation>Jį naudoja kita programa.</translation>
+    </message>
+    <message>
+        <source>A newer Tarvex wrote it.</source>
+        <translation>Jį įrašė naujesnė Tarvex versija.</translation>
+    </message>
+    <message>
+        <source>It could not be read or written.</source>
+        <translation>Jo nepavyko nuskaityti ar įrašyti.</translation>
+    </message>
+    <message>
+        <source>The settings history cannot be kept: what is sent to the controller from now on is not kept in it and cannot be undone. Everything else works as usual.</source>
+        <translation>Nustatymų istorijos vesti negalima: tai, kas nuo šiol siunčiama į valdiklį, joje neišsaugoma ir negali būti atšaukta. Visa kita veikia kaip įprasta.</translation>
+    </message>
+    <message>
+        <source>Snapshot %1 (%2, %3)</source>
+        <translation>Kopija %1 (%2, %3)</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Kopija</translation>
+    </message>
+    <message>
+        <source>Restore this setting</source>
+        <translation>Atkurti šį nustatymą</translation>
+    </message>
+    <message>
+        <source>Attach</source>
+        <translation>Priskirti</translation>
+    </message>
+    <message>
+        <source>Take snapshot</source>
+        <translation>Padaryti kopiją</translation>
+    </message>
+    <message>
+        <source>Show beside the controller...</source>
+        <translation>Palyginti su valdikliu...</translation>
+    </message>
+    <message>
+        <source>registration, VIN or customer</source>
+        <translation>valstybinis numeris, VIN arba klientas</translation>
+    </message>
+    <message>
+        <source>Vehicle of this visit:</source>
+        <translation>Šio apsilankymo automobilis:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Rodyti:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Pastaba:</translation>
+    </message>
+    <message>
+        <source>All vehicles</source>
+        <translation>Visi automobiliai</translation>
+    </message>
+    <message>
+        <source>No snapshot was taken.</source>
+        <translation>Kopija nepadaryta.</translation>
+    </message>
+    <message>
+        <source>Snapshot restored</source>
+        <translation>Atkurta kopija</translation>
+    </message>
+</context>
+<context>
     <name>Playback</name>
     <message>
         <source>Recording ended</source>

@@ -56,6 +56,273 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>Undo last change</source>
+        <translation>Cofnij ostatnią zmianę</translation>
+    </message>
+    <message>
+        <source>Settings history...</source>
+        <translation>Historia ustawień...</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Cofnięto: %1.</translation>
+    </message>
+    <message>
+        <source>Not known before the change, left as they are: %1.</source>
+        <translation>Nieznane sprzed zmiany, pozostawione bez zmian: %1.</translation>
+    </message>
+    <message>
+        <source>%1: sent %2, shows %3 now</source>
+        <translation>%1: wysłano %2, teraz pokazuje %3</translation>
+    </message>
+    <message>
+        <source>The controller no longer shows what %1 sent:
+
+%2
+
+Send the values from before it all the same?</source>
+        <translation>Sterownik nie pokazuje już tego, co wysłano w zmianie %1:
+
+%2
+
+Mimo to wysłać wartości sprzed tej zmiany?</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>There is no change left to undo.</source>
+        <translation>Nie ma już zmian do cofnięcia.</translation>
+    </message>
+    <message>
+        <source>The last change is a factory reset, and no snapshot of the settings was taken before it: what the controller held is not known, so it cannot be undone.</source>
+        <translation>Ostatnia zmiana to przywrócenie ustawień fabrycznych, a przed nim nie wykonano zrzutu ustawień: nie wiadomo, co zawierał sterownik, więc nie można jej cofnąć.</translation>
+    </message>
+    <message>
+        <source>The values from before the last change (%1) are not known: they had not been read from the controller. Nothing was sent; restore a snapshot from the settings history instead.</source>
+        <translation>Wartości sprzed ostatniej zmiany (%1) nie są znane: nie zostały odczytane ze sterownika. Nic nie wysłano; zamiast tego przywróć zrzut z historii ustawień.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Ustawienie</translation>
+    </message>
+    <message>
+        <source>Before, sent</source>
+        <translation>Przed, wysłano</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Pojazd</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Snapshot: %1</source>
+        <translation>Zrzut: %1</translation>
+    </message>
+    <message>
+        <source>As found</source>
+        <translation>Stan przy przyjęciu</translation>
+    </message>
+    <message>
+        <source>Before a settings file</source>
+        <translation>Przed wysłaniem pliku ustawień</translation>
+    </message>
+    <message>
+        <source>Before a factory reset</source>
+        <translation>Przed przywróceniem ustawień fabrycznych</translation>
+    </message>
+    <message>
+        <source>Before an undo</source>
+        <translation>Przed cofnięciem</translation>
+    </message>
+    <message>
+        <source>Before a restore</source>
+        <translation>Przed przywróceniem zrzutu</translation>
+    </message>
+    <message>
+        <source>By hand</source>
+        <translation>Ręcznie</translation>
+    </message>
+    <message>
+        <source>Other write</source>
+        <translation>Inny zapis</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Wybór z listy</translation>
+    </message>
+    <message>
+        <source>Emulation corrections</source>
+        <translation>Korekty emulacji</translation>
+    </message>
+    <message>
+        <source>Settings file sent</source>
+        <translation>Wysłano plik ustawień</translation>
+    </message>
+    <message>
+        <source>Comparison sent</source>
+        <translation>Wysłano z porównania</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Przywrócenie ustawień fabrycznych</translation>
+    </message>
+    <message>
+        <source>Learning run</source>
+        <translation>Nauka</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnięcie</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Przywróć</translation>
+    </message>
+    <message>
+        <source>tarvex-cli write</source>
+        <translation>tarvex-cli write</translation>
+    </message>
+    <message>
+        <source>Sent, no answer kept</source>
+        <translation>Wysłano, brak zapisanej odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Acknowledged</source>
+        <translation>Potwierdzone</translation>
+    </message>
+    <message>
+        <source>Not acknowledged</source>
+        <translation>Niepotwierdzone</translation>
+    </message>
+    <message>
+        <source>Confirmed</source>
+        <translation>Sprawdzone odczytem</translation>
+    </message>
+    <message>
+        <source>Not held: shows %1</source>
+        <translation>Nie zachowane: pokazuje %1</translation>
+    </message>
+    <message>
+        <source>The controller does not answer.</source>
+        <translation>Sterownik nie odpowiada.</translation>
+    </message>
+    <message>
+        <source>The controller is not of generation 2.</source>
+        <translation>Sterownik nie jest 2. generacji.</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s settings could not be read.</source>
+        <translation>Nie udało się odczytać ustawień sterownika.</translation>
+    </message>
+    <message>
+        <source>Settings history</source>
+        <translation>Historia ustawień</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed (package libqt6sql6-sqlite).</source>
+        <translation>Brak modułu SQLite dla Qt (pakiet libqt6sql6-sqlite).</translation>
+    </message>
+    <message>
+        <source>The file or its folder may not be written.</source>
+        <translation>Brak prawa zapisu do pliku lub jego folderu.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>To nie jest zwykły plik.</translation>
+    </message>
+    <message>
+        <source>The file is damaged or is no settings history. Move it elsewhere (Tarvex leaves it as it is) and start Tarvex again to begin a new history.</source>
+        <translation>Plik jest uszkodzony lub nie jest historią ustawień. Przenieś go w inne miejsce (Tarvex pozostawia go bez zmian) i uruchom Tarvex ponownie, aby rozpocząć nową historię.</translation>
+    </message>
+    <message>
+        <source>Another program holds it.</source>
+        <translation>Używa go inny program.</translation>
+    </message>
+    <message>
+        <source>A newer Tarvex wrote it.</source>
+        <translation>Zapisała go nowsza wersja Tarvex.</translation>
+    </message>
+    <message>
+        <source>It could not be read or written.</source>
+        <translation>Nie udało się go odczytać ani zapisać.</translation>
+    </message>
+    <message>
+        <source>The settings history cannot be kept: what is sent to the controller from now on is not kept in it and cannot be undone. Everything else works as usual.</source>
+        <translation>Nie można prowadzić historii ustawień: to, co od teraz zostanie wysłane do sterownika, nie będzie w niej zapisane i nie da się tego cofnąć. Wszystko inne działa normalnie.</translation>
+    </message>
+    <message>
+        <source>Snapshot %1 (%2, %3)</source>
+        <translation>Zrzut %1 (%2, %3)</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Zrzut</translation>
+    </message>
+    <message>
+        <source>Restore this setting</source>
+        <translation>Przywróć to ustawienie</translation>
+    </message>
+    <message>
+        <source>Attach</source>
+        <translation>Przypisz</translation>
+    </message>
+    <message>
+        <source>Take snapshot</source>
+        <translation>Wykonaj zrzut</translation>
+    </message>
+    <message>
+        <source>Show beside the controller...</source>
+        <translation>Porównaj ze sterownikiem...</translation>
+    </message>
+    <message>
+        <source>registration, VIN or customer</source>
+        <translation>nr rejestracyjny, VIN lub klient</translation>
+    </message>
+    <message>
+        <source>Vehicle of this visit:</source>
+        <translation>Pojazd tej wizyty:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Pokaż:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Uwaga:</translation>
+    </message>
+    <message>
+        <source>All vehicles</source>
+        <translation>Wszystkie pojazdy</translation>
+    </message>
+    <message>
+        <source>No snapshot was taken.</source>
+        <translation>Nie wykonano zrzutu.</translation>
+    </message>
+    <message>
+        <source>Snapshot restored</source>
+        <translation>Przywrócono zrzut</translation>
+    </message>
+</context>
+<context>
     <name>Playback</name>
     <message>
         <source>Recording ended</source>

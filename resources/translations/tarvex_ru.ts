@@ -56,6 +56,273 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>Undo last change</source>
+        <translation>Отменить последнее изменение</translation>
+    </message>
+    <message>
+        <source>Settings history...</source>
+        <translation>История настроек...</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Отменено: %1.</translation>
+    </message>
+    <message>
+        <source>Not known before the change, left as they are: %1.</source>
+        <translation>Значения до изменения неизвестны, оставлены как есть: %1.</translation>
+    </message>
+    <message>
+        <source>%1: sent %2, shows %3 now</source>
+        <translation>%1: отправлено %2, сейчас показывает %3</translation>
+    </message>
+    <message>
+        <source>The controller no longer shows what %1 sent:
+
+%2
+
+Send the values from before it all the same?</source>
+        <translation>Контроллер больше не показывает то, что было отправлено изменением %1:
+
+%2
+
+Всё равно отправить значения, бывшие до него?</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>There is no change left to undo.</source>
+        <translation>Больше нет изменений для отмены.</translation>
+    </message>
+    <message>
+        <source>The last change is a factory reset, and no snapshot of the settings was taken before it: what the controller held is not known, so it cannot be undone.</source>
+        <translation>Последнее изменение — сброс к заводским настройкам, а снимок настроек перед ним не был сделан: неизвестно, что было в контроллере, поэтому его нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>The values from before the last change (%1) are not known: they had not been read from the controller. Nothing was sent; restore a snapshot from the settings history instead.</source>
+        <translation>Значения до последнего изменения (%1) неизвестны: они не были считаны из контроллера. Ничего не отправлено; вместо этого восстановите снимок из истории настроек.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Событие</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Параметр</translation>
+    </message>
+    <message>
+        <source>Before, sent</source>
+        <translation>До, отправлено</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Автомобиль</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Примечание</translation>
+    </message>
+    <message>
+        <source>Snapshot: %1</source>
+        <translation>Снимок: %1</translation>
+    </message>
+    <message>
+        <source>As found</source>
+        <translation>При приёме</translation>
+    </message>
+    <message>
+        <source>Before a settings file</source>
+        <translation>Перед отправкой файла настроек</translation>
+    </message>
+    <message>
+        <source>Before a factory reset</source>
+        <translation>Перед сбросом к заводским настройкам</translation>
+    </message>
+    <message>
+        <source>Before an undo</source>
+        <translation>Перед отменой</translation>
+    </message>
+    <message>
+        <source>Before a restore</source>
+        <translation>Перед восстановлением снимка</translation>
+    </message>
+    <message>
+        <source>By hand</source>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>Other write</source>
+        <translation>Другая запись</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Выбор из списка</translation>
+    </message>
+    <message>
+        <source>Emulation corrections</source>
+        <translation>Коррекция эмуляции</translation>
+    </message>
+    <message>
+        <source>Settings file sent</source>
+        <translation>Отправлен файл настроек</translation>
+    </message>
+    <message>
+        <source>Comparison sent</source>
+        <translation>Отправлено из сравнения</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Сброс к заводским настройкам</translation>
+    </message>
+    <message>
+        <source>Learning run</source>
+        <translation>Обучение</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>tarvex-cli write</source>
+        <translation>tarvex-cli write</translation>
+    </message>
+    <message>
+        <source>Sent, no answer kept</source>
+        <translation>Отправлено, ответ не сохранён</translation>
+    </message>
+    <message>
+        <source>Acknowledged</source>
+        <translation>Подтверждено</translation>
+    </message>
+    <message>
+        <source>Not acknowledged</source>
+        <translation>Не подтверждено</translation>
+    </message>
+    <message>
+        <source>Confirmed</source>
+        <translation>Проверено чтением</translation>
+    </message>
+    <message>
+        <source>Not held: shows %1</source>
+        <translation>Не сохранено: показывает %1</translation>
+    </message>
+    <message>
+        <source>The controller does not answer.</source>
+        <translation>Контроллер не отвечает.</translation>
+    </message>
+    <message>
+        <source>The controller is not of generation 2.</source>
+        <translation>Контроллер не второго поколения.</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s settings could not be read.</source>
+        <translation>Не удалось считать настройки контроллера.</translation>
+    </message>
+    <message>
+        <source>Settings history</source>
+        <translation>История настроек</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed (package libqt6sql6-sqlite).</source>
+        <translation>Не установлен драйвер SQLite для Qt (пакет libqt6sql6-sqlite).</translation>
+    </message>
+    <message>
+        <source>The file or its folder may not be written.</source>
+        <translation>Нет права записи в файл или его папку.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Это не обычный файл.</translation>
+    </message>
+    <message>
+        <source>The file is damaged or is no settings history. Move it elsewhere (Tarvex leaves it as it is) and start Tarvex again to begin a new history.</source>
+        <translation>Файл повреждён или не является историей настроек. Переместите его в другое место (Tarvex оставляет его без изменений) и снова запустите Tarvex, чтобы начать новую историю.</translation>
+    </message>
+    <message>
+        <source>Another program holds it.</source>
+        <translation>Он занят другой программой.</translation>
+    </message>
+    <message>
+        <source>A newer Tarvex wrote it.</source>
+        <translation>Он записан более новой версией Tarvex.</translation>
+    </message>
+    <message>
+        <source>It could not be read or written.</source>
+        <translation>Его не удалось прочитать или записать.</translation>
+    </message>
+    <message>
+        <source>The settings history cannot be kept: what is sent to the controller from now on is not kept in it and cannot be undone. Everything else works as usual.</source>
+        <translation>Историю настроек вести невозможно: то, что отныне отправляется в контроллер, в ней не сохраняется и не может быть отменено. Всё остальное работает как обычно.</translation>
+    </message>
+    <message>
+        <source>Snapshot %1 (%2, %3)</source>
+        <translation>Снимок %1 (%2, %3)</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Снимок</translation>
+    </message>
+    <message>
+        <source>Restore this setting</source>
+        <translation>Восстановить этот параметр</translation>
+    </message>
+    <message>
+        <source>Attach</source>
+        <translation>Назначить</translation>
+    </message>
+    <message>
+        <source>Take snapshot</source>
+        <translation>Сделать снимок</translation>
+    </message>
+    <message>
+        <source>Show beside the controller...</source>
+        <translation>Сравнить с контроллером...</translation>
+    </message>
+    <message>
+        <source>registration, VIN or customer</source>
+        <translation>госномер, VIN или клиент</translation>
+    </message>
+    <message>
+        <source>Vehicle of this visit:</source>
+        <translation>Автомобиль этого визита:</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Показать:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Примечание:</translation>
+    </message>
+    <message>
+        <source>All vehicles</source>
+        <translation>Все автомобили</translation>
+    </message>
+    <message>
+        <source>No snapshot was taken.</source>
+        <translation>Снимок не сделан.</translation>
+    </message>
+    <message>
+        <source>Snapshot restored</source>
+        <translation>Восстановлен снимок</translation>
+    </message>
+</context>
+<context>
     <name>Playback</name>
     <message>
         <source>Recording ended</source>

@@ -29,11 +29,14 @@ enum : int {
     LangRussian = 40059,
     LangLithuanian = 40060,
     LangItalian = 40062,
-    // Added to the File menu, between Save As and Exit.
+    // Added to the File menu after Save As.
     RecordReadings = 40063,
     PlayRecording = 40064,
     CompareWithFile = 40065,
     SavePicture = 40066,
+    // After them, before the separator and Exit.
+    UndoLastChange = 40068,
+    SettingsHistory = 40069,
 };
 
 }  // namespace tarvex::cmd

@@ -25,6 +25,7 @@
 #include "config/settings_file.h"
 #include "files/process_start.h"
 #include "gfx/qt_fonts.h"
+#include "history/history_location.h"
 #include "ports/port_names.h"
 #include "ports/posix_serial_port.h"
 #include "ui/local_file_name.h"
@@ -148,6 +149,8 @@ int main(int argc, char** argv) {
     program.ProgramDirectory = tarvex::program_directory();
     program.LanguageDirectory = environment("TARVEX_LANG_DIR");
     program.DocumentsDirectory = environment("TARVEX_DOCUMENTS_DIR");
+    program.HistoryPath = tarvex::history::history_file_path(
+        environment(tarvex::history::kHistoryDirVariable), program.StartDirectory);
     tarvex::PosixSerialPort port;
     program.link.port = &port;
     const std::string ports_file = program.StartDirectory + "/" + tarvex::kPortsFileName;

@@ -5,7 +5,10 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
+
+#include <cstdio>
 
 #include "app/commands.h"
 #include "app/file_tools.h"
@@ -17,6 +20,7 @@
 #include "app/resources.h"
 #include "app/view_factory.h"
 #include "app/views.h"
+#include "history/history_texts.h"
 #include "ports/port_names.h"
 #include "ports/posix_serial_port.h"
 #include "ui/local_file_name.h"
@@ -89,6 +93,32 @@ MainWindow::MainWindow(Program& program, DesktopProbe desktop)
 MainWindow::~MainWindow() {
     if (!shut_down_)
         close_port(program_.link);
+    if (program_.history)
+        program_.history->journal().on_failure({});
+}
+
+void MainWindow::open_history() {
+    Program& p = program_;
+    if (!p.history && !p.HistoryPath.empty()) {
+        p.history = history::ProgramHistory::open(p.HistoryPath, "tarvex", p.history_failure);
+        if (!p.history)
+            report_history_failure(p.history_failure);
+    }
+    if (!p.history)
+        return;
+    p.history->attach(p.link, p.image);
+    p.history->journal().on_failure(
+        [this](const history::StoreError& error) { report_history_failure(error); });
+}
+
+void MainWindow::report_history_failure(const history::StoreError& error) {
+    std::fprintf(stderr, "tarvex: cannot keep the settings history %s: %s\n",
+                 program_.HistoryPath.c_str(), error.sqlite_text.c_str());
+    // Said over the window once it shows, never inside a write or a poll.
+    QTimer::singleShot(0, this, [this, error] {
+        program_.dialogs->message(this, UserDialogs::Icon::Warning, history::history_caption(),
+                                  history::history_failure_text(program_.HistoryPath, error));
+    });
 }
 
 QSize MainWindow::desktop_size() const {
@@ -124,6 +154,7 @@ void MainWindow::creation_sequence() {
     set_port_mark(p.menu, p.PortNumber);
 
     load_language();
+    open_history();
 
     choose_fonts();
     p.CurrentView = ViewReadings;
@@ -340,6 +371,12 @@ void MainWindow::run_command(int id) {
             break;
         case cmd::SaveAs:
             save_controller_settings(file_context(program_), view_.data());
+            break;
+        case cmd::UndoLastChange:
+            history::undo_last_change(history_context(program_), view_.data());
+            break;
+        case cmd::SettingsHistory:
+            history::show_settings_history(history_context(program_), view_.data());
             break;
         default:
             tools_->run(id, view_.data());

@@ -82,6 +82,10 @@ class MainWindow final : public QMainWindow {
     void show_program_information();
     void save_program_settings();
     void load_language();
+    // Opens the settings history named in the program and points the link's
+    // journal at it; says so once when it cannot be kept.
+    void open_history();
+    void report_history_failure(const history::StoreError& error);
 
     Program& program_;
     DesktopProbe desktop_;

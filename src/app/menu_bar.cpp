@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/menu_bar.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
@@ -70,6 +71,8 @@ TarvexMenuBar::TarvexMenuBar(int menu_id, QWidget* parent)
     add(file, cmd::PlayRecording, QString())->setCheckable(true);
     add(file, cmd::CompareWithFile, QString());
     add(file, cmd::SavePicture, QString());
+    add(file, cmd::UndoLastChange, QCoreApplication::translate("History", "Undo last change"));
+    add(file, cmd::SettingsHistory, QCoreApplication::translate("History", "Settings history..."));
     file->addSeparator();
     add(file, cmd::Exit, u(t.exit));
 

@@ -134,6 +134,8 @@ const char* shortcut_for(int command) {
             return "Ctrl+D";
         case cmd::SavePicture:
             return "Ctrl+I";
+        case cmd::UndoLastChange:
+            return "Ctrl+Z";
         case cmd::Exit:
             return "Ctrl+Q";
         case cmd::ProgramInfo:

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/menu_model.h"
 #include "config/settings_state.h"
+#include "history/program_history.h"
 #include "link/controller_image.h"
 #include "link/link_state.h"
 #include "ports/port_watch.h"
@@ -56,6 +58,12 @@ struct Program {
 
     // Shared by the polling views.
     PollShared poll;
+
+    // The settings history: where it is kept (empty: none is kept), and the
+    // history itself once opened, or why it could not be.
+    std::string HistoryPath;
+    std::unique_ptr<history::ProgramHistory> history;
+    history::StoreError history_failure;
 
     // Settings views.
     SettingsViewsState config;

@@ -42,6 +42,10 @@ FileContext file_context(Program& p) {
     return {p.link, p.image, *p.dialogs, view_texts(p)};
 }
 
+history::HistoryContext history_context(Program& p) {
+    return {file_context(p), p.history.get(), p.HistoryPath, p.history_failure};
+}
+
 ViewWidget* make_view(Program& p, int view, QWidget* parent) {
     const int templ = template_for(view, p.size.SizeMode);
     switch (view) {

@@ -6,6 +6,7 @@
 #include "config/info_dialog.h"
 #include "config/reset_view.h"
 #include "config/settings_view.h"
+#include "history/history_commands.h"
 #include "readings/readings_view.h"
 #include "scope/schema_view.h"
 #include "scope/scope_view.h"
@@ -24,6 +25,7 @@ SchemaContext schema_context(Program& p);
 ScopeContext scope_context(Program& p);
 InfoContext info_context(Program& p);
 FileContext file_context(Program& p);
+history::HistoryContext history_context(Program& p);
 
 // The widget of a view for the current size, built from its context in
 // parent; not yet placed, set up or shown.

@@ -31,7 +31,7 @@ enum Column { ColSetting, ColFile, ColController, ColMark, ColumnCount };
 
 QTableWidgetItem* cell(const QString& text, bool marked, bool not_offered = false) {
     auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     if (marked) {
         QFont f = item->font();
         f.setBold(true);
@@ -62,10 +62,31 @@ QString label_text(const ViewTexts& t, const CompareRow& row) {
 
 }  // namespace
 
-CompareDialog::CompareDialog(const FileContext& context, const QString& file_name,
+std::vector<ControlChange> changed_controls(const ViewTexts& t,
+                                            const std::array<std::uint8_t, 28>& values,
+                                            const ControllerImage& image) {
+    std::vector<ControlChange> out;
+    for (const CompareRow& row : compare_settings({.ok = true, .values = values}, &image, t.texts,
+                                                  decimal_separator(t.LanguageCode)))
+        if (row.differs)
+            out.push_back(
+                {label_text(t, row), value_text(t, row.file), value_text(t, row.controller)});
+    return out;
+}
+
+CompareSubject file_subject(const ViewTexts& t, const QString& file_name) {
+    auto text = [&t](int slot) { return ui_string(t, tool_text(t.texts, slot)); };
+    return {.title = text(tool_slot::CompareTitle) + QStringLiteral(" - ") +
+                     QDir::toNativeSeparators(QFileInfo(file_name).absoluteFilePath()),
+            .column = text(tool_slot::ColumnFile),
+            .send = text(tool_slot::Send)};
+}
+
+CompareDialog::CompareDialog(const FileContext& context, CompareSubject subject,
                              ParsedSettings file, SettingsAnswer answer, QWidget* parent)
     : QDialog(parent),
       context_(context),
+      subject_(std::move(subject)),
       file_(std::move(file)),
       answer_(answer),
       status_(new QLabel(this)),
@@ -75,13 +96,16 @@ CompareDialog::CompareDialog(const FileContext& context, const QString& file_nam
       send_(new QPushButton(this)) {
     const ViewTexts& t = context_.texts;
     auto text = [&t](int slot) { return ui_string(t, tool_text(t.texts, slot)); };
-    setWindowTitle(text(tool_slot::CompareTitle) + QStringLiteral(" - ") +
-                   QDir::toNativeSeparators(QFileInfo(file_name).absoluteFilePath()));
-    table_->setHorizontalHeaderLabels({text(tool_slot::ColumnSetting), text(tool_slot::ColumnFile),
+    setWindowTitle(subject_.title);
+    table_->setHorizontalHeaderLabels({text(tool_slot::ColumnSetting), subject_.column,
                                        text(tool_slot::ColumnController), QString()});
     table_->verticalHeader()->hide();
-    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setSelectionMode(subject_.row_writes ? QAbstractItemView::SingleSelection
+                                                 : QAbstractItemView::NoSelection);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the buttons.
+    table_->setTabKeyNavigation(false);
     status_->setWordWrap(true);
     show_rows();
     // Long labels wrap within columns of a fixed width, so that the window
@@ -95,9 +119,17 @@ CompareDialog::CompareDialog(const FileContext& context, const QString& file_nam
     table_->resizeRowsToContents();
     connect(differences_only_, &QCheckBox::toggled, this, &CompareDialog::filter_rows);
 
-    send_->setText(text(tool_slot::Send));
+    send_->setText(subject_.send);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(send_, QDialogButtonBox::ActionRole);
+    if (subject_.row_writes) {
+        send_row_ = new QPushButton(subject_.send_row, this);
+        buttons->addButton(send_row_, QDialogButtonBox::ActionRole);
+        connect(send_row_, &QPushButton::clicked, this, &CompareDialog::send_row);
+        connect(table_, &QTableWidget::itemSelectionChanged, this,
+                &CompareDialog::enable_row_button);
+        enable_row_button();
+    }
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setText(text(tool_slot::Close));
     close->setDefault(true);
@@ -173,6 +205,13 @@ void CompareDialog::show_rows() {
     send_->setEnabled(read);
     differences_only_->setEnabled(read);
     filter_rows();
+    enable_row_button();
+}
+
+void CompareDialog::enable_row_button() {
+    if (send_row_)
+        send_row_->setEnabled(answer_ == SettingsAnswer::Read &&
+                              !table_->selectionModel()->selectedRows().isEmpty());
 }
 
 void CompareDialog::filter_rows() {
@@ -193,8 +232,30 @@ void CompareDialog::send() {
     if (refused_while_playing(context_.link, context_.dialogs, context_.texts, this))
         return;
     // File > Open's algorithm, the result read back and confirmed.
-    send_settings_file(context_, this, file_.values);
+    send_settings_file(context_, this, file_.values, subject_.source);
     accept();
+}
+
+void CompareDialog::send_row() {
+    const QModelIndexList chosen = table_->selectionModel()->selectedRows();
+    if (chosen.isEmpty() ||
+        refused_while_playing(context_.link, context_.dialogs, context_.texts, this))
+        return;
+    const int r = chosen.front().row();
+    const std::vector<Write> writes =
+        subject_.row_writes(rows_[static_cast<std::size_t>(r)], context_.image);
+    if (writes.empty())
+        return;
+    SendOutcome out;
+    {
+        JournalChange change(context_.link, subject_.source);
+        out = send_writes_and_confirm(context_.link, context_.image, writes);
+    }
+    report_send(context_, this, out);
+    // What the controller holds now, read back by the sending.
+    show_rows();
+    table_->resizeRowsToContents();
+    table_->selectRow(r);
 }
 
 void compare_with_named_file(const FileContext& p, const std::string& path, QWidget* owner) {

@@ -2,6 +2,7 @@
 #include "config/controller_commands.h"
 
 #include "link/settings_table.h"
+#include "link/write_journal.h"
 #include "ui/format.h"
 
 namespace tarvex {
@@ -9,6 +10,8 @@ namespace tarvex {
 bool factory_reset(LinkState& link, ControllerImage& image) {
     image.WriteAck[1] = 0;
     link.WriteDelay = 250;
+    // The journal keeps the settings before the reset: the way back.
+    JournalChange change(link, ChangeSource::Reset);
     write_setting(link, image, kCommandCode, kCommandFactoryReset);
     link.WriteDelay = 0;
     return image.WriteAck[1] == kCommandFactoryReset;

@@ -8,6 +8,7 @@
 #include "config/settings_file.h"
 #include "files/file_access.h"
 #include "gfx/text_codec.h"
+#include "link/write_journal.h"
 #include "ui/local_file_name.h"
 #include "ui/ui_text_qt.h"
 
@@ -41,15 +42,13 @@ QString keys(const std::vector<std::size_t>& settings) {
 
 }  // namespace
 
-bool send_settings_file(const FileContext& p, QWidget* owner,
-                        const std::array<std::uint8_t, kSettings.size()>& values) {
-    const SendOutcome out = send_and_confirm(p.link, p.image, values);
+bool report_send(const FileContext& p, QWidget* owner, const SendOutcome& out) {
     if (out.confirmed())
         return true;
     QStringList why;
-    if (out.sent < static_cast<int>(kSettings.size()) && out.sent > 0)
+    if (out.stopped_at && out.sent > 0)
         why << QCoreApplication::translate("Files", "Not acknowledged: %1.")
-                   .arg(keys({static_cast<std::size_t>(out.sent)}));
+                   .arg(keys({*out.stopped_at}));
     if (!out.not_held.empty())
         why << QCoreApplication::translate("Files", "The controller does not hold: %1.")
                    .arg(keys(out.not_held));
@@ -64,6 +63,17 @@ bool send_settings_file(const FileContext& p, QWidget* owner,
     p.dialogs.message(owner, UserDialogs::Icon::Warning, ui_text(p.texts, text_slot::WriteError),
                       text);
     return false;
+}
+
+bool send_settings_file(const FileContext& p, QWidget* owner,
+                        const std::array<std::uint8_t, kSettings.size()>& values,
+                        ChangeSource source) {
+    SendOutcome out;
+    {
+        JournalChange change(p.link, source);
+        out = send_and_confirm(p.link, p.image, values);
+    }
+    return report_send(p, owner, out);
 }
 
 void save_controller_settings(const FileContext& p, QWidget* owner) {
@@ -109,7 +119,7 @@ void load_controller_settings(const FileContext& p, QWidget* owner) {
                         ui_text(p.texts, text_slot::NotASettingsFile));
         return;
     }
-    send_settings_file(p, owner, parsed.values);
+    send_settings_file(p, owner, parsed.values, ChangeSource::File);
 }
 
 }  // namespace tarvex

@@ -7,6 +7,7 @@
 
 #include "config/list_entries.h"
 #include "gfx/text_codec.h"
+#include "link/write_journal.h"
 #include "ui/playback_refusal.h"
 #include "ui/ui_text_qt.h"
 
@@ -49,6 +50,7 @@ EmulDODialog::EmulDODialog(const SettingsContext& context, QWidget* parent)
         connect(form_.list(l.id), &QComboBox::activated, this, [this, &l](int k) {
             if (refused_while_playing(ctx_.link, ctx_.dialogs, ctx_.texts, this))
                 return;
+            JournalChange change(ctx_.link, ChangeSource::Emulation);
             for (const Write& w : l.pick(ctx_.image, k))
                 write_setting(ctx_.link, ctx_.image, w.code, w.value);
         });

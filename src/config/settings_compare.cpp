@@ -224,6 +224,7 @@ std::vector<CompareRow> compare_settings(const ParsedSettings& file,
         for (const PartDef& p : parts_of(kSettings[i].key)) {
             CompareRow r;
             r.settings = settings;
+            r.mask = p.mask;
             r.label_slot = p.control ? control_text_slot(p.form, p.label) : -1;
             r.file = value_of(p, settings, from_file, texts, decimal);
             if (controller) {

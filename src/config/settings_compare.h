@@ -31,6 +31,9 @@ struct CompareRow {
     // The settings the row shows, as indices in file order: one, or the low
     // and the high byte of an engine-speed pair.
     std::vector<std::size_t> settings;
+    // The bits of its one setting that the row shows (a bit of Options, a
+    // half of LambdaType); all of them for a list of the whole byte or a pair.
+    std::uint8_t mask = 0xFF;
     int label_slot = -1;  // UiTexts slot of the control's label; -1 for the bits no control sets
     CompareValue file;
     // Empty when the controller's settings were not read.

@@ -1,29 +1,60 @@
 // SPDX-License-Identifier: MIT
 #include "config/settings_send.h"
 
+#include <algorithm>
+
 #include "link/settings_read.h"
 
 namespace tarvex {
 
-SendOutcome send_and_confirm(LinkState& link, ControllerImage& image,
-                             const std::array<std::uint8_t, kSettings.size()>& values) {
+namespace {
+
+std::optional<std::size_t> index_of_code(int code) {
+    const auto it = std::find_if(kSettings.begin(), kSettings.end(),
+                                 [code](const SettingDef& d) { return d.code == code; });
+    if (it == kSettings.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(it - kSettings.begin());
+}
+
+}  // namespace
+
+SendOutcome send_writes_and_confirm(LinkState& link, ControllerImage& image,
+                                    std::span<const Write> writes) {
     SendOutcome out;
+    out.total = static_cast<int>(writes.size());
     if (controller_generation(image) == 2)
         settle_line(link);
-    while (out.sent < static_cast<int>(kSettings.size())) {
-        const auto i = static_cast<std::size_t>(out.sent);
-        if (write_setting(link, image, kSettings[i].code, values[i]) != 3)
+    for (const Write& w : writes) {
+        if (write_setting(link, image, w.code, w.value) != 3) {
+            out.stopped_at = index_of_code(w.code);
             break;
+        }
         ++out.sent;
     }
     if (out.sent == 0)
         return out;
     out.read_back = read_settings_afresh(link, image);
-    if (out.read_back)
-        for (std::size_t i = 0; i < static_cast<std::size_t>(out.sent); ++i)
-            if (setting_value(image, kSettings[i]) != values[i])
-                out.not_held.push_back(i);
+    if (!out.read_back)
+        return out;
+    // Each setting sent, against the last value sent for it.
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        std::optional<int> last;
+        for (const Write& w : writes.first(static_cast<std::size_t>(out.sent)))
+            if (w.code == kSettings[i].code)
+                last = w.value & 0xFF;
+        if (last && setting_value(image, kSettings[i]) != *last)
+            out.not_held.push_back(i);
+    }
     return out;
+}
+
+SendOutcome send_and_confirm(LinkState& link, ControllerImage& image,
+                             const std::array<std::uint8_t, kSettings.size()>& values) {
+    std::vector<Write> writes;
+    for (std::size_t i = 0; i < kSettings.size(); ++i)
+        writes.push_back({kSettings[i].code, values[i]});
+    return send_writes_and_confirm(link, image, writes);
 }
 
 }  // namespace tarvex

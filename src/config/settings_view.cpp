@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 
 #include "gfx/text_codec.h"
+#include "link/write_journal.h"
 #include "ui/playback_refusal.h"
 
 namespace tarvex {
@@ -63,6 +64,7 @@ void SettingsView::bind(const std::vector<ListBinding>& lists,
 }
 
 void SettingsView::send(const std::vector<Write>& writes) {
+    JournalChange change(ctx_.link, ChangeSource::Pick);
     for (const Write& w : writes)
         write_setting(ctx_.link, ctx_.image, w.code, w.value);
 }

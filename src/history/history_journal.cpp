@@ -9,6 +9,8 @@ void HistoryJournal::begin_change(ChangeSource source, const ChangeLinks& links)
     source_ = source;
     links_ = links;
     change_id_ = 0;
+    if (const auto kind = snapshot_before(source); kind && link_ && !links_.snapshot_before)
+        links_.snapshot_before = take_snapshot(*kind, *link_, *image_);
 }
 
 void HistoryJournal::end_change() {
@@ -50,7 +52,8 @@ void HistoryJournal::frame_read(const FrameRead& read, const ControllerImage& im
     if (!store_.settle_entries(awaited_.settle(read.frame, image)) || !store_.sync())
         return fail();
     if (takes_as_found(read))
-        keep_snapshot(SnapshotKind::AsFound, image, {});
+        if (const auto id = keep_snapshot(SnapshotKind::AsFound, image, {}))
+            visit_start_ = id;
 }
 
 std::optional<std::int64_t> HistoryJournal::take_snapshot(SnapshotKind kind, const LinkState& link,

@@ -25,6 +25,15 @@ class HistoryJournal : public WriteJournal {
   public:
     explicit HistoryJournal(HistoryStore& store) : store_(store) {}
 
+    // From now on the outermost change of a source that replaces settings
+    // (snapshot_before: a file, a reset, an undo, a restore) first keeps a
+    // snapshot of what image shows, when link has read it all since it came
+    // up, and is tied to it.
+    void snapshot_before_changes(const LinkState& link, const ControllerImage& image) {
+        link_ = &link;
+        image_ = &image;
+    }
+
     // Opens a change. links, when given on the outermost change, tie the
     // change to the snapshot taken for it and to the change it undoes.
     void begin_change(ChangeSource source) override { begin_change(source, {}); }
@@ -41,6 +50,10 @@ class HistoryJournal : public WriteJournal {
     std::optional<std::int64_t> take_snapshot(SnapshotKind kind, const LinkState& link,
                                               const ControllerImage& image, std::string note = {});
 
+    // The "as found" snapshot this journal kept last: where the visit to the
+    // car now connected began. None before the first.
+    std::optional<std::int64_t> visit_start() const { return visit_start_; }
+
     // False once the store failed; failure() says why.
     bool working() const { return working_; }
     const StoreError& failure() const { return failure_; }
@@ -55,6 +68,9 @@ class HistoryJournal : public WriteJournal {
     void fail();
 
     HistoryStore& store_;
+    const LinkState* link_ = nullptr;
+    const ControllerImage* image_ = nullptr;
+    std::optional<std::int64_t> visit_start_;
     bool working_ = true;
     StoreError failure_;
     std::function<void(const StoreError&)> on_failure_;

@@ -399,4 +399,35 @@ bool HistoryStore::settle_entries(const std::vector<Resolution>& resolutions) {
     return commit();
 }
 
+bool HistoryStore::label_visit(std::optional<std::int64_t> from_snapshot,
+                               const std::string& label) {
+    const auto first = from_snapshot ? snapshot(*from_snapshot) : std::nullopt;
+    if (first) {
+        if (!begin(Sync::Full))
+            return false;
+        for (const char* sql : {
+                 "UPDATE snapshots SET vehicle = ? WHERE seq >= ? AND program = ?"
+                 " AND vehicle IN ('', ?)",
+                 "UPDATE journal SET vehicle = ? WHERE seq >= ? AND program = ?"
+                 " AND vehicle IN ('', ?)",
+                 "UPDATE changes SET vehicle = ? WHERE id IN (SELECT change_id FROM journal"
+                 " WHERE seq >= ?) AND program = ? AND vehicle IN ('', ?)",
+             }) {
+            QSqlQuery& q = query(sql);
+            q.bindValue(0, QString::fromStdString(label));
+            q.bindValue(1, static_cast<qlonglong>(first->seq));
+            q.bindValue(2, QString::fromStdString(program_));
+            q.bindValue(3, QString::fromStdString(vehicle_));
+            if (!run(q)) {
+                rollback();
+                return false;
+            }
+        }
+        if (!commit())
+            return false;
+    }
+    vehicle_ = label;
+    return true;
+}
+
 }  // namespace tarvex::history

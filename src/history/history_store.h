@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "history/history_location.h"
 #include "history/history_types.h"
 #include "history/journal_rules.h"
 
@@ -16,8 +17,6 @@ class QSqlQuery;
 
 namespace tarvex::history {
 
-// The history's file, beside Tarvex.ini unless the launcher says otherwise.
-constexpr const char* kHistoryFileName = "Tarvex.history";
 // How long a write waits for another program (the GUI, tarvex-cli) to finish
 // its own before it gives up.
 constexpr int kDefaultBusyTimeoutMs = 5000;
@@ -115,6 +114,10 @@ class HistoryStore {
     bool settle_entries(const std::vector<Resolution>& resolutions);
     // Syncs to the disk what was committed since the last sync.
     bool sync();
+    // Attaches a label to the visit (set_vehicle): everything this program
+    // kept from the snapshot from_snapshot on (the visit's "as found") that
+    // bears no label or the visit's label so far takes it too.
+    bool label_visit(std::optional<std::int64_t> from_snapshot, const std::string& label);
 
     // Reading; empty (and last_error set) on failure.
     std::vector<Snapshot> snapshots(const PageQuery& query);

@@ -13,6 +13,23 @@ EntryState state_at_read(std::uint8_t sent, std::uint8_t shown) {
     return sent == shown ? EntryState::Confirmed : EntryState::NotHeld;
 }
 
+std::optional<SnapshotKind> snapshot_before(ChangeSource source) {
+    switch (source) {
+        case ChangeSource::File:
+        case ChangeSource::Comparison:
+        case ChangeSource::Cli:
+            return SnapshotKind::BeforeFile;
+        case ChangeSource::Reset:
+            return SnapshotKind::BeforeReset;
+        case ChangeSource::Undo:
+            return SnapshotKind::BeforeUndo;
+        case ChangeSource::Restore:
+            return SnapshotKind::BeforeRestore;
+        default:
+            return std::nullopt;
+    }
+}
+
 bool takes_as_found(const FrameRead& read) {
     return !read.before.all() && read.after.all();
 }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "history/history_types.h"
@@ -20,6 +21,12 @@ EntryState state_at_read(std::uint8_t sent, std::uint8_t shown);
 // snapshot, once per link-up (the link forgets what it read when it is lost
 // or its port let go).
 bool takes_as_found(const FrameRead& read);
+
+// The snapshot kept before a change made by source: before a settings file
+// is sent (File > Open, the comparison, tarvex-cli write), a factory reset,
+// an undo and a restore. None before a pick, the emulation dialog or the
+// learning run.
+std::optional<SnapshotKind> snapshot_before(ChangeSource source);
 
 // What the next read of a setting's frame settles about an entry.
 struct Resolution {

@@ -60,6 +60,10 @@ UndoPlan undo_writes(const Change& change, const SettingValues& now) {
     plan.change_id = change.id;
     plan.source = change.source;
     for (const Touched& t : touched_settings(change)) {
+        // A setting the change sent as it was (a file's unchanged lines) is
+        // left alone.
+        if (t.before == t.sent)
+            continue;
         if (!t.before) {
             plan.unknown_before.push_back(t.code);
             continue;

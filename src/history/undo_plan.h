@@ -44,7 +44,8 @@ struct UndoPlan {
 };
 
 // Plans undoing the newest change that is not undone yet, from the changes
-// newest first and the settings the controller shows now. Skipped: changes
+// newest first and the settings the controller shows now. Settings the
+// change sent as they already were are left out. Skipped: changes
 // already undone, undos themselves (undo does not undo an undo; repeated undo
 // walks further back), and changes that wrote no setting (the learning run).
 // The change that carries out the plan must say that it undoes change_id

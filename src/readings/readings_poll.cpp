@@ -3,6 +3,7 @@
 
 #include "gfx/palette.h"
 #include "link/settings_table.h"
+#include "link/write_journal.h"
 
 namespace tarvex {
 
@@ -35,6 +36,7 @@ bool learning_request(Canvas& c, Dashboard& d, LinkState& link, ControllerImage&
     } else {
         d.status.LearnRequestPending = 1;
     }
+    JournalChange change(link, ChangeSource::Learning);
     write_setting(link, image, kCommandCode, kCommandStartLearning);
     return true;
 }

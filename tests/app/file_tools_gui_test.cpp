@@ -26,6 +26,7 @@
 #include "config/compare_dialog.h"
 #include "config/options_view.h"
 #include "config/settings_file.h"
+#include "history/history_texts.h"
 #include "recording/recording_row.h"
 #include "support/file_text.h"
 #include "support/scripted_dialogs.h"
@@ -64,7 +65,7 @@ struct ToolsFixture : tarvex::testing::ShellTest {
 
 }  // namespace
 
-// Between Save As and Exit, in this order; their texts from the language
+// After Save As, before the separator and Exit, in this order; their texts from the language
 // file, or English when an older file leaves the slots "-".
 TEST_F(ToolsFixture, FileMenuHoldsTheAddedItemsInPlace) {
     start();
@@ -76,9 +77,9 @@ TEST_F(ToolsFixture, FileMenuHoldsTheAddedItemsInPlace) {
     std::vector<int> order;
     for (QAction* a : file->actions())
         order.push_back(a->isSeparator() ? 0 : a->data().toInt());
-    EXPECT_EQ(order,
-              (std::vector<int>{cmd::Open, cmd::SaveAs, cmd::RecordReadings, cmd::PlayRecording,
-                                cmd::CompareWithFile, cmd::SavePicture, 0, cmd::Exit}));
+    EXPECT_EQ(order, (std::vector<int>{cmd::Open, cmd::SaveAs, cmd::RecordReadings,
+                                       cmd::PlayRecording, cmd::CompareWithFile, cmd::SavePicture,
+                                       cmd::UndoLastChange, cmd::SettingsHistory, 0, cmd::Exit}));
     EXPECT_EQ(item(cmd::RecordReadings)->text(), QStringLiteral("pol 7"));
     EXPECT_EQ(item(cmd::SavePicture)->text(), QStringLiteral("pol 10"));
 
@@ -289,4 +290,29 @@ TEST_F(ToolsFixture, PlaybackShowsItsPlaceAndRefusesEveryWrite) {
         ASSERT_EQ(dialogs.messages.size(), 1u) << view;
         EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("pol 91"));
     }
+}
+
+// A history that cannot be kept (here a folder in the file's place) is said
+// once at start; Open still sends and confirms the file, and Undo last change
+// says why there is nothing to undo with, sending nothing.
+TEST_F(ToolsFixture, AHistoryThatCannotBeKeptIsSaidOnceAndTheCarStaysReachable) {
+    fs::create_directory(dir / "Tarvex.history");
+    program.HistoryPath = (dir / "Tarvex.history").string();
+    start();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].caption, tarvex::history::history_caption());
+    EXPECT_EQ(program.history, nullptr);
+    ticks(8);
+    const fs::path tvs = dir / "same.tvs";
+    std::ofstream(tvs, std::ios::binary) << settings_file_text(program.image);
+    dialogs.file_names = {QString::fromStdString(tvs.string())};
+    port.clear_events();
+    window->run_command(cmd::Open);
+    EXPECT_EQ(writes().size(), 28u);
+    EXPECT_EQ(dialogs.messages.size(), 1u) << "the file was not confirmed";
+    port.clear_events();
+    window->run_command(cmd::UndoLastChange);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(writes().empty());
 }

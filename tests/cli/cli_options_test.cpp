@@ -20,7 +20,7 @@ TEST(CliOptions, CommandLines) {
         {{"--port", "COM1", "read", "a.tvs"}, true, ""},
         {{"--port", "COM1", "write", "a.tvs"}, true, ""},
         {{"--port", "COM1", "write", "--force", "a.tvs"}, true, ""},
-        {{"--port", "COM1", "read", "--force", "a.tvs"}, false, "write only"},
+        {{"--port", "COM1", "read", "--force", "a.tvs"}, false, "write and undo only"},
         {{"--port", "COM1", "--lang", "pol", "compare", "a.tvs"}, true, ""},
         {{"--port", "COM1", "log", "--seconds", "2.5", "--csv", "d.csv"}, true, ""},
         {{"--help"}, true, ""},
@@ -53,11 +53,25 @@ TEST(CliOptions, CommandLines) {
         {{"report", "--json", "d.csv"}, true, ""},
         {{"report"}, false, "needs one file"},
         {{"--port", "COM1", "report", "d.csv"}, false, "takes no --port"},
-        {{"--port", "COM1", "status", "--json"}, false, "report only"},
+        {{"--port", "COM1", "status", "--json"}, false, "report and history only"},
         {{"report", "d.csv", "--pdf", "d.pdf", "--lang", "pol", "--fitter=J. K."}, true, ""},
+        {{"report", "d.csv", "--vehicle", "Skoda"}, true, ""},
         {{"--port", "COM1", "status", "--html", "d.html"}, false, "report only"},
         {{"find"}, true, ""},
         {{"find", "--port", "COM2", "/dev/ttyUSB0", "/dev/ttyUSB1"}, true, ""},
+        {{"history", "--json", "--limit", "5", "--vehicle", "WX 1"}, true, ""},
+        {{"--port", "COM1", "snapshot", "--note", "before the drive"}, true, ""},
+        {{"--port", "COM1", "write", "a.tvs", "--history", "h", "--vehicle", "KR 9"}, true, ""},
+        {{"--port", "COM1", "restore", "12"}, true, ""},
+        {{"--port", "COM1", "undo", "--force"}, true, ""},
+        {{"snapshot"}, false, "no port"},
+        {{"--port", "COM1", "restore"}, false, "one snapshot number"},
+        {{"--port", "COM1", "restore", "0"}, false, "bad snapshot number"},
+        {{"--port", "COM1", "undo", "3"}, false, "takes no file"},
+        {{"history", "--limit", "0"}, false, "bad value"},
+        {{"--port", "COM1", "status", "--limit", "3"}, false, "history only"},
+        {{"--port", "COM1", "undo", "--note", "x"}, false, "snapshot only"},
+        {{"--port", "COM1", "read", "a.tvs", "--vehicle", "x"}, false, "history, snapshot"},
     };
     for (const auto& c : cases) {
         CliOptions o;
@@ -85,10 +99,11 @@ TEST(CliOptions, CommandLines) {
 
 TEST(CliOptions, HelpNamesEveryExitCode) {
     const std::string help = cli_usage();
-    for (int code = kExitOk; code <= kExitOutputFailed; ++code)
+    for (int code = kExitOk; code <= kExitHistory; ++code)
         EXPECT_NE(help.find("\n  " + std::to_string(code) + "  "), std::string::npos) << code;
-    for (const char* command : {"status", "read FILE", "write FILE", "compare FILE",
-                                "log --seconds", "find [DEVICE", "report FILE"})
+    for (const char* command :
+         {"status", "read FILE", "write FILE", "compare FILE", "log --seconds", "find [DEVICE",
+          "report FILE", "history ", "snapshot ", "restore ID", "undo "})
         EXPECT_NE(help.find(command), std::string::npos) << command;
 }
 
@@ -98,9 +113,10 @@ TEST(CliOptions, ManPageNamesEveryExitCodeAndCommand) {
     std::stringstream text;
     text << in.rdbuf();
     const std::string man = text.str();
-    for (int code = kExitOk; code <= kExitOutputFailed; ++code)
+    for (int code = kExitOk; code <= kExitHistory; ++code)
         EXPECT_NE(man.find(".TP\n.B " + std::to_string(code) + "\n"), std::string::npos) << code;
-    for (const char* command : {".B status", ".BI read", ".BI write", ".BI compare", ".BI \"log",
-                                ".B find", ".BI report"})
+    for (const char* command :
+         {".B status", ".BI read", ".BI write", ".BI compare", ".BI \"log", ".B find", ".BI report",
+          ".B history", ".B snapshot", ".BI restore", ".B undo"})
         EXPECT_NE(man.find(command), std::string::npos) << command;
 }

@@ -310,3 +310,64 @@ TEST_F(Cli, ExitCodesOfValuesAndOutputs) {
             EXPECT_NE(reads.find("|" + line.substr(at + 4) + "|"), std::string::npos) << line;
         }
 }
+
+// write, undo and restore keep their writes in the history beside the
+// command; undo puts back what the last change replaced, walks back, and
+// sends nothing when the controller no longer shows what the change sent
+// (unless --force); a history that cannot be used stops the history
+// commands but not write.
+TEST_F(Cli, HistoryKeepsWritesAndUndoesAndRestoresThem) {
+    SimProcess sim({"--no-pacing"});
+    ASSERT_TRUE(sim.ready());
+    const std::string port = sim.link();
+    const std::string factory = saved(sim, "factory.tvs");
+    std::ofstream(dir / "a.tvs", std::ios::binary) << with_value(factory, "AttMax", 33);
+    std::ofstream(dir / "b.tvs", std::ios::binary) << with_value(factory, "AttMax", 34);
+    const auto run = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), {"--port", port});
+        return patient(args);
+    };
+
+    CliRun r = run({"snapshot", "--note", "as it came in"});
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out, "snapshot 1\n");
+    ASSERT_EQ(run({"write", path("a.tvs")}).exit_code, 0);
+    r = run({"undo"});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_NE(r.out.find("undone: change 1 (cli"), std::string::npos) << r.out;
+    EXPECT_EQ(saved(sim, "undone.tvs"), factory);
+    EXPECT_EQ(run({"undo"}).out, "nothing to undo\n");
+
+    // Changed behind the history's back: undo names it and waits for --force.
+    ASSERT_EQ(run({"write", path("b.tvs")}).exit_code, 0);
+    ASSERT_EQ(run({"write", path("a.tvs"), "--history", path("other.history")}).exit_code, 0);
+    r = run({"undo"});
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_NE(r.err.find("sent AttMax= 34, the controller shows 33 now"), std::string::npos)
+        << r.err;
+    EXPECT_EQ(run({"undo", "--force"}).exit_code, 0);
+    EXPECT_EQ(saved(sim, "forced.tvs"), factory);
+
+    ASSERT_EQ(run({"write", path("a.tvs")}).exit_code, 0);
+    r = run({"restore", "1"});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(saved(sim, "restored.tvs"), factory);
+    EXPECT_EQ(run({"restore", "99"}).exit_code, 8);
+
+    r = cli({"history", "--json"});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    for (const char* kept :
+         {"\"note\":\"as it came in\"", "\"source\":\"cli\"", "\"source\":\"undo\"",
+          "\"source\":\"restore\"", "\"kind\":\"before-restore\""})
+        EXPECT_NE(r.out.find(kept), std::string::npos) << kept;
+    r = cli({"history", "--limit", "1"});
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2) << r.out;
+
+    // A folder where the history should be.
+    const std::string folder = path("a-folder");
+    fs::create_directory(folder);
+    EXPECT_EQ(cli({"history", "--history", folder}).exit_code, 8);
+    r = run({"write", path("a.tvs"), "--history", folder});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_NE(r.err.find("the write goes on without it"), std::string::npos) << r.err;
+}

@@ -55,7 +55,8 @@ TEST(UndoPlan, PutsBackThePreviousValuesOfTheLastChangeNotUndone) {
     const auto undo = change(8, Undo, {entry(21, 0x20, 0x10), entry(22, 2, 1)});
     auto reset = change(9, Reset, {entry(30, std::nullopt, 51)});
     const auto twice = change(10, Pick, {entry(8, 6, 7), entry(8, 7, 9)});
-    const auto unread = change(11, File, {entry(7, std::nullopt, 27), entry(8, 6, 7)});
+    const auto unread =
+        change(11, File, {entry(7, std::nullopt, 27), entry(8, 6, 7), entry(9, 1, 1)});
 
     EXPECT_EQ(plan_undo({}, {}), UndoPlan{});
     EXPECT_EQ(plan_undo({pick}, showing({{7, 27}})),
@@ -69,7 +70,8 @@ TEST(UndoPlan, PutsBackThePreviousValuesOfTheLastChangeNotUndone) {
     // One setting twice: its first value back, its last checked.
     EXPECT_EQ(plan_undo({twice}, showing({{8, 9}})),
               (UndoPlan{.outcome = Writes, .change_id = 10, .source = Pick, .writes = {{8, 6}}}));
-    // A value never read before the change is not guessed.
+    // A value never read before the change is not guessed; one sent as it
+    // was is left alone.
     EXPECT_EQ(plan_undo({unread}, showing({{8, 7}})), (UndoPlan{.outcome = Writes,
                                                                 .change_id = 11,
                                                                 .source = File,

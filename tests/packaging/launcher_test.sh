@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The desktop launcher, run beside a stand-in program that reports where and
 # how it was started: the configuration folder, the first-run language from
-# the desktop's locale, the language files and the documents folder.
+# the desktop's locale, the language files, the documents folder and the
+# settings history's folder.
 set -u
 launcher="$1"
 work=$(mktemp -d)
@@ -11,7 +12,8 @@ mkdir -p "$work/bin" "$work/share/tarvex/Lang" "$work/home"
 cp "$launcher" "$work/bin/tarvex-launch"
 cat > "$work/bin/tarvex" <<'STUB'
 #!/bin/sh
-printf '%s\n%s\n%s\n%s\n' "$(pwd)" "$TARVEX_LANG_DIR" "$TARVEX_DOCUMENTS_DIR" "$*" > "$REPORT"
+printf '%s\n%s\n%s\n%s\n%s\n' "$(pwd)" "$TARVEX_LANG_DIR" "$TARVEX_DOCUMENTS_DIR" "$*" \
+    "${TARVEX_HISTORY_DIR:-none}" > "$REPORT"
 STUB
 chmod +x "$work/bin/tarvex-launch" "$work/bin/tarvex"
 failures=0
@@ -25,7 +27,8 @@ check() {  # name expected actual
     fi
 }
 run() {  # home locale...
-    REPORT="$work/report" HOME="$1" XDG_CONFIG_HOME="" LANGUAGE="" LC_ALL="" LC_MESSAGES="" \
+    REPORT="$work/report" HOME="$1" XDG_CONFIG_HOME="" XDG_DATA_HOME="" LANGUAGE="" LC_ALL="" \
+        LC_MESSAGES="" \
         LANG="$2" PATH="/usr/bin:/bin" "$work/bin/tarvex-launch" one.tvs
 }
 
@@ -62,6 +65,16 @@ check "arguments" "-- $PWD/one.tvs" "$(sed -n 4p "$work/report")"
 (cd "$work" && REPORT="$work/report" HOME="$home" XDG_CONFIG_HOME="" bin/tarvex-launch -- -style=x.tvs)
 check "option-like file" "-- $work/-style=x.tvs" "$(sed -n 4p "$work/report")"
 
+# The history in the data folder: XDG_DATA_HOME only when absolute, made if missing.
+check "history folder" "$home/.local/share/tarvex" "$(sed -n 5p "$work/report")"
+test -d "$home/.local/share/tarvex" && passes=$((passes + 1)) || failures=$((failures + 1))
+for case in "rel/dir $home/.local/share/tarvex" "$work/data $work/data/tarvex"; do
+    # shellcheck disable=SC2086 # the case's two words
+    set -- $case
+    (cd "$work" && REPORT="$work/report" HOME="$home" XDG_DATA_HOME="$1" bin/tarvex-launch)
+    check "XDG_DATA_HOME=$1" "$2" "$(sed -n 5p "$work/report")"
+done
+
 # XDG_CONFIG_HOME only when absolute; without HOME, only with it.
 for case in "-dash $home/.config/tarvex" "rel/dir $home/.config/tarvex" \
             "$work/xdg $work/xdg/tarvex"; do
@@ -73,6 +86,7 @@ for case in "-dash $home/.config/tarvex" "rel/dir $home/.config/tarvex" \
 done
 env -u HOME REPORT="$work/report" XDG_CONFIG_HOME="$work/xdg2" "$work/bin/tarvex-launch"
 check "no HOME" "$work/xdg2/tarvex" "$(sed -n 1p "$work/report")"
+check "no HOME: history beside Tarvex.ini" "none" "$(sed -n 5p "$work/report")"
 said=$(env -u HOME REPORT="$work/report" XDG_CONFIG_HOME="" "$work/bin/tarvex-launch" 2>&1)
 check "neither" "1 tarvex-launch: neither HOME nor XDG_CONFIG_HOME is set, so there is no folder for Tarvex.ini" \
     "$? $said"

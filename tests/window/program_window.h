@@ -35,7 +35,7 @@ inline constexpr int kSizeMenu = 2;
 inline constexpr int kLanguageMenu = 3;
 
 // The File menu's items by their place in it.
-enum class FileItem : int { Open, SaveAs, Record, Play, Compare, Picture, Exit };
+enum class FileItem : int { Open, SaveAs, Record, Play, Compare, Picture, Undo, History, Exit };
 
 struct StartOptions {
     // The simulator warm and idling on gas, answering at once.

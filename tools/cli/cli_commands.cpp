@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "app/paths.h"
+#include "cli/cli_history.h"
 #include "cli/cli_log.h"
 #include "cli/cli_report.h"
 #include "cli/cli_session.h"
@@ -17,6 +18,7 @@
 #include "files/file_access.h"
 #include "gfx/text_codec.h"
 #include "link/settings_table.h"
+#include "link/write_journal.h"
 #include "ports/find_controller.h"
 #include "ports/port_names.h"
 #include "ports/ports_file.h"
@@ -61,8 +63,8 @@ int load_file(const std::string& path, ParsedSettings& parsed, std::ostream& err
     return kExitOk;
 }
 
-// Opens the port and waits for a generation-2 controller; with `settings`,
-// also reads what it holds. The first failure's exit code, or kExitOk.
+}  // namespace
+
 int reach_controller(Session& s, const CliOptions& o, bool settings) {
     int rc = s.open(o.port);
     if (!rc)
@@ -73,6 +75,8 @@ int reach_controller(Session& s, const CliOptions& o, bool settings) {
         rc = s.read_settings();
     return rc;
 }
+
+namespace {
 
 int read(Session& s, const CliOptions& o) {
     if (const int rc = reach_controller(s, o, true))
@@ -85,9 +89,32 @@ int read(Session& s, const CliOptions& o) {
     return kExitOk;
 }
 
+}  // namespace
+
 std::string key_value(std::size_t setting, std::uint8_t value) {
     return std::string(kSettings[setting].key) + "= " + std::to_string(value);
 }
+
+int report_send(Session& s, const SendOutcome& out, const SettingValues& values) {
+    if (out.confirmed())
+        return kExitOk;
+    const auto sent = static_cast<std::size_t>(out.sent);
+    if (out.stopped_at)
+        s.err << "tarvex-cli: the controller did not acknowledge "
+              << key_value(*out.stopped_at, values[*out.stopped_at]) << " (setting " << sent + 1
+              << " of " << out.total << ", write code "
+              << static_cast<int>(kSettings[*out.stopped_at].code) << "); the " << sent
+              << " settings before it were sent\n";
+    if (sent > 0 && !out.read_back)
+        s.err << "tarvex-cli: the controller's settings could not be read back: nothing "
+                 "confirms that it holds the settings sent\n";
+    for (std::size_t i : out.not_held)
+        s.err << "tarvex-cli: the controller does not hold " << key_value(i, values[i])
+              << ": it holds " << int{setting_value(s.image, kSettings[i])} << "\n";
+    return kExitNotAcknowledged;
+}
+
+namespace {
 
 std::string key_values(const std::vector<std::size_t>& settings, const ParsedSettings& file) {
     std::string out;
@@ -110,22 +137,17 @@ int write(Session& s, const CliOptions& o) {
     rc = reach_controller(s, o, false);
     if (rc)
         return rc;
-    const SendOutcome out = send_and_confirm(s.link, s.image, parsed.values);
-    if (out.confirmed())
-        return kExitOk;
-    const auto sent = static_cast<std::size_t>(out.sent);
-    if (sent < kSettings.size())
-        s.err << "tarvex-cli: the controller did not acknowledge "
-              << key_value(sent, parsed.values[sent]) << " (setting " << sent + 1 << " of "
-              << kSettings.size() << ", write code " << static_cast<int>(kSettings[sent].code)
-              << "); the " << sent << " settings before it were sent\n";
-    if (sent > 0 && !out.read_back)
-        s.err << "tarvex-cli: the controller's settings could not be read back: nothing "
-                 "confirms that it holds the settings sent\n";
-    for (std::size_t i : out.not_held)
-        s.err << "tarvex-cli: the controller does not hold " << key_value(i, parsed.values[i])
-              << ": it holds " << int{setting_value(s.image, kSettings[i])} << "\n";
-    return kExitNotAcknowledged;
+    // Kept in the settings history as the program keeps File > Open.
+    const auto kept = journal_writes(s, o);
+    SendOutcome out;
+    {
+        JournalChange change(s.link, ChangeSource::Cli);
+        out = send_and_confirm(s.link, s.image, parsed.values);
+    }
+    s.link.journal = nullptr;
+    if (kept)
+        say_if_lost(*kept, s.err);
+    return report_send(s, out, parsed.values);
 }
 
 // The keys of a row and their values in an image, each joined by a space.
@@ -244,6 +266,9 @@ int run_cli(const CliOptions& o, std::ostream& out, std::ostream& err) {
         return compare(s, o, out);
     if (o.command == "find")
         return find(s, o, out);
+    if (o.command == "history" || o.command == "snapshot" || o.command == "restore" ||
+        o.command == "undo")
+        return run_history_command(s, o, out);
     if (o.command == "report")
         return report_drive(o, out, err);
     if (o.command == "log") {

@@ -10,6 +10,7 @@ const char* cli_usage() {
     return R"(Usage: tarvex-cli --port PORT COMMAND [ARGUMENTS]
        tarvex-cli report FILE.csv [--json] [--html FILE] [--pdf FILE] [--lang CODE]
                   [--vehicle T] [--registration T] [--customer T] [--fitter T]
+       tarvex-cli history [--json]
 
 Talks to a Tarvex LPG controller over its serial lead, as the Tarvex program
 does, for scripts and for machines without a desktop.
@@ -33,6 +34,19 @@ Commands:
                      to those named) that no other program holds, and print the
                      first on which the controller answers; with --port COMn,
                      also make COM n stand for it in Tarvex.ports
+  history            list the settings history, newest first: snapshots and every
+                     write sent (tab-separated columns, or JSON with --json);
+                     needs no port
+  snapshot           keep the controller's settings in the history now
+                     (--note TEXT says why)
+  restore ID         send the settings of snapshot ID back to the controller, as
+                     write sends a file, after a snapshot of what it holds now
+  undo               put back what the last change not yet undone replaced, if
+                     the controller still shows what that change sent
+
+The settings history is the file Tarvex.history in the folder that the
+TARVEX_HISTORY_DIR variable names, else in the current folder (as Tarvex keeps
+it beside Tarvex.ini); write, restore and undo keep every write in it.
   report FILE.csv    read a recording (File > Record readings..., log) and tell
                      what the drive shows: its length, time on gas and on
                      petrol, warm-up, switch-overs, switch-backs, cut-offs, lost
@@ -50,14 +64,24 @@ Options:
   --lang CODE        compare, report: names, units and decimals in this language
                      (pol, ang, rus, lit, ita; default ang), from the Tarvex
                      language files
-  --force            write: send a file holding values that no list offers
-  --json             report: print one JSON object (seconds as numbers, null
-                     where the drive does not tell) instead of text
+  --force            write: send a file holding values that no list offers; undo:
+                     send even when the controller no longer shows what the change
+                     sent
+  --json             history: as a JSON array; report: print one JSON object
+                     (seconds as numbers, null where the drive does not tell)
+                     instead of text
   --html FILE        report: write the customer's report as one HTML file
   --pdf FILE         report: write the customer's report as a PDF
-  --vehicle T, --registration T, --customer T, --fitter T
+  --registration T, --customer T, --fitter T
                      report: the fields of the customer's report (left blank
                      to write on when not given)
+  --history FILE     the settings history to use instead
+  --vehicle LABEL    report: the vehicle field of the customer's report;
+                     history: only this vehicle's visits; snapshot, write,
+                     restore, undo: the label of the visit (registration, VIN or
+                     customer) kept with what they keep; undo: only its changes
+  --note TEXT        snapshot: why it was taken
+  --limit N          history: only the newest N entries
   --timeout-scale N  wait N times as long for each reply as the program does
                      (1 to 50, default 1), for a slow adapter or a busy machine
   --help             show this text
@@ -65,7 +89,8 @@ Options:
 
 Exit codes:
   0  done; for compare, the file and the controller hold the same settings
-  1  compare: some settings differ
+  1  compare: some settings differ; undo: the controller no longer shows what
+     the change sent, and nothing was sent (--force sends it all the same)
   2  bad option or command line
   3  the settings file cannot be read or is not a valid Tarvex settings file;
      write: it holds values that no list offers (and --force was not given);
@@ -83,6 +108,9 @@ Exit codes:
      be written; a reader that
      stops reading early (tarvex-cli log | head) is no failure: the command
      ends quietly
+  8  the settings history cannot be opened or written (history, snapshot,
+     restore, undo; write goes on without it and says so), holds no snapshot
+     ID, or cannot tell what the last change replaced
 )";
 }
 
@@ -107,7 +135,7 @@ bool known_language(const std::string& code) {
 bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, std::string& error) {
     std::vector<std::string> positional;
     bool seconds_given = false, csv_given = false, lang_given = false, force_given = false,
-         json_given = false, report_given = false;
+         json_given = false, report_given = false, limit_given = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::string value;
@@ -175,13 +203,12 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
                 return false;
             out.csv = value;
             csv_given = true;
-        } else if (name == "--html" || name == "--pdf" || name == "--vehicle" ||
-                   name == "--registration" || name == "--customer" || name == "--fitter") {
+        } else if (name == "--html" || name == "--pdf" || name == "--registration" ||
+                   name == "--customer" || name == "--fitter") {
             if (!need())
                 return false;
             std::string& target = name == "--html"           ? out.html
                                   : name == "--pdf"          ? out.pdf
-                                  : name == "--vehicle"      ? out.vehicle
                                   : name == "--registration" ? out.registration
                                   : name == "--customer"     ? out.customer
                                                              : out.fitter;
@@ -197,6 +224,22 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
                 return false;
             }
             out.timeout_scale = n;
+        } else if (name == "--history" || name == "--vehicle" || name == "--note") {
+            if (!need())
+                return false;
+            std::string& target = name == "--history"   ? out.history
+                                  : name == "--vehicle" ? out.vehicle
+                                                        : out.note;
+            target = value;
+        } else if (name == "--limit") {
+            if (!need())
+                return false;
+            const auto r = std::from_chars(value.data(), value.data() + value.size(), out.limit);
+            if (r.ec != std::errc() || r.ptr != value.data() + value.size() || out.limit < 1) {
+                error = "bad value for --limit: '" + value + "' (1 or more)";
+                return false;
+            }
+            limit_given = true;
         } else if (name == "--lang") {
             if (!need())
                 return false;
@@ -222,20 +265,51 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
     const bool takes_file =
         out.command == "read" || out.command == "write" || out.command == "compare" || report;
     const bool find = out.command == "find";
-    if (out.command != "status" && out.command != "log" && !takes_file && !find) {
+    const bool restore = out.command == "restore";
+    const bool history = out.command == "history";
+    const bool keeps = out.command == "snapshot" || restore || out.command == "undo";
+    if (out.command != "status" && out.command != "log" && !takes_file && !find && !history &&
+        !keeps) {
         error = "unknown command " + out.command;
         return false;
     }
-    const std::size_t wanted = takes_file ? 2 : 1;
+    const std::size_t wanted = takes_file || restore ? 2 : 1;
     if (!find && positional.size() != wanted) {
-        error = takes_file ? out.command + " needs one file name" : out.command + " takes no file";
+        error = takes_file ? out.command + " needs one file name"
+                : restore  ? "restore needs one snapshot number"
+                           : out.command + " takes no file";
         return false;
     }
     if (takes_file)
         out.file = positional[1];
+    if (restore) {
+        const std::string& id = positional[1];
+        const auto r = std::from_chars(id.data(), id.data() + id.size(), out.snapshot_id);
+        if (r.ec != std::errc() || r.ptr != id.data() + id.size() || out.snapshot_id < 1) {
+            error = "bad snapshot number '" + id + "' (tarvex-cli history lists them)";
+            return false;
+        }
+    }
     if (find)
         out.devices.assign(positional.begin() + 1, positional.end());
-    if (out.port.empty() && !find && !report) {
+    const bool uses_history = history || keeps || out.command == "write";
+    if (!uses_history && !out.history.empty()) {
+        error = "--history belongs to history, snapshot, restore, undo and write only";
+        return false;
+    }
+    if (!uses_history && !report && !out.vehicle.empty()) {
+        error = "--vehicle belongs to history, snapshot, restore, undo, write and report only";
+        return false;
+    }
+    if (!history && limit_given) {
+        error = "--limit belongs to history only";
+        return false;
+    }
+    if (out.command != "snapshot" && !out.note.empty()) {
+        error = "--note belongs to snapshot only";
+        return false;
+    }
+    if (out.port.empty() && !find && !history && !report) {
         error = "no port given (--port DEVICE or COM1 to COM4)";
         return false;
     }
@@ -243,8 +317,12 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
         error = "report reads a file and takes no --port";
         return false;
     }
-    if (!report && (json_given || report_given)) {
-        error = "--json, --html, --pdf and the report's fields belong to report only";
+    if (!report && !history && json_given) {
+        error = "--json belongs to report and history only";
+        return false;
+    }
+    if (!report && report_given) {
+        error = "--html, --pdf and the report's fields belong to report only";
         return false;
     }
     if (out.command == "log" && !seconds_given) {
@@ -255,8 +333,8 @@ bool parse_cli_options(const std::vector<std::string>& args, CliOptions& out, st
         error = std::string(seconds_given ? "--seconds" : "--csv") + " belongs to log only";
         return false;
     }
-    if (out.command != "write" && force_given) {
-        error = "--force belongs to write only";
+    if (out.command != "write" && out.command != "undo" && force_given) {
+        error = "--force belongs to write and undo only";
         return false;
     }
     if (out.command != "compare" && !report && lang_given) {

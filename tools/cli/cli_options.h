@@ -16,6 +16,7 @@ enum ExitCode : int {
     kExitPortUnavailable = 5,  // the port cannot be opened (missing, no access, in use)
     kExitNotAcknowledged = 6,  // write: a setting was not acknowledged
     kExitOutputFailed = 7,     // the output file or stream cannot be written
+    kExitHistory = 8,          // the settings history cannot be kept, or lacks what was asked
 };
 
 struct CliOptions {
@@ -30,10 +31,17 @@ struct CliOptions {
     std::string language = "ang";      // compare, report: the language of names and units
     int timeout_scale = 1;             // how many times the link's timeouts to wait
     bool force = false;                // write: send values that no list offers
-    bool json = false;                 // report: one JSON object instead of text
-    std::string html, pdf;             // report: the customer's report to write, if any
-    // report: what the fitter types into the customer's report.
-    std::string vehicle, registration, customer, fitter;
+    // The settings history: its file (empty: found as the program finds it),
+    // the vehicle label, the snapshot to restore, the note of a snapshot.
+    std::string history;
+    std::string vehicle;        // also the report's vehicle field
+    long long snapshot_id = 0;  // restore
+    std::string note;           // snapshot
+    bool json = false;          // history, report: JSON instead of text
+    int limit = 0;              // history: the newest this many; 0 for all
+    std::string html, pdf;      // report: the customer's report to write, if any
+    // report: what the fitter types into the customer's report (and vehicle).
+    std::string registration, customer, fitter;
 };
 
 // Reads the command line (without the program name). Options and the

@@ -96,7 +96,7 @@ const char* verdict_word(Verdict v) {
 }
 
 const char* learning_end_word(LearningEnd e) {
-    static constexpr const char* kWords[] = {"ended",          "left-gas",  "cut-off",
+    static constexpr const char* kWords[] = {"ended",          "left-gas",       "cut-off",
                                              "lpg-off",        "engine-stopped", "link-lost",
                                              "recording-ended"};
     return kWords[static_cast<int>(e)];
