@@ -405,4 +405,203 @@ Ora COM %2 corrisponde a questo dispositivo.</translation>
         <translation>Non provati, in uso da un altro programma: %1</translation>
     </message>
 </context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>unknown</source>
+        <translation>n.d.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Guasto</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Non valutabile</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>non registrato</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Centralina</translation>
+    </message>
+    <message>
+        <source>generation %1, version %2</source>
+        <translation>generazione %1, versione %2</translation>
+    </message>
+    <message>
+        <source>On gas</source>
+        <translation>Funzionamento a GPL</translation>
+    </message>
+    <message>
+        <source>On petrol</source>
+        <translation>Funzionamento a benzina</translation>
+    </message>
+    <message>
+        <source>Warm-up to gas</source>
+        <translation>Attesa commutazione a GPL</translation>
+    </message>
+    <message>
+        <source>no switch-over</source>
+        <translation>nessuna commutazione</translation>
+    </message>
+    <message>
+        <source> (the first at %1: reducer %2 °C, %3 rpm)</source>
+        <translation> (la prima dopo %1: riduttore %2 °C, %3 giri/min)</translation>
+    </message>
+    <message>
+        <source>Switch-overs to gas</source>
+        <translation>Commutazioni a GPL</translation>
+    </message>
+    <message>
+        <source>Switch-backs to petrol</source>
+        <translation>Ritorni a benzina</translation>
+    </message>
+    <message>
+        <source>Fuel cut-offs</source>
+        <translation>Tagli carburante</translation>
+    </message>
+    <message>
+        <source>Link losses</source>
+        <translation>Perdite di connessione</translation>
+    </message>
+    <message>
+        <source>Learning runs</source>
+        <translation>Cicli di autoapprendimento</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Veicolo</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Targa</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Fitter</source>
+        <translation>Tecnico</translation>
+    </message>
+    <message>
+        <source>switching %1 on gas, %2 on petrol; rich %3 of the steady time on gas; %4 to %5</source>
+        <translation>commutazione %1 a GPL, %2 a benzina; miscela grassa per il %3 del tempo di marcia stabile a GPL; da %4 a %5</translation>
+    </message>
+    <message>
+        <source>hunting %1; at a travel limit %2 of the time on gas</source>
+        <translation>oscillazione %1; a fine corsa per il %2 del tempo a GPL</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation>passi</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>What the drive shows</source>
+        <translation>Rilevato durante la guida</translation>
+    </message>
+    <message>
+        <source>Lambda sensor</source>
+        <translation>Sonda lambda</translation>
+    </message>
+    <message>
+        <source>Gas actuator</source>
+        <translation>Motore passo-passo GPL</translation>
+    </message>
+    <message>
+        <source>OK: within the limits. Check: worth a look at the next service. Fail: needs repair. Unknown: too little steady driving in the recording to judge.</source>
+        <translation>OK: entro i limiti. Verifica: da controllare al prossimo tagliando. Guasto: da riparare. Non valutabile: nella registrazione c&apos;è troppa poca marcia stabile per giudicare.</translation>
+    </message>
+    <message>
+        <source>The recording holds no settings read from the controller.</source>
+        <translation>La registrazione non contiene impostazioni lette dalla centralina.</translation>
+    </message>
+    <message>
+        <source>The settings changed during the drive; shown as at its end.</source>
+        <translation>Le impostazioni sono cambiate durante la guida; sono mostrate come alla fine.</translation>
+    </message>
+    <message>
+        <source>Settings the recording did not read are left out.</source>
+        <translation>Le impostazioni non lette nella registrazione sono omesse.</translation>
+    </message>
+    <message>
+        <source>Engine speed (rpm)</source>
+        <translation>Giri motore (giri/min)</translation>
+    </message>
+    <message>
+        <source>Lambda voltage (V)</source>
+        <translation>Tensione sonda lambda (V)</translation>
+    </message>
+    <message>
+        <source>Actuator (steps)</source>
+        <translation>Motore passo-passo (passi)</translation>
+    </message>
+    <message>
+        <source>Reducer temperature (°C)</source>
+        <translation>Temperatura riduttore (°C)</translation>
+    </message>
+    <message>
+        <source>Green ground: running on gas; grey: no readings. The orange line is the lambda switching point. Each chart keeps the lowest and highest value of every moment.</source>
+        <translation>Sfondo verde: funzionamento a GPL; grigio: nessuna lettura. La linea arancione è il punto di commutazione della sonda lambda. Ogni grafico conserva il valore minimo e massimo di ogni istante.</translation>
+    </message>
+    <message>
+        <source>Drive report</source>
+        <translation>Rapporto di guida</translation>
+    </message>
+    <message>
+        <source>LPG installation checked from a recorded drive</source>
+        <translation>Verifica dell&apos;impianto GPL da una guida registrata</translation>
+    </message>
+    <message>
+        <source>The drive</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Vehicle and customer</source>
+        <translation>Veicolo e cliente</translation>
+    </message>
+    <message>
+        <source>The recording was read only in part: %1</source>
+        <translation>La registrazione è stata letta solo in parte: %1</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Charts of the drive</source>
+        <translation>Grafici della guida</translation>
+    </message>
+    <message>
+        <source>Settings in force</source>
+        <translation>Impostazioni in uso</translation>
+    </message>
+    <message>
+        <source>Signature of the fitter: ..............................</source>
+        <translation>Firma del tecnico: ..............................</translation>
+    </message>
+</context>
 </TS>

@@ -405,4 +405,203 @@ Dabar COM %2 atitinka šį įrenginį.</translation>
         <translation>Nebandyta, naudoja kita programa: %1</translation>
     </message>
 </context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>unknown</source>
+        <translation>nėra duomenų</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Gerai</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Patikra</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Gedimas</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Neįvertinta</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>neįrašyta</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Trukmė</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Valdiklis</translation>
+    </message>
+    <message>
+        <source>generation %1, version %2</source>
+        <translation>karta %1, versija %2</translation>
+    </message>
+    <message>
+        <source>On gas</source>
+        <translation>Veikimas dujomis</translation>
+    </message>
+    <message>
+        <source>On petrol</source>
+        <translation>Veikimas benzinu</translation>
+    </message>
+    <message>
+        <source>Warm-up to gas</source>
+        <translation>Įšilimas iki perjungimo į dujas</translation>
+    </message>
+    <message>
+        <source>no switch-over</source>
+        <translation>perjungimo nebuvo</translation>
+    </message>
+    <message>
+        <source> (the first at %1: reducer %2 °C, %3 rpm)</source>
+        <translation> (pirmasis po %1: reduktorius %2 °C, %3 aps./min)</translation>
+    </message>
+    <message>
+        <source>Switch-overs to gas</source>
+        <translation>Perjungimai į dujas</translation>
+    </message>
+    <message>
+        <source>Switch-backs to petrol</source>
+        <translation>Grįžimai į benziną</translation>
+    </message>
+    <message>
+        <source>Fuel cut-offs</source>
+        <translation>Kuro tiekimo nutraukimai</translation>
+    </message>
+    <message>
+        <source>Link losses</source>
+        <translation>Ryšio nutrūkimai</translation>
+    </message>
+    <message>
+        <source>Learning runs</source>
+        <translation>Mokymosi ciklai</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Automobilis</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Valstybinis numeris</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Klientas</translation>
+    </message>
+    <message>
+        <source>Fitter</source>
+        <translation>Meistras</translation>
+    </message>
+    <message>
+        <source>switching %1 on gas, %2 on petrol; rich %3 of the steady time on gas; %4 to %5</source>
+        <translation>perjungimai %1 dujomis, %2 benzinu; riebus mišinys %3 tolygaus važiavimo dujomis laiko; nuo %4 iki %5</translation>
+    </message>
+    <message>
+        <source>hunting %1; at a travel limit %2 of the time on gas</source>
+        <translation>svyravimai %1; ties eigos riba %2 veikimo dujomis laiko</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation>žingsnio</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Išvada</translation>
+    </message>
+    <message>
+        <source>What the drive shows</source>
+        <translation>Ką parodė važiavimas</translation>
+    </message>
+    <message>
+        <source>Lambda sensor</source>
+        <translation>Lambda zondas</translation>
+    </message>
+    <message>
+        <source>Gas actuator</source>
+        <translation>Dujų žingsninis variklis</translation>
+    </message>
+    <message>
+        <source>OK: within the limits. Check: worth a look at the next service. Fail: needs repair. Unknown: too little steady driving in the recording to judge.</source>
+        <translation>Gerai: neviršija ribų. Patikra: verta patikrinti per kitą techninę priežiūrą. Gedimas: reikia remonto. Neįvertinta: įraše per mažai tolygaus važiavimo, kad būtų galima įvertinti.</translation>
+    </message>
+    <message>
+        <source>The recording holds no settings read from the controller.</source>
+        <translation>Įraše nėra iš valdiklio nuskaitytų nustatymų.</translation>
+    </message>
+    <message>
+        <source>The settings changed during the drive; shown as at its end.</source>
+        <translation>Nustatymai keitėsi važiavimo metu; parodyti tokie, kokie buvo pabaigoje.</translation>
+    </message>
+    <message>
+        <source>Settings the recording did not read are left out.</source>
+        <translation>Įraše nenuskaityti nustatymai praleisti.</translation>
+    </message>
+    <message>
+        <source>Engine speed (rpm)</source>
+        <translation>Variklio apsukos (aps./min)</translation>
+    </message>
+    <message>
+        <source>Lambda voltage (V)</source>
+        <translation>Lambda zondo įtampa (V)</translation>
+    </message>
+    <message>
+        <source>Actuator (steps)</source>
+        <translation>Žingsninis variklis (žingsniai)</translation>
+    </message>
+    <message>
+        <source>Reducer temperature (°C)</source>
+        <translation>Reduktoriaus temperatūra (°C)</translation>
+    </message>
+    <message>
+        <source>Green ground: running on gas; grey: no readings. The orange line is the lambda switching point. Each chart keeps the lowest and highest value of every moment.</source>
+        <translation>Žalias fonas: veikimas dujomis; pilkas: nėra rodmenų. Oranžinė linija – lambda zondo perjungimo taškas. Kiekviename grafike išlaikoma mažiausia ir didžiausia kiekvienos akimirkos reikšmė.</translation>
+    </message>
+    <message>
+        <source>Drive report</source>
+        <translation>Važiavimo ataskaita</translation>
+    </message>
+    <message>
+        <source>LPG installation checked from a recorded drive</source>
+        <translation>Dujų įrangos patikra pagal įrašytą važiavimą</translation>
+    </message>
+    <message>
+        <source>The drive</source>
+        <translation>Važiavimas</translation>
+    </message>
+    <message>
+        <source>Vehicle and customer</source>
+        <translation>Automobilis ir klientas</translation>
+    </message>
+    <message>
+        <source>The recording was read only in part: %1</source>
+        <translation>Įrašas nuskaitytas tik iš dalies: %1</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Patikros rezultatai</translation>
+    </message>
+    <message>
+        <source>Charts of the drive</source>
+        <translation>Važiavimo grafikai</translation>
+    </message>
+    <message>
+        <source>Settings in force</source>
+        <translation>Galiojantys nustatymai</translation>
+    </message>
+    <message>
+        <source>Signature of the fitter: ..............................</source>
+        <translation>Meistro parašas: ..............................</translation>
+    </message>
+</context>
 </TS>

@@ -404,4 +404,203 @@ COM %2 wskazuje teraz to urządzenie.</translation>
         <translation>Nie sprawdzono, używane przez inny program: %1</translation>
     </message>
 </context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>unknown</source>
+        <translation>brak danych</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Kontrola</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Usterka</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Brak oceny</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>nie zapisano</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Czas trwania</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Sterownik</translation>
+    </message>
+    <message>
+        <source>generation %1, version %2</source>
+        <translation>generacja %1, wersja %2</translation>
+    </message>
+    <message>
+        <source>On gas</source>
+        <translation>Praca na gazie</translation>
+    </message>
+    <message>
+        <source>On petrol</source>
+        <translation>Praca na benzynie</translation>
+    </message>
+    <message>
+        <source>Warm-up to gas</source>
+        <translation>Do przełączenia na gaz</translation>
+    </message>
+    <message>
+        <source>no switch-over</source>
+        <translation>brak przełączenia</translation>
+    </message>
+    <message>
+        <source> (the first at %1: reducer %2 °C, %3 rpm)</source>
+        <translation> (pierwsze po %1: reduktor %2 °C, %3 obr/min)</translation>
+    </message>
+    <message>
+        <source>Switch-overs to gas</source>
+        <translation>Przełączenia na gaz</translation>
+    </message>
+    <message>
+        <source>Switch-backs to petrol</source>
+        <translation>Powroty na benzynę</translation>
+    </message>
+    <message>
+        <source>Fuel cut-offs</source>
+        <translation>Odcięcia paliwa</translation>
+    </message>
+    <message>
+        <source>Link losses</source>
+        <translation>Utraty połączenia</translation>
+    </message>
+    <message>
+        <source>Learning runs</source>
+        <translation>Cykle nauki</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Pojazd</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Nr rejestracyjny</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Klient</translation>
+    </message>
+    <message>
+        <source>Fitter</source>
+        <translation>Mechanik</translation>
+    </message>
+    <message>
+        <source>switching %1 on gas, %2 on petrol; rich %3 of the steady time on gas; %4 to %5</source>
+        <translation>przełączanie %1 na gazie, %2 na benzynie; mieszanka bogata przez %3 czasu ustalonej jazdy na gazie; od %4 do %5</translation>
+    </message>
+    <message>
+        <source>hunting %1; at a travel limit %2 of the time on gas</source>
+        <translation>wahania %1; na granicy zakresu przez %2 czasu pracy na gazie</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation>kroku</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Ocena</translation>
+    </message>
+    <message>
+        <source>What the drive shows</source>
+        <translation>Co pokazała jazda</translation>
+    </message>
+    <message>
+        <source>Lambda sensor</source>
+        <translation>Sonda lambda</translation>
+    </message>
+    <message>
+        <source>Gas actuator</source>
+        <translation>Silnik krokowy gazu</translation>
+    </message>
+    <message>
+        <source>OK: within the limits. Check: worth a look at the next service. Fail: needs repair. Unknown: too little steady driving in the recording to judge.</source>
+        <translation>OK: w normie. Kontrola: warto sprawdzić przy następnym przeglądzie. Usterka: wymaga naprawy. Brak oceny: w nagraniu jest za mało ustalonej jazdy, by to ocenić.</translation>
+    </message>
+    <message>
+        <source>The recording holds no settings read from the controller.</source>
+        <translation>Nagranie nie zawiera ustawień odczytanych ze sterownika.</translation>
+    </message>
+    <message>
+        <source>The settings changed during the drive; shown as at its end.</source>
+        <translation>Ustawienia zmieniły się podczas jazdy; pokazano stan z jej końca.</translation>
+    </message>
+    <message>
+        <source>Settings the recording did not read are left out.</source>
+        <translation>Pominięto ustawienia, których nie odczytano w nagraniu.</translation>
+    </message>
+    <message>
+        <source>Engine speed (rpm)</source>
+        <translation>Obroty silnika (obr/min)</translation>
+    </message>
+    <message>
+        <source>Lambda voltage (V)</source>
+        <translation>Napięcie sondy lambda (V)</translation>
+    </message>
+    <message>
+        <source>Actuator (steps)</source>
+        <translation>Silnik krokowy (kroki)</translation>
+    </message>
+    <message>
+        <source>Reducer temperature (°C)</source>
+        <translation>Temperatura reduktora (°C)</translation>
+    </message>
+    <message>
+        <source>Green ground: running on gas; grey: no readings. The orange line is the lambda switching point. Each chart keeps the lowest and highest value of every moment.</source>
+        <translation>Zielone tło: praca na gazie; szare: brak odczytów. Pomarańczowa linia to punkt przełączania sondy lambda. Każdy wykres zachowuje najniższą i najwyższą wartość z każdej chwili.</translation>
+    </message>
+    <message>
+        <source>Drive report</source>
+        <translation>Raport z jazdy</translation>
+    </message>
+    <message>
+        <source>LPG installation checked from a recorded drive</source>
+        <translation>Kontrola instalacji LPG na podstawie nagranej jazdy</translation>
+    </message>
+    <message>
+        <source>The drive</source>
+        <translation>Jazda</translation>
+    </message>
+    <message>
+        <source>Vehicle and customer</source>
+        <translation>Pojazd i klient</translation>
+    </message>
+    <message>
+        <source>The recording was read only in part: %1</source>
+        <translation>Nagranie odczytano tylko częściowo: %1</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>Charts of the drive</source>
+        <translation>Wykresy z jazdy</translation>
+    </message>
+    <message>
+        <source>Settings in force</source>
+        <translation>Obowiązujące ustawienia</translation>
+    </message>
+    <message>
+        <source>Signature of the fitter: ..............................</source>
+        <translation>Podpis mechanika: ..............................</translation>
+    </message>
+</context>
 </TS>

@@ -404,4 +404,203 @@ COM %2 now stands for it.</source>
         <translation>Не проверены, заняты другой программой: %1</translation>
     </message>
 </context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>unknown</source>
+        <translation>нет данных</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Неисправно</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Не оценено</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>не записано</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Контроллер</translation>
+    </message>
+    <message>
+        <source>generation %1, version %2</source>
+        <translation>поколение %1, версия %2</translation>
+    </message>
+    <message>
+        <source>On gas</source>
+        <translation>Работа на газе</translation>
+    </message>
+    <message>
+        <source>On petrol</source>
+        <translation>Работа на бензине</translation>
+    </message>
+    <message>
+        <source>Warm-up to gas</source>
+        <translation>До переключения на газ</translation>
+    </message>
+    <message>
+        <source>no switch-over</source>
+        <translation>переключения не было</translation>
+    </message>
+    <message>
+        <source> (the first at %1: reducer %2 °C, %3 rpm)</source>
+        <translation> (первое через %1: редуктор %2 °C, %3 об/мин)</translation>
+    </message>
+    <message>
+        <source>Switch-overs to gas</source>
+        <translation>Переключения на газ</translation>
+    </message>
+    <message>
+        <source>Switch-backs to petrol</source>
+        <translation>Возвраты на бензин</translation>
+    </message>
+    <message>
+        <source>Fuel cut-offs</source>
+        <translation>Отсечки топлива</translation>
+    </message>
+    <message>
+        <source>Link losses</source>
+        <translation>Потери связи</translation>
+    </message>
+    <message>
+        <source>Learning runs</source>
+        <translation>Циклы обучения</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Автомобиль</translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation>Госномер</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Клиент</translation>
+    </message>
+    <message>
+        <source>Fitter</source>
+        <translation>Мастер</translation>
+    </message>
+    <message>
+        <source>switching %1 on gas, %2 on petrol; rich %3 of the steady time on gas; %4 to %5</source>
+        <translation>переключение %1 на газе, %2 на бензине; богатая смесь %3 времени установившегося режима на газе; от %4 до %5</translation>
+    </message>
+    <message>
+        <source>hunting %1; at a travel limit %2 of the time on gas</source>
+        <translation>колебания %1; на пределе хода %2 времени работы на газе</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation>шага</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Оценка</translation>
+    </message>
+    <message>
+        <source>What the drive shows</source>
+        <translation>Что показала поездка</translation>
+    </message>
+    <message>
+        <source>Lambda sensor</source>
+        <translation>Лямбда-зонд</translation>
+    </message>
+    <message>
+        <source>Gas actuator</source>
+        <translation>Шаговый двигатель газа</translation>
+    </message>
+    <message>
+        <source>OK: within the limits. Check: worth a look at the next service. Fail: needs repair. Unknown: too little steady driving in the recording to judge.</source>
+        <translation>Норма: в допустимых пределах. Проверка: стоит посмотреть при следующем ТО. Неисправно: требуется ремонт. Не оценено: в записи слишком мало равномерной езды для оценки.</translation>
+    </message>
+    <message>
+        <source>The recording holds no settings read from the controller.</source>
+        <translation>В записи нет настроек, считанных из контроллера.</translation>
+    </message>
+    <message>
+        <source>The settings changed during the drive; shown as at its end.</source>
+        <translation>Настройки менялись во время поездки; показаны на момент её окончания.</translation>
+    </message>
+    <message>
+        <source>Settings the recording did not read are left out.</source>
+        <translation>Настройки, не считанные в записи, не показаны.</translation>
+    </message>
+    <message>
+        <source>Engine speed (rpm)</source>
+        <translation>Обороты двигателя (об/мин)</translation>
+    </message>
+    <message>
+        <source>Lambda voltage (V)</source>
+        <translation>Напряжение лямбда-зонда (V)</translation>
+    </message>
+    <message>
+        <source>Actuator (steps)</source>
+        <translation>Шаговый двигатель (шаги)</translation>
+    </message>
+    <message>
+        <source>Reducer temperature (°C)</source>
+        <translation>Температура редуктора (°C)</translation>
+    </message>
+    <message>
+        <source>Green ground: running on gas; grey: no readings. The orange line is the lambda switching point. Each chart keeps the lowest and highest value of every moment.</source>
+        <translation>Зелёный фон: работа на газе; серый: нет показаний. Оранжевая линия — точка переключения лямбда-зонда. Каждый график сохраняет наименьшее и наибольшее значение каждого момента.</translation>
+    </message>
+    <message>
+        <source>Drive report</source>
+        <translation>Отчёт о поездке</translation>
+    </message>
+    <message>
+        <source>LPG installation checked from a recorded drive</source>
+        <translation>Проверка ГБО по записи поездки</translation>
+    </message>
+    <message>
+        <source>The drive</source>
+        <translation>Поездка</translation>
+    </message>
+    <message>
+        <source>Vehicle and customer</source>
+        <translation>Автомобиль и клиент</translation>
+    </message>
+    <message>
+        <source>The recording was read only in part: %1</source>
+        <translation>Запись прочитана лишь частично: %1</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Результаты проверки</translation>
+    </message>
+    <message>
+        <source>Charts of the drive</source>
+        <translation>Графики поездки</translation>
+    </message>
+    <message>
+        <source>Settings in force</source>
+        <translation>Действующие настройки</translation>
+    </message>
+    <message>
+        <source>Signature of the fitter: ..............................</source>
+        <translation>Подпись мастера: ..............................</translation>
+    </message>
+</context>
 </TS>
