@@ -34,6 +34,8 @@ enum : int {
     PlayRecording = 40064,
     CompareWithFile = 40065,
     SavePicture = 40066,
+    // Opens the review window of recordings.
+    ReviewRecordings = 40067,
 };
 
 }  // namespace tarvex::cmd

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/menu_bar.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
@@ -70,6 +71,7 @@ TarvexMenuBar::TarvexMenuBar(int menu_id, QWidget* parent)
     add(file, cmd::PlayRecording, QString())->setCheckable(true);
     add(file, cmd::CompareWithFile, QString());
     add(file, cmd::SavePicture, QString());
+    add(file, cmd::ReviewRecordings, QCoreApplication::translate("Review", "Review recordings..."));
     file->addSeparator();
     add(file, cmd::Exit, u(t.exit));
 

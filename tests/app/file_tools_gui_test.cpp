@@ -64,7 +64,7 @@ struct ToolsFixture : tarvex::testing::ShellTest {
 
 }  // namespace
 
-// Between Save As and Exit, in this order; their texts from the language
+// Between Save As and the separator before Exit, in this order; their texts from the language
 // file, or English when an older file leaves the slots "-".
 TEST_F(ToolsFixture, FileMenuHoldsTheAddedItemsInPlace) {
     start();
@@ -76,9 +76,9 @@ TEST_F(ToolsFixture, FileMenuHoldsTheAddedItemsInPlace) {
     std::vector<int> order;
     for (QAction* a : file->actions())
         order.push_back(a->isSeparator() ? 0 : a->data().toInt());
-    EXPECT_EQ(order,
-              (std::vector<int>{cmd::Open, cmd::SaveAs, cmd::RecordReadings, cmd::PlayRecording,
-                                cmd::CompareWithFile, cmd::SavePicture, 0, cmd::Exit}));
+    EXPECT_EQ(order, (std::vector<int>{cmd::Open, cmd::SaveAs, cmd::RecordReadings,
+                                       cmd::PlayRecording, cmd::CompareWithFile, cmd::SavePicture,
+                                       cmd::ReviewRecordings, 0, cmd::Exit}));
     EXPECT_EQ(item(cmd::RecordReadings)->text(), QStringLiteral("pol 7"));
     EXPECT_EQ(item(cmd::SavePicture)->text(), QStringLiteral("pol 10"));
 
