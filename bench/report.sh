@@ -29,6 +29,8 @@ build/bin/tarvex_recording_bench --benchmark_format=json --benchmark_report_aggr
     >"$tmp/recording.json" 2>/dev/null
 build/bin/tarvex_review_bench --benchmark_format=json --benchmark_report_aggregates_only=true \
     >"$tmp/review.json" 2>/dev/null
+build/bin/tarvex_review_window_bench --benchmark_format=json --benchmark_report_aggregates_only=true \
+    >"$tmp/review_window.json" 2>/dev/null
 # The real view keeps its Tarvex.ini in the folder it starts in: build/run.
 mkdir -p build/run
 # The history benchmark keeps its files on the disk, in build/run, as the
@@ -63,6 +65,7 @@ printf '%-34s %10.3f ms (Play recording..., no decoding)\n' "  load of the same 
     "$(median "$tmp/review.json" BM_LoadEightHoursForPlayback real_time)"
 row "analyse 8 h of drive" "$(median "$tmp/review.json" BM_AnalyseEightHours real_time)" 1000 ms
 row "zoom or pan 8 h, 4000 columns" "$(median "$tmp/review.json" BM_EnvelopeRedraw real_time)" 16 ms
+row "  review charts redrawn, 1920x1080" "$(median "$tmp/review_window.json" BM_RedrawReviewCharts real_time)" 16 ms
 row "refuse 300 MB of minimal rows" "$(median "$tmp/review.json" BM_RefuseMinimalRows real_time)" 3000 ms
 bare_pick_us=$(median "$tmp/history.json" BM_PickBare real_time)
 journaled_pick_us=$(median "$tmp/history.json" BM_PickJournaled real_time)

@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -246,7 +248,11 @@ ReviewWindow::ReviewWindow(UserDialogs& dialogs, QWidget* parent)
     split->setStretchFactor(0, 1);
     split->setCollapsible(0, false);
     setCentralWidget(split);
-    resize(1100, 760);
+    // 1100 x 760, or what the screen leaves room for.
+    QSize size(1100, 760);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size);
     chart_->setFocus();
 
     connect(open, &QAction::triggered, this, [this] { choose_file(Target::Drive); });

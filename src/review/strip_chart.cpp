@@ -113,6 +113,18 @@ void draw_trace(QPainter& p, int x0, const Mapping& m, const std::vector<ColumnR
     }
 }
 
+// The bands of each column; a column without rows (zoomed in between two
+// rows) carries on what the row before it showed.
+void column_bands(const ReviewDrive& d, const std::vector<std::size_t>& bounds,
+                  std::vector<std::uint8_t>& out) {
+    d.envelope->bands(bounds, out);
+    std::uint8_t last = bounds.front() > 0 && bounds.front() <= d.samples.size()
+                            ? d.envelope->band(bounds.front() - 1, bounds.front())
+                            : 0;
+    for (std::uint8_t& b : out)
+        last = b = b ? b : last;
+}
+
 // Runs of one colour along a band.
 template <class ColourOf>
 void draw_band(QPainter& p, const QRectF& r, double column_width,
@@ -244,12 +256,12 @@ void paint_charts(QPainter& p, QSize size, qreal dpr, const ChartScene& s) {
     const int x0 = static_cast<int>(std::lround(l.plot.left() * dpr));
     const std::vector<std::size_t> bounds = column_bounds(d, w.t0, w.t1, columns);
     std::vector<std::uint8_t> bands, overlay_bands;
-    s.drive->envelope->bands(bounds, bands);
+    column_bands(*s.drive, bounds, bands);
     std::vector<std::size_t> overlay_bounds;
     if (s.overlay) {
         overlay_bounds = column_bounds(s.overlay->samples, w.t0 - s.overlay_shift,
                                        w.t1 - s.overlay_shift, columns);
-        s.overlay->envelope->bands(overlay_bounds, overlay_bands);
+        column_bands(*s.overlay, overlay_bounds, overlay_bands);
     }
     std::vector<ColumnRange> cols;
 
