@@ -238,8 +238,10 @@ ReviewWindow::ReviewWindow(UserDialogs& dialogs, QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->setMinimumHeight(table_->verticalHeader()->length() +
-                             table_->horizontalHeader()->height() + 4);
+    // As tall as its rows: the charts take the rest.
+    table_->setFixedHeight(table_->verticalHeader()->length() +
+                           table_->horizontalHeader()->height() + 2 * table_->frameWidth());
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(between_);
     layout->addWidget(table_);
     auto* split = new QSplitter(Qt::Vertical);
@@ -351,6 +353,9 @@ void ReviewWindow::finished(Target target, std::shared_ptr<ReviewDrive> drive, c
         s.overlay = overlay_.get();
         align_overlay();
     }
+    update_title();
+    update_readout();
+    chart_->update();
     const ReviewDrive& d = target == Target::Drive ? *drive_ : *overlay_;
     // Shown, but the fitter is told what was left out and why.
     if (!d.samples.problem.empty())
@@ -367,9 +372,6 @@ void ReviewWindow::finished(Target target, std::shared_ptr<ReviewDrive> drive, c
                              QStringLiteral("\n\n%1: %2")
                                  .arg(shown_file_name(markers_path(d.path)),
                                       QString::fromStdString(d.markers_error)));
-    update_title();
-    update_readout();
-    chart_->update();
     emit loaded();
 }
 

@@ -16,7 +16,7 @@ namespace {
 constexpr int kLeft = 64, kRight = 8, kTop = 16, kAxis = 18, kBand = 11, kGap = 4;
 
 const QColor kTraceColours[kStrips.size()] = {
-    {20, 70, 170}, {200, 30, 30}, {0, 120, 60}, {140, 60, 160}, {190, 100, 0}};
+    {20, 70, 170}, {200, 30, 30}, {0, 120, 60}, {140, 60, 160}, {130, 80, 30}};
 const QColor kUnder(150, 150, 150);
 const QColor kOverlay(255, 150, 40);
 const QColor kGrid(228, 228, 228);
