@@ -29,12 +29,11 @@ CursorReadout cursor_readout(const DriveSamples& d, double a, double b) {
     r.b = b;
     r.between_s = b - a;
     const std::size_t row_a = row_before(d, a), row_b = row_before(d, b);
-    const std::size_t first = d.row_at(std::min(a, b));
-    // Rows up to the later cursor, itself included.
-    const double later = std::max(a, b);
-    std::size_t last = d.row_at(later);
-    if (last < d.size() && d.time(last) <= later)
-        ++last;
+    // From the row in force at the earlier cursor to that at the later one.
+    std::size_t first = row_before(d, std::min(a, b));
+    std::size_t last = row_before(d, std::max(a, b));
+    first = first == d.size() ? 0 : first;
+    last = last == d.size() ? 0 : last + 1;
     for (std::size_t k = 0; k < kChannelCount; ++k) {
         const Channel c = static_cast<Channel>(k);
         ChannelReadout& out = r.channels[k];

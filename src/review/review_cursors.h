@@ -15,9 +15,10 @@ struct ChannelReadout {
     // The value of the last row at or before each cursor; none when that row
     // has no readings (or the cursor lies before the first row).
     std::optional<std::int32_t> at_a, at_b;
-    // Over the rows with readings from the earlier cursor to the later, both
-    // included; none when there is no such row. The mean is over rows, which
-    // come at the poll's steady pace.
+    // Over the rows with readings from the one in force at the earlier cursor
+    // to the one in force at the later, both included (so cursors together
+    // give the value there); none when there is no such row. The mean is over
+    // rows, which come at the poll's steady pace.
     std::optional<std::int32_t> min, max;
     std::optional<double> mean;
 };

@@ -17,7 +17,7 @@ TEST(CursorReadout, ValuesAtEachCursorAndStatisticsOfTheRowsWithReadingsBetween)
     const auto rpm = [](const CursorReadout& r) {
         return r.channels[static_cast<std::size_t>(Channel::EngineSpeed)];
     };
-    // From 8.5 s (row 8) to 20 s (row 20): rows 9 and 20 count, the lost ones do not.
+    // From 8.5 s (row 8) to 20 s (row 20): rows 8 to 20 count, the lost ones do not.
     for (const auto& [a, b_t] : {std::pair{8.5, 20.0}, std::pair{20.0, 8.5}}) {
         const CursorReadout r = cursor_readout(b.d, a, b_t);
         EXPECT_DOUBLE_EQ(r.between_s, b_t - a);
@@ -26,8 +26,8 @@ TEST(CursorReadout, ValuesAtEachCursorAndStatisticsOfTheRowsWithReadingsBetween)
         EXPECT_EQ(a < b_t ? c.at_b : c.at_a, 3000);
         EXPECT_EQ(c.min, 2000);
         EXPECT_EQ(c.max, 3000);
-        // Rows 9 (2000) and 15 to 20 (3000).
-        EXPECT_DOUBLE_EQ(*c.mean, (2000.0 + 6 * 3000.0) / 7);
+        // Rows 8 and 9 (2000) and 15 to 20 (3000).
+        EXPECT_DOUBLE_EQ(*c.mean, (2 * 2000.0 + 6 * 3000.0) / 8);
     }
     // In the lost stretch nothing is read; before the first row neither.
     const CursorReadout lost = cursor_readout(b.d, 11, 13);
@@ -36,6 +36,8 @@ TEST(CursorReadout, ValuesAtEachCursorAndStatisticsOfTheRowsWithReadingsBetween)
     EXPECT_EQ(rpm(lost).mean, std::nullopt);
     EXPECT_EQ(rpm(cursor_readout(b.d, -1, 0)).at_a, std::nullopt);
     EXPECT_EQ(rpm(cursor_readout(b.d, -1, 0)).at_b, 2000);
+    // Both cursors between two rows: the row in force there.
+    EXPECT_EQ(rpm(cursor_readout(b.d, 3.5, 3.5)).mean, 2000.0);
 }
 
 TEST(TimeWindow, ZoomKeepsThePointerPanAndEndsStayInsideTheDrive) {
