@@ -31,6 +31,8 @@ build/bin/tarvex_review_bench --benchmark_format=json --benchmark_report_aggrega
     >"$tmp/review.json" 2>/dev/null
 build/bin/tarvex_report_bench --benchmark_format=json --benchmark_report_aggregates_only=true \
     >"$tmp/report.json" 2>/dev/null
+build/bin/tarvex_review_window_bench --benchmark_format=json --benchmark_report_aggregates_only=true \
+    >"$tmp/review_window.json" 2>/dev/null
 # The real view keeps its Tarvex.ini in the folder it starts in: build/run.
 mkdir -p build/run
 # The history benchmark keeps its files on the disk, in build/run, as the
@@ -67,6 +69,7 @@ row "analyse 8 h of drive" "$(median "$tmp/review.json" BM_AnalyseEightHours rea
 row "zoom or pan 8 h, 4000 columns" "$(median "$tmp/review.json" BM_EnvelopeRedraw real_time)" 16 ms
 row "report of 30 min, HTML" "$(median "$tmp/report.json" BM_ReportHtmlHalfHour real_time)" 2000 ms
 row "report of 30 min, PDF" "$(median "$tmp/report.json" BM_ReportPdfHalfHour real_time)" 2000 ms
+row "  review charts redrawn, 1920x1080" "$(median "$tmp/review_window.json" BM_RedrawReviewCharts real_time)" 16 ms
 row "refuse 300 MB of minimal rows" "$(median "$tmp/review.json" BM_RefuseMinimalRows real_time)" 3000 ms
 bare_pick_us=$(median "$tmp/history.json" BM_PickBare real_time)
 journaled_pick_us=$(median "$tmp/history.json" BM_PickJournaled real_time)

@@ -34,7 +34,9 @@ enum : int {
     PlayRecording = 40064,
     CompareWithFile = 40065,
     SavePicture = 40066,
-    // After them, before the separator and Exit.
+    // Opens the review window of recordings.
+    ReviewRecordings = 40067,
+    // The settings history's.
     UndoLastChange = 40068,
     SettingsHistory = 40069,
 };

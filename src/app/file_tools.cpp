@@ -15,6 +15,7 @@
 #include "config/compare_dialog.h"
 #include "files/file_access.h"
 #include "recording/playback_port.h"
+#include "review/review_window.h"
 #include "ui/local_file_name.h"
 #include "ui/tool_texts.h"
 #include "ui/ui_text_qt.h"
@@ -94,6 +95,9 @@ bool FileTools::run(int id, QWidget* owner) {
             return true;
         case cmd::SavePicture:
             save_picture(owner);
+            return true;
+        case cmd::ReviewRecordings:
+            review(owner);
             return true;
         default:
             return false;
@@ -188,9 +192,37 @@ void FileTools::save_picture(QWidget* owner) {
                             QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
 }
 
+ReviewWindow* FileTools::review_window() {
+    // Its own top-level window, not bound to the main window's sizes.
+    if (!review_) {
+        review_ = new ReviewWindow(*program_.dialogs);
+        review_->setAttribute(Qt::WA_DeleteOnClose);
+        review_->setWindowIcon(client_->window()->windowIcon());
+    }
+    review_->show();
+    review_->raise();
+    review_->activateWindow();
+    return review_;
+}
+
+void FileTools::review(QWidget* owner) {
+    const QString name = program_.dialogs->open_file_of(
+        owner, QCoreApplication::translate("Review", "Review recordings..."),
+        UserDialogs::FileKind::Recording);
+    if (!name.isEmpty())
+        review_window()->open_file(local_file_name(name));
+}
+
+void FileTools::review_file(const std::string& path) {
+    review_window()->open_file(path);
+}
+
 void FileTools::stop_all() {
     session_.stop_recording();
     session_.stop_playback();
+    // The review window goes with the program's window.
+    if (review_)
+        review_->close();
 }
 
 }  // namespace tarvex

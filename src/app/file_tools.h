@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -15,6 +16,7 @@ class QWidget;
 namespace tarvex {
 
 struct Program;
+class ReviewWindow;
 
 // The File menu's tools beside the settings file's Open and Save As: record
 // the readings, play a recording in place of the controller, compare a
@@ -31,12 +33,16 @@ class FileTools final : public QObject {
     // Compares a settings file already chosen (opened from the desktop),
     // named by the bytes the system gave.
     void compare_file(const std::string& path, QWidget* owner);
+    // Opens a recording in the review window (a new one when none is open),
+    // named by the bytes the system gave.
+    void review_file(const std::string& path);
     // What the window title adds while recording and while a recording
     // plays (with the playing position and length); empty otherwise.
     QString title_suffix() const;
     // The four items' texts in the interface language.
     std::array<QString, 4> menu_texts() const;
-    // Ends a recording (its last row written) and a playback.
+    // Ends a recording (its last row written) and a playback, and closes
+    // the review window.
     void stop_all();
     LinkSession& session() { return session_; }
 
@@ -49,6 +55,8 @@ class FileTools final : public QObject {
     void record(QWidget* owner);
     void play(QWidget* owner);
     void save_picture(QWidget* owner);
+    void review(QWidget* owner);
+    ReviewWindow* review_window();
     void recording_failed(const QString& reason);
     QString text(int slot) const;
     void update_checks();
@@ -59,6 +67,7 @@ class FileTools final : public QObject {
     // Renews the title while a recording plays.
     QTimer title_timer_;
     QString shown_suffix_;
+    QPointer<ReviewWindow> review_;
 };
 
 }  // namespace tarvex

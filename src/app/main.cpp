@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/file_tools.h"
 #include "app/main_window.h"
 #include "app/paths.h"
 #include "app/program.h"
@@ -193,6 +194,11 @@ int main(int argc, char** argv) {
     if (!start.file.empty()) {
         const std::string file = start.file;
         QTimer::singleShot(0, &window, [&window, file] { window.compare_file(file); });
+    }
+    // A recording given: the review window opens on it beside the program.
+    if (!start.recording.empty()) {
+        const std::string file = start.recording;
+        QTimer::singleShot(0, &window, [&window, file] { window.file_tools().review_file(file); });
     }
     const int code = app.exec();
     // Ended by a signal: close the window as File > Exit does, which closes the port.

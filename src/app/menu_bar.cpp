@@ -71,6 +71,7 @@ TarvexMenuBar::TarvexMenuBar(int menu_id, QWidget* parent)
     add(file, cmd::PlayRecording, QString())->setCheckable(true);
     add(file, cmd::CompareWithFile, QString());
     add(file, cmd::SavePicture, QString());
+    add(file, cmd::ReviewRecordings, QCoreApplication::translate("Review", "Review recordings..."));
     add(file, cmd::UndoLastChange, QCoreApplication::translate("History", "Undo last change"));
     add(file, cmd::SettingsHistory, QCoreApplication::translate("History", "Settings history..."));
     file->addSeparator();

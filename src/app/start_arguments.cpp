@@ -9,9 +9,9 @@ namespace tarvex {
 
 namespace {
 
-bool names_settings_file(const char* arg) {
+bool ends_with(const char* arg, const char* suffix) {
     const std::size_t n = std::strlen(arg);
-    return n > 4 && ::strcasecmp(arg + n - 4, ".tvs") == 0;
+    return n > 4 && ::strcasecmp(arg + n - 4, suffix) == 0;
 }
 
 }  // namespace
@@ -29,7 +29,11 @@ StartArguments parse_start_arguments(int argc, char** argv) {
             a.help = true;
         } else if (!files_only && std::strcmp(arg, "--version") == 0) {
             a.version = true;
-        } else if (files_only || names_settings_file(arg)) {
+        } else if (ends_with(arg, ".csv")) {
+            if (!a.recording.empty())
+                a.error = "one recording at most";
+            a.recording = arg;
+        } else if (files_only || ends_with(arg, ".tvs")) {
             if (!a.file.empty() || !*arg)
                 a.error = *arg ? "one settings file at most" : "an empty file name";
             a.file = arg;
@@ -42,13 +46,14 @@ StartArguments parse_start_arguments(int argc, char** argv) {
 }
 
 const char* start_usage() {
-    return R"(Usage: tarvex [--help | --version] [--] [FILE.tvs]
+    return R"(Usage: tarvex [--help | --version] [--] [FILE.tvs] [FILE.csv]
 
 Diagnostic and configuration tool for an LPG (autogas) controller on a serial
 lead. It keeps Tarvex.ini and reads Tarvex.ports in the folder it starts in.
 
 With FILE.tvs, the settings file is shown beside the controller's settings;
-nothing is sent unless asked. Arguments after "--" are file names, whatever
+nothing is sent unless asked. With FILE.csv, the recording opens in the
+review window. Arguments after "--" are file names, whatever
 they look like. Other arguments go to Qt (e.g. -platform).
 
   --help     show this text

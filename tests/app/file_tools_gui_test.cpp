@@ -77,9 +77,10 @@ TEST_F(ToolsFixture, FileMenuHoldsTheAddedItemsInPlace) {
     std::vector<int> order;
     for (QAction* a : file->actions())
         order.push_back(a->isSeparator() ? 0 : a->data().toInt());
-    EXPECT_EQ(order, (std::vector<int>{cmd::Open, cmd::SaveAs, cmd::RecordReadings,
-                                       cmd::PlayRecording, cmd::CompareWithFile, cmd::SavePicture,
-                                       cmd::UndoLastChange, cmd::SettingsHistory, 0, cmd::Exit}));
+    EXPECT_EQ(order,
+              (std::vector<int>{cmd::Open, cmd::SaveAs, cmd::RecordReadings, cmd::PlayRecording,
+                                cmd::CompareWithFile, cmd::SavePicture, cmd::ReviewRecordings,
+                                cmd::UndoLastChange, cmd::SettingsHistory, 0, cmd::Exit}));
     EXPECT_EQ(item(cmd::RecordReadings)->text(), QStringLiteral("pol 7"));
     EXPECT_EQ(item(cmd::SavePicture)->text(), QStringLiteral("pol 10"));
 

@@ -98,8 +98,9 @@ void ProgramWindowTest::move_mouse(QPoint at) {
     x_->xdotool({"mousemove", std::to_string(at.x()), std::to_string(at.y())});
 }
 
-void ProgramWindowTest::click(QPoint at) {
-    x_->xdotool({"mousemove", std::to_string(at.x()), std::to_string(at.y()), "click", "1"});
+void ProgramWindowTest::click(QPoint at, int button) {
+    x_->xdotool({"mousemove", std::to_string(at.x()), std::to_string(at.y()), "click",
+                 std::to_string(button)});
 }
 
 void ProgramWindowTest::wheel(bool down, int steps) {

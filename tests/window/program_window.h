@@ -35,7 +35,18 @@ inline constexpr int kSizeMenu = 2;
 inline constexpr int kLanguageMenu = 3;
 
 // The File menu's items by their place in it.
-enum class FileItem : int { Open, SaveAs, Record, Play, Compare, Picture, Undo, History, Exit };
+enum class FileItem : int {
+    Open,
+    SaveAs,
+    Record,
+    Play,
+    Compare,
+    Picture,
+    Review,
+    Undo,
+    History,
+    Exit
+};
 
 struct StartOptions {
     // The simulator warm and idling on gas, answering at once.
@@ -101,7 +112,7 @@ class ProgramWindowTest : public ::testing::Test {
     QPoint view_point(double x, double y) const;
     QPoint learning_button_centre() const;
 
-    void click(QPoint at);
+    void click(QPoint at, int button = 1);  // 1 left, 3 right
     void move_mouse(QPoint at);
     // Wheel steps away from the user (down) or towards (up).
     void wheel(bool down, int steps);
