@@ -604,4 +604,283 @@ Ora COM %2 corrisponde a questo dispositivo.</translation>
         <translation>Firma del tecnico: ..............................</translation>
     </message>
 </context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>Review recordings...</source>
+        <translation>Analizza registrazioni...</translation>
+    </message>
+    <message>
+        <source>Add marker here...</source>
+        <translation>Aggiungi qui un marcatore...</translation>
+    </message>
+    <message>
+        <source>Remove the marker here</source>
+        <translation>Rimuovi il marcatore in questo punto</translation>
+    </message>
+    <message>
+        <source>Place cursor A here</source>
+        <translation>Posiziona qui il cursore A</translation>
+    </message>
+    <message>
+        <source>Place cursor B here</source>
+        <translation>Posiziona qui il cursore B</translation>
+    </message>
+    <message>
+        <source>Review recordings</source>
+        <translation>Analisi registrazioni</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analisi</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Apri...</translation>
+    </message>
+    <message>
+        <source>Open a recording</source>
+        <translation>Apri una registrazione</translation>
+    </message>
+    <message>
+        <source>Overlay...</source>
+        <translation>Sovrapponi...</translation>
+    </message>
+    <message>
+        <source>Lay a second recording over this one</source>
+        <translation>Sovrapponi una seconda registrazione a questa</translation>
+    </message>
+    <message>
+        <source>Fit all</source>
+        <translation>Tutto</translation>
+    </message>
+    <message>
+        <source>Show the whole recording</source>
+        <translation>Mostra l&apos;intera registrazione</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom in around the middle</source>
+        <translation>Ingrandisci attorno al centro</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Zoom out around the middle</source>
+        <translation>Riduci attorno al centro</translation>
+    </message>
+    <message>
+        <source>Add marker</source>
+        <translation>Aggiungi marcatore</translation>
+    </message>
+    <message>
+        <source>Add a marker with a note at cursor A</source>
+        <translation>Aggiungi un marcatore con una nota al cursore A</translation>
+    </message>
+    <message>
+        <source>Remove overlay</source>
+        <translation>Rimuovi sovrapposizione</translation>
+    </message>
+    <message>
+        <source>Remove the overlaid recording</source>
+        <translation>Rimuovi la registrazione sovrapposta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Close the window</source>
+        <translation>Chiudi la finestra</translation>
+    </message>
+    <message>
+        <source>at A</source>
+        <translation>cursore A</translation>
+    </message>
+    <message>
+        <source>at B</source>
+        <translation>cursore B</translation>
+    </message>
+    <message>
+        <source>min A-B</source>
+        <translation>min A-B</translation>
+    </message>
+    <message>
+        <source>max A-B</source>
+        <translation>max A-B</translation>
+    </message>
+    <message>
+        <source>mean A-B</source>
+        <translation>media A-B</translation>
+    </message>
+    <message>
+        <source>The recording cannot be opened.</source>
+        <translation>Impossibile aprire la registrazione.</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lettura di %1...</translation>
+    </message>
+    <message>
+        <source>Only part of the recording could be read.</source>
+        <translation>È stato possibile leggere solo una parte della registrazione.</translation>
+    </message>
+    <message>
+        <source>The markers beside the recording cannot be read.</source>
+        <translation>Impossibile leggere i marcatori salvati accanto alla registrazione.</translation>
+    </message>
+    <message>
+        <source>The first switch-over to gas</source>
+        <translation>La prima commutazione a GPL</translation>
+    </message>
+    <message>
+        <source>The marker &quot;%1&quot;</source>
+        <translation>Il marcatore «%1»</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Sovrapposizione</translation>
+    </message>
+    <message>
+        <source>Align the recordings on:</source>
+        <translation>Allinea le registrazioni su:</translation>
+    </message>
+    <message>
+        <source>One of the recordings never switches over to gas, so they are laid over from their first rows.</source>
+        <translation>Una delle registrazioni non commuta mai a GPL, quindi sono sovrapposte a partire dalle prime righe.</translation>
+    </message>
+    <message>
+        <source>%1 - Review recordings</source>
+        <translation>%1 - Analisi registrazioni</translation>
+    </message>
+    <message>
+        <source>A to B %1 s</source>
+        <translation>da A a B %1 s</translation>
+    </message>
+    <message>
+        <source>Click to place cursor A, shift-click or the right button for B (keys A and B place them at the middle).</source>
+        <translation>Clic per posizionare il cursore A, Maiusc+clic o tasto destro per il B (i tasti A e B li posizionano al centro).</translation>
+    </message>
+    <message>
+        <source>A %1</source>
+        <translation>A %1</translation>
+    </message>
+    <message>
+        <source>B %1</source>
+        <translation>B %1</translation>
+    </message>
+    <message>
+        <source>B - A %1 s</source>
+        <translation>B - A %1 s</translation>
+    </message>
+    <message>
+        <source>Note for the marker at %1:</source>
+        <translation>Nota per il marcatore a %1:</translation>
+    </message>
+    <message>
+        <source>The markers cannot be saved.</source>
+        <translation>Impossibile salvare i marcatori.</translation>
+    </message>
+    <message>
+        <source>to gas</source>
+        <translation>a GPL</translation>
+    </message>
+    <message>
+        <source>to petrol</source>
+        <translation>a benzina</translation>
+    </message>
+    <message>
+        <source>cut-off</source>
+        <translation>taglio</translation>
+    </message>
+    <message>
+        <source>link lost</source>
+        <translation>connessione persa</translation>
+    </message>
+    <message>
+        <source>link back</source>
+        <translation>connessione ripresa</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>autoapprendimento</translation>
+    </message>
+    <message>
+        <source>learning ended</source>
+        <translation>fine autoapprendimento</translation>
+    </message>
+    <message>
+        <source>Engine speed</source>
+        <translation>Giri motore</translation>
+    </message>
+    <message>
+        <source>Lambda</source>
+        <translation>Lambda</translation>
+    </message>
+    <message>
+        <source>TPS</source>
+        <translation>TPS</translation>
+    </message>
+    <message>
+        <source>Actuator</source>
+        <translation>Motore passo-passo</translation>
+    </message>
+    <message>
+        <source>Start position</source>
+        <translation>Posizione iniziale</translation>
+    </message>
+    <message>
+        <source>Reducer temperature</source>
+        <translation>Temperatura riduttore</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>giri/min</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation>passi</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Open a recording with Ctrl+O.</source>
+        <translation>Aprire una registrazione con Ctrl+O.</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Carbur.</translation>
+    </message>
+    <message>
+        <source>LPG off</source>
+        <translation>GPL disatt.</translation>
+    </message>
+    <message>
+        <source>Cut-off</source>
+        <translation>Taglio</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>Autoappr.</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Conness.</translation>
+    </message>
+    <message>
+        <source>Overlay: %1</source>
+        <translation>Sovrapposta: %1</translation>
+    </message>
+</context>
 </TS>

@@ -604,4 +604,283 @@ Dabar COM %2 atitinka šį įrenginį.</translation>
         <translation>Meistro parašas: ..............................</translation>
     </message>
 </context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>Review recordings...</source>
+        <translation>Peržiūrėti įrašus...</translation>
+    </message>
+    <message>
+        <source>Add marker here...</source>
+        <translation>Pridėti žymę čia...</translation>
+    </message>
+    <message>
+        <source>Remove the marker here</source>
+        <translation>Pašalinti žymę šioje vietoje</translation>
+    </message>
+    <message>
+        <source>Place cursor A here</source>
+        <translation>Padėti žymeklį A čia</translation>
+    </message>
+    <message>
+        <source>Place cursor B here</source>
+        <translation>Padėti žymeklį B čia</translation>
+    </message>
+    <message>
+        <source>Review recordings</source>
+        <translation>Įrašų peržiūra</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Peržiūra</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Atidaryti...</translation>
+    </message>
+    <message>
+        <source>Open a recording</source>
+        <translation>Atidaryti įrašą</translation>
+    </message>
+    <message>
+        <source>Overlay...</source>
+        <translation>Uždėti...</translation>
+    </message>
+    <message>
+        <source>Lay a second recording over this one</source>
+        <translation>Uždėti ant šio įrašo antrą įrašą</translation>
+    </message>
+    <message>
+        <source>Fit all</source>
+        <translation>Visas</translation>
+    </message>
+    <message>
+        <source>Show the whole recording</source>
+        <translation>Rodyti visą įrašą</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Priartinti</translation>
+    </message>
+    <message>
+        <source>Zoom in around the middle</source>
+        <translation>Priartinti apie vidurį</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Atitolinti</translation>
+    </message>
+    <message>
+        <source>Zoom out around the middle</source>
+        <translation>Atitolinti apie vidurį</translation>
+    </message>
+    <message>
+        <source>Add marker</source>
+        <translation>Pridėti žymę</translation>
+    </message>
+    <message>
+        <source>Add a marker with a note at cursor A</source>
+        <translation>Pridėti žymę su pastaba ties žymekliu A</translation>
+    </message>
+    <message>
+        <source>Remove overlay</source>
+        <translation>Pašalinti perdangą</translation>
+    </message>
+    <message>
+        <source>Remove the overlaid recording</source>
+        <translation>Pašalinti uždėtą įrašą</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Uždaryti</translation>
+    </message>
+    <message>
+        <source>Close the window</source>
+        <translation>Uždaryti langą</translation>
+    </message>
+    <message>
+        <source>at A</source>
+        <translation>žymeklis A</translation>
+    </message>
+    <message>
+        <source>at B</source>
+        <translation>žymeklis B</translation>
+    </message>
+    <message>
+        <source>min A-B</source>
+        <translation>min. A-B</translation>
+    </message>
+    <message>
+        <source>max A-B</source>
+        <translation>maks. A-B</translation>
+    </message>
+    <message>
+        <source>mean A-B</source>
+        <translation>vidurkis A-B</translation>
+    </message>
+    <message>
+        <source>The recording cannot be opened.</source>
+        <translation>Įrašo nepavyko atidaryti.</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Nuskaitomas %1...</translation>
+    </message>
+    <message>
+        <source>Only part of the recording could be read.</source>
+        <translation>Pavyko nuskaityti tik dalį įrašo.</translation>
+    </message>
+    <message>
+        <source>The markers beside the recording cannot be read.</source>
+        <translation>Nepavyko nuskaityti šalia įrašo saugomų žymių.</translation>
+    </message>
+    <message>
+        <source>The first switch-over to gas</source>
+        <translation>Pirmasis perjungimas į dujas</translation>
+    </message>
+    <message>
+        <source>The marker &quot;%1&quot;</source>
+        <translation>Žymė „%1“</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Perdanga</translation>
+    </message>
+    <message>
+        <source>Align the recordings on:</source>
+        <translation>Sulygiuoti įrašus pagal:</translation>
+    </message>
+    <message>
+        <source>One of the recordings never switches over to gas, so they are laid over from their first rows.</source>
+        <translation>Viename iš įrašų nėra perjungimo į dujas, todėl įrašai uždėti nuo pirmųjų eilučių.</translation>
+    </message>
+    <message>
+        <source>%1 - Review recordings</source>
+        <translation>%1 - Įrašų peržiūra</translation>
+    </message>
+    <message>
+        <source>A to B %1 s</source>
+        <translation>nuo A iki B %1 s</translation>
+    </message>
+    <message>
+        <source>Click to place cursor A, shift-click or the right button for B (keys A and B place them at the middle).</source>
+        <translation>Spustelėjimas padeda žymeklį A, Shift+spustelėjimas arba dešinysis mygtukas – žymeklį B (klavišai A ir B padeda juos per vidurį).</translation>
+    </message>
+    <message>
+        <source>A %1</source>
+        <translation>A %1</translation>
+    </message>
+    <message>
+        <source>B %1</source>
+        <translation>B %1</translation>
+    </message>
+    <message>
+        <source>B - A %1 s</source>
+        <translation>B - A %1 s</translation>
+    </message>
+    <message>
+        <source>Note for the marker at %1:</source>
+        <translation>Pastaba žymei ties %1:</translation>
+    </message>
+    <message>
+        <source>The markers cannot be saved.</source>
+        <translation>Žymių nepavyko išsaugoti.</translation>
+    </message>
+    <message>
+        <source>to gas</source>
+        <translation>į dujas</translation>
+    </message>
+    <message>
+        <source>to petrol</source>
+        <translation>į benziną</translation>
+    </message>
+    <message>
+        <source>cut-off</source>
+        <translation>nutraukimas</translation>
+    </message>
+    <message>
+        <source>link lost</source>
+        <translation>ryšys nutrūko</translation>
+    </message>
+    <message>
+        <source>link back</source>
+        <translation>ryšys atkurtas</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>mokymasis</translation>
+    </message>
+    <message>
+        <source>learning ended</source>
+        <translation>mokymosi pabaiga</translation>
+    </message>
+    <message>
+        <source>Engine speed</source>
+        <translation>Variklio apsukos</translation>
+    </message>
+    <message>
+        <source>Lambda</source>
+        <translation>Lambda</translation>
+    </message>
+    <message>
+        <source>TPS</source>
+        <translation>TPS</translation>
+    </message>
+    <message>
+        <source>Actuator</source>
+        <translation>Žingsninis variklis</translation>
+    </message>
+    <message>
+        <source>Start position</source>
+        <translation>Pradinė padėtis</translation>
+    </message>
+    <message>
+        <source>Reducer temperature</source>
+        <translation>Reduktoriaus temperatūra</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>aps./min</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation>žingsniai</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Open a recording with Ctrl+O.</source>
+        <translation>Atidarykite įrašą klavišais Ctrl+O.</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Kuras</translation>
+    </message>
+    <message>
+        <source>LPG off</source>
+        <translation>Dujos išj.</translation>
+    </message>
+    <message>
+        <source>Cut-off</source>
+        <translation>Nutraukim.</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>Mokymasis</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Ryšys</translation>
+    </message>
+    <message>
+        <source>Overlay: %1</source>
+        <translation>Uždėta: %1</translation>
+    </message>
+</context>
 </TS>

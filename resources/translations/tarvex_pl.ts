@@ -603,4 +603,283 @@ COM %2 wskazuje teraz to urządzenie.</translation>
         <translation>Podpis mechanika: ..............................</translation>
     </message>
 </context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>Review recordings...</source>
+        <translation>Przeglądaj nagrania...</translation>
+    </message>
+    <message>
+        <source>Add marker here...</source>
+        <translation>Dodaj tu znacznik...</translation>
+    </message>
+    <message>
+        <source>Remove the marker here</source>
+        <translation>Usuń znacznik w tym miejscu</translation>
+    </message>
+    <message>
+        <source>Place cursor A here</source>
+        <translation>Ustaw tu kursor A</translation>
+    </message>
+    <message>
+        <source>Place cursor B here</source>
+        <translation>Ustaw tu kursor B</translation>
+    </message>
+    <message>
+        <source>Review recordings</source>
+        <translation>Przegląd nagrań</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Przegląd</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Otwórz...</translation>
+    </message>
+    <message>
+        <source>Open a recording</source>
+        <translation>Otwórz nagranie</translation>
+    </message>
+    <message>
+        <source>Overlay...</source>
+        <translation>Nałóż...</translation>
+    </message>
+    <message>
+        <source>Lay a second recording over this one</source>
+        <translation>Nałóż na to nagranie drugie nagranie</translation>
+    </message>
+    <message>
+        <source>Fit all</source>
+        <translation>Całość</translation>
+    </message>
+    <message>
+        <source>Show the whole recording</source>
+        <translation>Pokaż całe nagranie</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Zoom in around the middle</source>
+        <translation>Powiększ wokół środka</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Zoom out around the middle</source>
+        <translation>Pomniejsz wokół środka</translation>
+    </message>
+    <message>
+        <source>Add marker</source>
+        <translation>Dodaj znacznik</translation>
+    </message>
+    <message>
+        <source>Add a marker with a note at cursor A</source>
+        <translation>Dodaj znacznik z notatką w miejscu kursora A</translation>
+    </message>
+    <message>
+        <source>Remove overlay</source>
+        <translation>Usuń nałożenie</translation>
+    </message>
+    <message>
+        <source>Remove the overlaid recording</source>
+        <translation>Usuń nałożone nagranie</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Close the window</source>
+        <translation>Zamknij okno</translation>
+    </message>
+    <message>
+        <source>at A</source>
+        <translation>kursor A</translation>
+    </message>
+    <message>
+        <source>at B</source>
+        <translation>kursor B</translation>
+    </message>
+    <message>
+        <source>min A-B</source>
+        <translation>min A-B</translation>
+    </message>
+    <message>
+        <source>max A-B</source>
+        <translation>maks. A-B</translation>
+    </message>
+    <message>
+        <source>mean A-B</source>
+        <translation>średnia A-B</translation>
+    </message>
+    <message>
+        <source>The recording cannot be opened.</source>
+        <translation>Nie można otworzyć nagrania.</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Wczytywanie %1...</translation>
+    </message>
+    <message>
+        <source>Only part of the recording could be read.</source>
+        <translation>Udało się odczytać tylko część nagrania.</translation>
+    </message>
+    <message>
+        <source>The markers beside the recording cannot be read.</source>
+        <translation>Nie można odczytać znaczników zapisanych obok nagrania.</translation>
+    </message>
+    <message>
+        <source>The first switch-over to gas</source>
+        <translation>Pierwsze przełączenie na gaz</translation>
+    </message>
+    <message>
+        <source>The marker &quot;%1&quot;</source>
+        <translation>Znacznik „%1”</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Nałożenie</translation>
+    </message>
+    <message>
+        <source>Align the recordings on:</source>
+        <translation>Wyrównaj nagrania do:</translation>
+    </message>
+    <message>
+        <source>One of the recordings never switches over to gas, so they are laid over from their first rows.</source>
+        <translation>W jednym z nagrań nie ma przełączenia na gaz, więc nagrania nałożono od ich pierwszych wierszy.</translation>
+    </message>
+    <message>
+        <source>%1 - Review recordings</source>
+        <translation>%1 - Przegląd nagrań</translation>
+    </message>
+    <message>
+        <source>A to B %1 s</source>
+        <translation>od A do B %1 s</translation>
+    </message>
+    <message>
+        <source>Click to place cursor A, shift-click or the right button for B (keys A and B place them at the middle).</source>
+        <translation>Kliknięcie ustawia kursor A, Shift+kliknięcie lub prawy przycisk – kursor B (klawisze A i B ustawiają je na środku).</translation>
+    </message>
+    <message>
+        <source>A %1</source>
+        <translation>A %1</translation>
+    </message>
+    <message>
+        <source>B %1</source>
+        <translation>B %1</translation>
+    </message>
+    <message>
+        <source>B - A %1 s</source>
+        <translation>B - A %1 s</translation>
+    </message>
+    <message>
+        <source>Note for the marker at %1:</source>
+        <translation>Notatka do znacznika w chwili %1:</translation>
+    </message>
+    <message>
+        <source>The markers cannot be saved.</source>
+        <translation>Nie można zapisać znaczników.</translation>
+    </message>
+    <message>
+        <source>to gas</source>
+        <translation>na gaz</translation>
+    </message>
+    <message>
+        <source>to petrol</source>
+        <translation>na benzynę</translation>
+    </message>
+    <message>
+        <source>cut-off</source>
+        <translation>odcięcie</translation>
+    </message>
+    <message>
+        <source>link lost</source>
+        <translation>utrata połączenia</translation>
+    </message>
+    <message>
+        <source>link back</source>
+        <translation>połączenie wróciło</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>nauka</translation>
+    </message>
+    <message>
+        <source>learning ended</source>
+        <translation>koniec nauki</translation>
+    </message>
+    <message>
+        <source>Engine speed</source>
+        <translation>Obroty silnika</translation>
+    </message>
+    <message>
+        <source>Lambda</source>
+        <translation>Lambda</translation>
+    </message>
+    <message>
+        <source>TPS</source>
+        <translation>TPS</translation>
+    </message>
+    <message>
+        <source>Actuator</source>
+        <translation>Silnik krokowy</translation>
+    </message>
+    <message>
+        <source>Start position</source>
+        <translation>Pozycja startowa</translation>
+    </message>
+    <message>
+        <source>Reducer temperature</source>
+        <translation>Temperatura reduktora</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>obr/min</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation>kroki</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Open a recording with Ctrl+O.</source>
+        <translation>Otwórz nagranie skrótem Ctrl+O.</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Paliwo</translation>
+    </message>
+    <message>
+        <source>LPG off</source>
+        <translation>Gaz wył.</translation>
+    </message>
+    <message>
+        <source>Cut-off</source>
+        <translation>Odcięcie</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>Nauka</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Łącze</translation>
+    </message>
+    <message>
+        <source>Overlay: %1</source>
+        <translation>Nałożone: %1</translation>
+    </message>
+</context>
 </TS>

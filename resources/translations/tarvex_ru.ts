@@ -603,4 +603,283 @@ COM %2 now stands for it.</source>
         <translation>Подпись мастера: ..............................</translation>
     </message>
 </context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>Review recordings...</source>
+        <translation>Просмотреть записи...</translation>
+    </message>
+    <message>
+        <source>Add marker here...</source>
+        <translation>Добавить здесь метку...</translation>
+    </message>
+    <message>
+        <source>Remove the marker here</source>
+        <translation>Удалить метку в этом месте</translation>
+    </message>
+    <message>
+        <source>Place cursor A here</source>
+        <translation>Поставить здесь курсор A</translation>
+    </message>
+    <message>
+        <source>Place cursor B here</source>
+        <translation>Поставить здесь курсор B</translation>
+    </message>
+    <message>
+        <source>Review recordings</source>
+        <translation>Просмотр записей</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Открыть...</translation>
+    </message>
+    <message>
+        <source>Open a recording</source>
+        <translation>Открыть запись</translation>
+    </message>
+    <message>
+        <source>Overlay...</source>
+        <translation>Наложить...</translation>
+    </message>
+    <message>
+        <source>Lay a second recording over this one</source>
+        <translation>Наложить на эту запись вторую</translation>
+    </message>
+    <message>
+        <source>Fit all</source>
+        <translation>Целиком</translation>
+    </message>
+    <message>
+        <source>Show the whole recording</source>
+        <translation>Показать всю запись</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Увеличить</translation>
+    </message>
+    <message>
+        <source>Zoom in around the middle</source>
+        <translation>Увеличить относительно середины</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Уменьшить</translation>
+    </message>
+    <message>
+        <source>Zoom out around the middle</source>
+        <translation>Уменьшить относительно середины</translation>
+    </message>
+    <message>
+        <source>Add marker</source>
+        <translation>Добавить метку</translation>
+    </message>
+    <message>
+        <source>Add a marker with a note at cursor A</source>
+        <translation>Добавить метку с примечанием у курсора A</translation>
+    </message>
+    <message>
+        <source>Remove overlay</source>
+        <translation>Убрать наложение</translation>
+    </message>
+    <message>
+        <source>Remove the overlaid recording</source>
+        <translation>Убрать наложенную запись</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Close the window</source>
+        <translation>Закрыть окно</translation>
+    </message>
+    <message>
+        <source>at A</source>
+        <translation>курсор A</translation>
+    </message>
+    <message>
+        <source>at B</source>
+        <translation>курсор B</translation>
+    </message>
+    <message>
+        <source>min A-B</source>
+        <translation>мин. A-B</translation>
+    </message>
+    <message>
+        <source>max A-B</source>
+        <translation>макс. A-B</translation>
+    </message>
+    <message>
+        <source>mean A-B</source>
+        <translation>среднее A-B</translation>
+    </message>
+    <message>
+        <source>The recording cannot be opened.</source>
+        <translation>Не удалось открыть запись.</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Чтение %1...</translation>
+    </message>
+    <message>
+        <source>Only part of the recording could be read.</source>
+        <translation>Удалось прочитать только часть записи.</translation>
+    </message>
+    <message>
+        <source>The markers beside the recording cannot be read.</source>
+        <translation>Не удалось прочитать метки, сохранённые рядом с записью.</translation>
+    </message>
+    <message>
+        <source>The first switch-over to gas</source>
+        <translation>Первое переключение на газ</translation>
+    </message>
+    <message>
+        <source>The marker &quot;%1&quot;</source>
+        <translation>Метка «%1»</translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation>Наложение</translation>
+    </message>
+    <message>
+        <source>Align the recordings on:</source>
+        <translation>Совместить записи по:</translation>
+    </message>
+    <message>
+        <source>One of the recordings never switches over to gas, so they are laid over from their first rows.</source>
+        <translation>В одной из записей нет переключения на газ, поэтому записи наложены от их первых строк.</translation>
+    </message>
+    <message>
+        <source>%1 - Review recordings</source>
+        <translation>%1 - Просмотр записей</translation>
+    </message>
+    <message>
+        <source>A to B %1 s</source>
+        <translation>от A до B %1 s</translation>
+    </message>
+    <message>
+        <source>Click to place cursor A, shift-click or the right button for B (keys A and B place them at the middle).</source>
+        <translation>Щелчок ставит курсор A, Shift+щелчок или правая кнопка — курсор B (клавиши A и B ставят их в середину).</translation>
+    </message>
+    <message>
+        <source>A %1</source>
+        <translation>A %1</translation>
+    </message>
+    <message>
+        <source>B %1</source>
+        <translation>B %1</translation>
+    </message>
+    <message>
+        <source>B - A %1 s</source>
+        <translation>B - A %1 s</translation>
+    </message>
+    <message>
+        <source>Note for the marker at %1:</source>
+        <translation>Примечание к метке в момент %1:</translation>
+    </message>
+    <message>
+        <source>The markers cannot be saved.</source>
+        <translation>Не удалось сохранить метки.</translation>
+    </message>
+    <message>
+        <source>to gas</source>
+        <translation>на газ</translation>
+    </message>
+    <message>
+        <source>to petrol</source>
+        <translation>на бензин</translation>
+    </message>
+    <message>
+        <source>cut-off</source>
+        <translation>отсечка</translation>
+    </message>
+    <message>
+        <source>link lost</source>
+        <translation>потеря связи</translation>
+    </message>
+    <message>
+        <source>link back</source>
+        <translation>связь восстановлена</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>обучение</translation>
+    </message>
+    <message>
+        <source>learning ended</source>
+        <translation>конец обучения</translation>
+    </message>
+    <message>
+        <source>Engine speed</source>
+        <translation>Обороты двигателя</translation>
+    </message>
+    <message>
+        <source>Lambda</source>
+        <translation>Лямбда</translation>
+    </message>
+    <message>
+        <source>TPS</source>
+        <translation>ДПДЗ</translation>
+    </message>
+    <message>
+        <source>Actuator</source>
+        <translation>Шаговый двигатель</translation>
+    </message>
+    <message>
+        <source>Start position</source>
+        <translation>Начальное положение</translation>
+    </message>
+    <message>
+        <source>Reducer temperature</source>
+        <translation>Температура редуктора</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>об/мин</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation>шаги</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Open a recording with Ctrl+O.</source>
+        <translation>Откройте запись сочетанием Ctrl+O.</translation>
+    </message>
+    <message>
+        <source>Fuel</source>
+        <translation>Топливо</translation>
+    </message>
+    <message>
+        <source>LPG off</source>
+        <translation>Газ выкл.</translation>
+    </message>
+    <message>
+        <source>Cut-off</source>
+        <translation>Отсечка</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>Обучение</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Связь</translation>
+    </message>
+    <message>
+        <source>Overlay: %1</source>
+        <translation>Наложено: %1</translation>
+    </message>
+</context>
 </TS>
