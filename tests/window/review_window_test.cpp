@@ -24,7 +24,9 @@ int dark_pixels(const QImage& image, const QRect& area) {
 class ReviewWindow : public ProgramWindowTest {};
 
 TEST_F(ReviewWindow, OpensThroughTheFileMenuZoomsAndReadsBothCursors) {
-    start();
+    StartOptions options;
+    options.language = "ang";  // the window titles in English
+    start(options);
     const std::string csv = (folder() / "town.csv").string();
     const testing::RunResult sim = testing::run_to_end(
         {{SimProcess::sim_path(), "--record", csv, "--profile", "town", "--seconds", "600"}});
