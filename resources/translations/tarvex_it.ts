@@ -652,7 +652,7 @@ Ora COM %2 corrisponde a questo dispositivo.</translation>
     </message>
     <message>
         <source>Fit all</source>
-        <translation>Tutto</translation>
+        <translation>Mostra tutto</translation>
     </message>
     <message>
         <source>Show the whole recording</source>
@@ -864,7 +864,7 @@ Ora COM %2 corrisponde a questo dispositivo.</translation>
     </message>
     <message>
         <source>LPG off</source>
-        <translation>GPL disatt.</translation>
+        <translation>GPL off</translation>
     </message>
     <message>
         <source>Cut-off</source>

@@ -652,7 +652,7 @@ Dabar COM %2 atitinka šį įrenginį.</translation>
     </message>
     <message>
         <source>Fit all</source>
-        <translation>Visas</translation>
+        <translation>Visas įrašas</translation>
     </message>
     <message>
         <source>Show the whole recording</source>
@@ -808,11 +808,11 @@ Dabar COM %2 atitinka šį įrenginį.</translation>
     </message>
     <message>
         <source>learning</source>
-        <translation>mokymasis</translation>
+        <translation>mokymas</translation>
     </message>
     <message>
         <source>learning ended</source>
-        <translation>mokymosi pabaiga</translation>
+        <translation>mokymo pabaiga</translation>
     </message>
     <message>
         <source>Engine speed</source>
@@ -868,11 +868,11 @@ Dabar COM %2 atitinka šį įrenginį.</translation>
     </message>
     <message>
         <source>Cut-off</source>
-        <translation>Nutraukim.</translation>
+        <translation>Nutrauk.</translation>
     </message>
     <message>
         <source>Learning</source>
-        <translation>Mokymasis</translation>
+        <translation>Mokymas</translation>
     </message>
     <message>
         <source>Link</source>
