@@ -195,7 +195,8 @@ void FileTools::save_picture(QWidget* owner) {
 ReviewWindow* FileTools::review_window() {
     // Its own top-level window, not bound to the main window's sizes.
     if (!review_) {
-        review_ = new ReviewWindow(*program_.dialogs);
+        review_ = new ReviewWindow(
+            {*program_.dialogs, program_.texts, program_.LanguageCode, report_fields_});
         review_->setAttribute(Qt::WA_DeleteOnClose);
         review_->setWindowIcon(client_->window()->windowIcon());
     }

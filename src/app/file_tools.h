@@ -10,6 +10,7 @@
 #include <string>
 
 #include "recording/link_session.h"
+#include "review/report/drive_report.h"
 
 class QWidget;
 
@@ -68,6 +69,8 @@ class FileTools final : public QObject {
     QTimer title_timer_;
     QString shown_suffix_;
     QPointer<ReviewWindow> review_;
+    // The report's fields as the fitter last typed them, for the next report.
+    ReportFields report_fields_;
 };
 
 }  // namespace tarvex

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -21,6 +23,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/file_access.h"
+#include "review/report_fields_dialog.h"
 #include "ui/local_file_name.h"
 #include "ui/user_dialogs.h"
 
@@ -158,6 +162,10 @@ void StripChart::contextMenuEvent(QContextMenuEvent* event) {
         by_mouse ? event->globalPos()
                  : mapToGlobal(QPoint(static_cast<int>(chart_layout(size()).x_of(scene_, t)),
                                       height() / 2));
+    if (!menu_actions_.isEmpty()) {
+        menu.addSeparator();
+        menu.addActions(menu_actions_);
+    }
     QAction* chosen = menu.exec(at);
     if (chosen == add)
         emit add_marker_at(t);
@@ -174,8 +182,8 @@ void StripChart::place(bool b, double t) {
     update();
 }
 
-ReviewWindow::ReviewWindow(UserDialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs) {
+ReviewWindow::ReviewWindow(const ReviewContext& context, QWidget* parent)
+    : QMainWindow(parent), context_(context), dialogs_(context.dialogs) {
     setWindowTitle(QCoreApplication::translate("Review", "Review recordings"));
     QToolBar* bar = addToolBar(QCoreApplication::translate("Review", "Review"));
     bar->setMovable(false);
@@ -211,6 +219,10 @@ ReviewWindow::ReviewWindow(UserDialogs& dialogs, QWidget* parent)
         action(QCoreApplication::translate("Review", "Add marker"),
                QCoreApplication::translate("Review", "Add a marker with a note at cursor A"),
                {QKeySequence(Qt::Key_M)}, true);
+    QAction* report = action(
+        QCoreApplication::translate("Review", "Save report..."),
+        QCoreApplication::translate("Review", "Save the customer's report of this recording"),
+        {QKeySequence(Qt::CTRL | Qt::Key_S)}, true);
     QAction* no_overlay =
         action(QCoreApplication::translate("Review", "Remove overlay"),
                QCoreApplication::translate("Review", "Remove the overlaid recording"),
@@ -220,6 +232,7 @@ ReviewWindow::ReviewWindow(UserDialogs& dialogs, QWidget* parent)
                             {QKeySequence::Close}, false);
 
     chart_ = new StripChart;
+    chart_->add_menu_action(report);
     auto* readout = new QWidget;
     auto* layout = new QVBoxLayout(readout);
     layout->setContentsMargins(4, 2, 4, 2);
@@ -271,6 +284,7 @@ ReviewWindow::ReviewWindow(UserDialogs& dialogs, QWidget* parent)
         const bool a_shown = s.cursor_a && *s.cursor_a >= s.window.t0 && *s.cursor_a <= s.window.t1;
         add_marker(a_shown ? *s.cursor_a : (s.window.t0 + s.window.t1) / 2);
     });
+    connect(report, &QAction::triggered, this, &ReviewWindow::save_report);
     connect(no_overlay, &QAction::triggered, this, [this] {
         overlay_.reset();
         chart_->scene().overlay = nullptr;
@@ -506,6 +520,41 @@ void ReviewWindow::save_markers() {
                              QStringLiteral("\n\n%1: %2")
                                  .arg(shown_file_name(path), QString::fromStdString(error)));
     chart_->update();
+}
+
+void ReviewWindow::save_report() {
+    // The recording shown, never the one laid over it.
+    if (!drive_ || !ask_report_fields(this, context_.report_fields))
+        return;
+    const QString title = QCoreApplication::translate("Review", "Save report...");
+    const QFileInfo recording(shown_file_name(drive_->path));
+    const QString name = dialogs_.save_file_of(
+        this, title, UserDialogs::FileKind::Report,
+        recording.absoluteDir().filePath(recording.completeBaseName() + QStringLiteral(".pdf")));
+    if (name.isEmpty())
+        return;
+    // The dialog gives the chosen filter's ending to a name typed without one.
+    const QString ending = QFileInfo(name).suffix().toLower();
+    const ReportFormat format = ending == QStringLiteral("html") || ending == QStringLiteral("htm")
+                                    ? ReportFormat::Html
+                                    : ReportFormat::Pdf;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const DriveReportDocument document =
+        make_drive_report(drive_->samples, analyse_drive(drive_->samples), context_.report_fields,
+                          {context_.texts, context_.language_code});
+    const QByteArray bytes = drive_report_bytes(document, format);
+    std::string error;
+    const bool written = write_file_atomically(
+        local_file_name(name), std::string_view(bytes.constData(), bytes.size()), error);
+    QGuiApplication::restoreOverrideCursor();
+    if (!written)
+        return dialogs_.message(
+            this, UserDialogs::Icon::Warning,
+            QCoreApplication::translate("Review", "Review recordings"),
+            QCoreApplication::translate("Review", "The report cannot be saved.") +
+                QStringLiteral("\n\n%1: %2").arg(name, QString::fromStdString(error)));
+    statusBar()->showMessage(
+        QCoreApplication::translate("Review", "Report saved: %1").arg(QFileInfo(name).fileName()));
 }
 
 void ReviewWindow::zoom(double factor) {

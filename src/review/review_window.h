@@ -8,8 +8,10 @@
 #include <memory>
 #include <string>
 
+#include "review/report/drive_report.h"
 #include "review/strip_chart.h"
 
+class QAction;
 class QLabel;
 class QTableWidget;
 class QThread;
@@ -31,6 +33,8 @@ class StripChart final : public QWidget {
     const ChartScene& scene() const { return scene_; }
     // The time under a logical x of the widget.
     double time_at(double x) const;
+    // The window's commands the context menu offers after its own.
+    void add_menu_action(QAction* action) { menu_actions_.append(action); }
 
   signals:
     void cursors_moved();
@@ -51,16 +55,29 @@ class StripChart final : public QWidget {
     ChartScene scene_;
     bool dragging_ = false, dragged_ = false;
     double drag_x_ = 0, drag_t0_ = 0;
+    QList<QAction*> menu_actions_;
+};
+
+// What the review window takes from the program: its dialogs, the interface
+// language its reports are written in (its texts and code, followed as the
+// program changes them), and the fields of the report as last typed, kept
+// for the next report.
+struct ReviewContext {
+    UserDialogs& dialogs;
+    const UiTexts& texts;
+    const std::string& language_code;
+    ReportFields& report_fields;
 };
 
 // The review window of recordings: a tool bar (Open, Overlay..., Fit all,
-// zoom, add marker), the strip charts and the cursors' readout. Recordings
+// zoom, add marker, save the customer's report), the strip charts and the
+// cursors' readout. Recordings
 // load off the window's thread; markers are kept in a file beside the
 // recording.
 class ReviewWindow final : public QMainWindow {
     Q_OBJECT
   public:
-    explicit ReviewWindow(UserDialogs& dialogs, QWidget* parent = nullptr);
+    explicit ReviewWindow(const ReviewContext& context, QWidget* parent = nullptr);
     ~ReviewWindow() override;
 
     // Opens a recording, named by the bytes the system gave.
@@ -82,8 +99,10 @@ class ReviewWindow final : public QMainWindow {
     void add_marker(double t);
     void remove_marker(double t);
     void save_markers();
+    void save_report();
     void zoom(double factor);
 
+    ReviewContext context_;
     UserDialogs& dialogs_;
     StripChart* chart_;
     QTableWidget* table_;

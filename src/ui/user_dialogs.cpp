@@ -28,12 +28,27 @@ QString run_file_dialog(QWidget* owner, const QString& title, QFileDialog::Accep
 }
 
 QString kind_filter(UserDialogs::FileKind kind) {
-    return kind == UserDialogs::FileKind::Recording ? QStringLiteral("CSV (*.csv)")
-                                                    : QStringLiteral("PNG (*.png)");
+    switch (kind) {
+        case UserDialogs::FileKind::Recording:
+            return QStringLiteral("CSV (*.csv)");
+        case UserDialogs::FileKind::Picture:
+            return QStringLiteral("PNG (*.png)");
+        case UserDialogs::FileKind::Report:
+            break;
+    }
+    return QStringLiteral("PDF (*.pdf);;HTML (*.html *.htm)");
 }
 
 QString kind_suffix(UserDialogs::FileKind kind) {
-    return kind == UserDialogs::FileKind::Recording ? QStringLiteral("csv") : QStringLiteral("png");
+    switch (kind) {
+        case UserDialogs::FileKind::Recording:
+            return QStringLiteral("csv");
+        case UserDialogs::FileKind::Picture:
+            return QStringLiteral("png");
+        case UserDialogs::FileKind::Report:
+            break;
+    }
+    return QStringLiteral("pdf");
 }
 
 }  // namespace
@@ -43,6 +58,12 @@ QString QtUserDialogs::save_file_of(QWidget* owner, const QString& title, FileKi
     QFileDialog dlg(owner, title, folder_, kind_filter(kind));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(kind_suffix(kind));
+    if (kind == FileKind::Report)
+        // A name typed without an ending takes the chosen filter's.
+        QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg](const QString& filter) {
+            dlg.setDefaultSuffix(filter.startsWith(QStringLiteral("HTML")) ? QStringLiteral("html")
+                                                                           : QStringLiteral("pdf"));
+        });
     dlg.selectFile(initial);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};

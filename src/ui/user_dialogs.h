@@ -20,10 +20,11 @@ class UserDialogs {
     virtual QString save_file_name(QWidget* owner, const QString& title,
                                    const QString& initial) = 0;
     virtual QString open_file_name(QWidget* owner, const QString& title) = 0;
-    // The same for the files of the File menu's tools: recordings ("*.csv") and
-    // pictures ("*.png"); the save dialog offers the name `initial` and asks
+    // The same for the files of the File menu's tools: recordings ("*.csv"),
+    // pictures ("*.png") and reports ("*.pdf" or "*.html", the name ending as
+    // the filter chosen); the save dialog offers the name `initial` and asks
     // before replacing a file.
-    enum class FileKind { Recording, Picture };
+    enum class FileKind { Recording, Picture, Report };
     virtual QString save_file_of(QWidget* owner, const QString& title, FileKind kind,
                                  const QString& initial) = 0;
     virtual QString open_file_of(QWidget* owner, const QString& title, FileKind kind) = 0;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The review window as a fitter uses it: a recording opened through the File
-// menu, zoomed with the wheel, both cursors placed and read.
+// menu, zoomed with the wheel, both cursors placed and read, and the
+// customer's report saved.
 #include <QColor>
 
+#include <fstream>
 #include <regex>
 
 #include "support/child_process.h"
@@ -72,6 +74,20 @@ TEST_F(ReviewWindow, OpensThroughTheFileMenuZoomsAndReadsBothCursors) {
     // Every channel's values at A and B, and min, max and mean between them.
     EXPECT_TRUE(wait_until([&] { return dark_pixels(shot(), readout) > empty_readout + 600; }))
         << keep(shot(), "readout");
+
+    // Save report...: the fields taken as they stand, then a PDF.
+    press({"ctrl+s"});
+    const std::string fields = window_titled("Report for the customer");
+    ASSERT_FALSE(fields.empty()) << keep(shot(), "no-report-fields");
+    focus_window(fields);
+    press({"Return"});
+    const std::filesystem::path pdf = folder() / "report.pdf";
+    ASSERT_EQ(choose_file("Save report...", pdf), "");
+    std::string head(4, ' ');
+    EXPECT_TRUE(wait_until([&] {
+        return std::ifstream(pdf).read(head.data(), 4) && head == "%PDF";
+    })) << head
+        << "; " << keep(shot(), "no-report");
 }
 
 }  // namespace
