@@ -882,5 +882,25 @@ Ora COM %2 corrisponde a questo dispositivo.</translation>
         <source>Overlay: %1</source>
         <translation>Sovrapposta: %1</translation>
     </message>
+    <message>
+        <source>Report for the customer</source>
+        <translation>Rapporto per il cliente</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <translation>Salva rapporto...</translation>
+    </message>
+    <message>
+        <source>Save the customer&apos;s report of this recording</source>
+        <translation>Salva il rapporto per il cliente di questa registrazione</translation>
+    </message>
+    <message>
+        <source>The report cannot be saved.</source>
+        <translation>Impossibile salvare il rapporto.</translation>
+    </message>
+    <message>
+        <source>Report saved: %1</source>
+        <translation>Rapporto salvato: %1</translation>
+    </message>
 </context>
 </TS>

@@ -882,5 +882,25 @@ Dabar COM %2 atitinka šį įrenginį.</translation>
         <source>Overlay: %1</source>
         <translation>Uždėta: %1</translation>
     </message>
+    <message>
+        <source>Report for the customer</source>
+        <translation>Ataskaita klientui</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <translation>Išsaugoti ataskaitą...</translation>
+    </message>
+    <message>
+        <source>Save the customer&apos;s report of this recording</source>
+        <translation>Išsaugoti šio įrašo ataskaitą klientui</translation>
+    </message>
+    <message>
+        <source>The report cannot be saved.</source>
+        <translation>Ataskaitos nepavyko išsaugoti.</translation>
+    </message>
+    <message>
+        <source>Report saved: %1</source>
+        <translation>Ataskaita išsaugota: %1</translation>
+    </message>
 </context>
 </TS>

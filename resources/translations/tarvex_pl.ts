@@ -881,5 +881,25 @@ COM %2 wskazuje teraz to urządzenie.</translation>
         <source>Overlay: %1</source>
         <translation>Nałożone: %1</translation>
     </message>
+    <message>
+        <source>Report for the customer</source>
+        <translation>Raport dla klienta</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <translation>Zapisz raport...</translation>
+    </message>
+    <message>
+        <source>Save the customer&apos;s report of this recording</source>
+        <translation>Zapisz raport dla klienta z tego nagrania</translation>
+    </message>
+    <message>
+        <source>The report cannot be saved.</source>
+        <translation>Nie można zapisać raportu.</translation>
+    </message>
+    <message>
+        <source>Report saved: %1</source>
+        <translation>Zapisano raport: %1</translation>
+    </message>
 </context>
 </TS>

@@ -881,5 +881,25 @@ COM %2 now stands for it.</source>
         <source>Overlay: %1</source>
         <translation>Наложено: %1</translation>
     </message>
+    <message>
+        <source>Report for the customer</source>
+        <translation>Отчёт для клиента</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <translation>Сохранить отчёт...</translation>
+    </message>
+    <message>
+        <source>Save the customer&apos;s report of this recording</source>
+        <translation>Сохранить отчёт для клиента по этой записи</translation>
+    </message>
+    <message>
+        <source>The report cannot be saved.</source>
+        <translation>Не удалось сохранить отчёт.</translation>
+    </message>
+    <message>
+        <source>Report saved: %1</source>
+        <translation>Отчёт сохранён: %1</translation>
+    </message>
 </context>
 </TS>
