@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#include <memory>
 #include <ostream>
 
 #include "app/paths.h"
@@ -14,15 +15,22 @@ namespace tarvex::cli {
 
 namespace {
 
-// Fonts need Qt's GUI layer; the offscreen platform needs no X server.
-void start_gui() {
+// Fonts need Qt's GUI layer; the offscreen platform needs no X server. The
+// layer lives while the files are written and is taken down whole after, so
+// that what it holds of the fonts goes with it.
+std::unique_ptr<QGuiApplication> start_gui() {
     if (QCoreApplication::instance())
-        return;
-    static int argc = 3;
+        return nullptr;
+    // Qt takes the options it knows out of argv: set them afresh each time.
     static char name[] = "tarvex-cli", option[] = "-platform", platform[] = "offscreen";
-    static char* argv[] = {name, option, platform, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
+    static int argc;
+    static char* argv[4];
+    argc = 3;
+    argv[0] = name;
+    argv[1] = option;
+    argv[2] = platform;
+    argv[3] = nullptr;
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 QString from_local(const std::string& s) {
@@ -34,7 +42,7 @@ QString from_local(const std::string& s) {
 int write_report_files(const CliOptions& o, const DriveReport& report, std::ostream& err) {
     if (o.html.empty() && o.pdf.empty())
         return kExitOk;
-    start_gui();
+    const std::unique_ptr<QGuiApplication> gui = start_gui();
     install_qt_translation(o.language);
     UiTexts texts;
     const std::string lang_file =
