@@ -9,7 +9,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -20,6 +19,7 @@
 #include "ui/playback_refusal.h"
 #include "ui/tool_texts.h"
 #include "ui/ui_text_qt.h"
+#include "ui/window_place.h"
 
 namespace tarvex {
 
@@ -144,15 +144,7 @@ CompareDialog::CompareDialog(const FileContext& context, CompareSubject subject,
     int width = 40;
     for (int c = 0; c < ColumnCount; ++c)
         width += table_->columnWidth(c);
-    // No larger than the screen or the main window, and centred over the
-    // latter, also without a window manager.
-    QSize want = QSize(width, 560).boundedTo(screen()->availableGeometry().size());
-    const QWidget* over = parent ? parent->window() : nullptr;
-    if (over)
-        want = want.boundedTo(over->size());
-    resize(want);
-    if (over)
-        move(over->geometry().center() - rect().center());
+    place_over(*this, QSize(width, 560), parent);
 
     connect(&timer_, &QTimer::timeout, this, &CompareDialog::tick);
     if (answer_ != SettingsAnswer::Read)

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -19,6 +18,7 @@
 #include "history/restore_plan.h"
 #include "ui/tool_texts.h"
 #include "ui/ui_text_qt.h"
+#include "ui/window_place.h"
 
 namespace tarvex::history {
 
@@ -125,14 +125,7 @@ HistoryWindow::HistoryWindow(const HistoryContext& context, QWidget* parent)
             &HistoryWindow::enable_show);
     connect(model_, &QAbstractItemModel::modelReset, this, &HistoryWindow::enable_show);
 
-    // No larger than the screen or the main window, centred over the latter.
-    QSize want = QSize(1040, 600).boundedTo(screen()->availableGeometry().size());
-    const QWidget* over = parent ? parent->window() : nullptr;
-    if (over)
-        want = want.boundedTo(over->size());
-    resize(want);
-    if (over)
-        move(over->geometry().center() - rect().center());
+    place_over(*this, QSize(1040, 600), parent);
     choose_newest_snapshot();
     table_->setFocus();
 }

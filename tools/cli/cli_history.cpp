@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "cli/cli_commands.h"
+#include "cli/report_json.h"
 #include "history/history_location.h"
 #include "history/undo_run.h"
 #include "link/settings_read.h"
@@ -84,24 +85,6 @@ std::string utc_time(std::int64_t time_ms) {
     const std::size_t n = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &tm);
     std::snprintf(text + n, sizeof text - n, ".%03dZ", static_cast<int>(time_ms % 1000));
     return text;
-}
-
-std::string json_string(const std::string& s) {
-    std::string out = "\"";
-    for (const char c : s) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            char esc[8];
-            std::snprintf(esc, sizeof esc, "\\u%04x", u);
-            out += esc;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
 }
 
 template <typename T>

@@ -6,6 +6,24 @@
 
 namespace tarvex::cli {
 
+std::string json_string(std::string_view s) {
+    std::string out = "\"";
+    for (const char c : s) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            char esc[8];
+            std::snprintf(esc, sizeof esc, "\\u%04x", u);
+            out += esc;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
 namespace {
 
 // Writes JSON members one after another, commas included.
@@ -41,21 +59,7 @@ class Json {
     }
     Json& string(const char* key, std::string_view s) {
         name(key);
-        text += '"';
-        for (const char c : s) {
-            const auto u = static_cast<unsigned char>(c);
-            if (c == '"' || c == '\\') {
-                text += '\\';
-                text += c;
-            } else if (u < 0x20) {
-                char esc[8];
-                std::snprintf(esc, sizeof esc, "\\u%04x", u);
-                text += esc;
-            } else {
-                text += c;
-            }
-        }
-        text += '"';
+        text += json_string(s);
         return *this;
     }
     Json& string_or_null(const char* key, std::string_view s) {

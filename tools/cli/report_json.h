@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "cli/cli_report.h"
 
@@ -20,6 +21,9 @@ namespace tarvex::cli {
 // "unknown"; learning outcomes "ended", "left-gas", "cut-off", "lpg-off",
 // "engine-stopped", "link-lost" or "recording-ended".
 std::string findings_json(const DriveReport& report);
+
+// A JSON string of s, quotes included; control characters as \u escapes.
+std::string json_string(std::string_view s);
 
 // The words of the JSON for a verdict and a learning outcome.
 const char* verdict_word(Verdict v);
