@@ -61,15 +61,15 @@ QColor event_colour(EventKind k) {
 
 // The value range a strip shows, in counts: the drive's (and the
 // overlay's) whole range and its reference line, with a little room.
-std::pair<double, double> strip_range(const ChartScene& s, const StripSpec& spec) {
-    ColumnRange r = s.drive->whole[static_cast<std::size_t>(spec.channel)];
-    if (spec.under)
-        r.add(s.drive->whole[static_cast<std::size_t>(*spec.under)]);
+std::pair<double, double> strip_range(const ChartScene& s, const StripLayout& strip) {
+    ColumnRange r = s.drive->whole[static_cast<std::size_t>(strip.channel)];
+    if (strip.under)
+        r.add(s.drive->whole[static_cast<std::size_t>(*strip.under)]);
     if (s.overlay)
-        r.add(s.overlay->whole[static_cast<std::size_t>(spec.channel)]);
+        r.add(s.overlay->whole[static_cast<std::size_t>(strip.channel)]);
     double lo = r.empty() ? 0 : r.min, hi = r.empty() ? 1 : r.max;
-    if (spec.channel == Channel::LambdaVoltage && s.drive->switching_point_v) {
-        const double point = *s.drive->switching_point_v / spec.per_count;
+    if (strip.channel == Channel::LambdaVoltage && s.drive->switching_point_v) {
+        const double point = *s.drive->switching_point_v / strip.per_count;
         lo = std::min(lo, point);
         hi = std::max(hi, point);
     }
@@ -272,30 +272,30 @@ void paint_charts(QPainter& p, QSize size, qreal dpr, const ChartScene& s) {
         ticks.emplace_back(static_cast<int>(std::lround(l.x_of(s, t))), t);
 
     for (std::size_t i = 0; i < kStrips.size(); ++i) {
-        const StripSpec& spec = kStrips[i];
+        const StripLayout& strip = kStrips[i];
         const QRect r = l.strips[i];
         p.setPen(kGrid);
         for (const auto& [x, t] : ticks)
             p.drawLine(x, r.top(), x, r.bottom());
-        const auto [lo, hi] = strip_range(s, spec);
+        const auto [lo, hi] = strip_range(s, strip);
         const Mapping m{r.top() * dpr, r.height() * dpr, lo, hi};
         p.save();
         p.setClipRect(r);
         p.scale(1 / dpr, 1 / dpr);
-        if (spec.channel == Channel::LambdaVoltage && s.drive->switching_point_v) {
+        if (strip.channel == Channel::LambdaVoltage && s.drive->switching_point_v) {
             p.setPen(QPen(QColor(120, 120, 120), dpr, Qt::DashLine));
-            const int y = m.y(*s.drive->switching_point_v / spec.per_count);
+            const int y = m.y(*s.drive->switching_point_v / strip.per_count);
             p.drawLine(x0, y, x0 + static_cast<int>(columns), y);
         }
-        if (spec.under) {
-            s.drive->envelope->channel(*spec.under, bounds, cols);
+        if (strip.under) {
+            s.drive->envelope->channel(*strip.under, bounds, cols);
             draw_trace(p, x0, m, cols, bands, kUnder);
         }
         if (s.overlay) {
-            s.overlay->envelope->channel(spec.channel, overlay_bounds, cols);
+            s.overlay->envelope->channel(strip.channel, overlay_bounds, cols);
             draw_trace(p, x0, m, cols, overlay_bands, kOverlay);
         }
-        s.drive->envelope->channel(spec.channel, bounds, cols);
+        s.drive->envelope->channel(strip.channel, bounds, cols);
         draw_trace(p, x0, m, cols, bands, kTraceColours[i]);
         p.restore();
         p.setPen(QColor(160, 160, 160));
@@ -303,14 +303,14 @@ void paint_charts(QPainter& p, QSize size, qreal dpr, const ChartScene& s) {
         p.drawRect(r.adjusted(0, 0, -1, -1));
         // Name and unit inside the strip, the scale's ends beside it.
         const QString name =
-            QStringLiteral("%1 (%2)").arg(channel_name(spec.channel), channel_unit(spec.channel));
+            QStringLiteral("%1 (%2)").arg(channel_name(strip.channel), channel_unit(strip.channel));
         const QRect label(r.left() + 3, r.top() + 1, fm.horizontalAdvance(name) + 4, fm.height());
         p.fillRect(label, QColor(255, 255, 255, 210));
         p.setPen(kTraceColours[i]);
         p.drawText(label, Qt::AlignCenter, name);
         p.setPen(Qt::black);
         const auto number = [&](double count) {
-            return QString::number(count * spec.per_count, 'f', spec.decimals);
+            return QString::number(count * strip.per_count, 'f', strip.decimals);
         };
         const QRect scale(0, r.top(), kLeft - 4, r.height());
         p.drawText(scale, Qt::AlignRight | Qt::AlignTop, number(hi));

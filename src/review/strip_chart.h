@@ -18,13 +18,13 @@ namespace tarvex {
 // The five strip charts and what each shows: a channel, with a second one
 // drawn under it in grey (the actuator's start position), and how a count
 // becomes the unit shown.
-struct StripSpec {
+struct StripLayout {
     Channel channel;
     std::optional<Channel> under;
     double per_count;  // display units per count
     int decimals;
 };
-inline constexpr std::array<StripSpec, 5> kStrips = {{
+inline constexpr std::array<StripLayout, 5> kStrips = {{
     {Channel::EngineSpeed, std::nullopt, 1.0, 0},
     {Channel::LambdaVoltage, std::nullopt, 0.0196, 2},
     {Channel::Tps, std::nullopt, 0.0196, 2},
