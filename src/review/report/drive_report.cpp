@@ -11,7 +11,6 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include <cmath>
 
 #include "config/controller_commands.h"
 #include "config/settings_compare.h"
@@ -61,10 +60,7 @@ QString esc(const QString& s) {
 
 // Minutes and seconds, or hours too, as the time axis of the charts writes them.
 QString clock(double seconds) {
-    const long s = std::lround(seconds);
-    return QString::fromStdString(s >= 3600
-                                      ? format("%ld:%02ld:%02ld", s / 3600, s / 60 % 60, s % 60)
-                                      : format("%ld:%02ld", s / 60, s % 60));
+    return QString::fromStdString(time_label(seconds));
 }
 
 QString verdict_cell(Verdict v) {
