@@ -11,7 +11,6 @@
 #include <QTextDocument>
 #include <QUrl>
 
-
 #include "config/controller_commands.h"
 #include "config/settings_compare.h"
 #include "config/settings_file.h"
@@ -465,15 +464,6 @@ bool write_report_file(const QString& path, const QByteArray& bytes, QString& er
         return true;
     error = QString::fromStdString(why);
     return false;
-}
-
-bool write_drive_report(const Recording& recording, const ReportFields& fields,
-                        const ReportLanguage& language, const QString& path, ReportFormat format,
-                        QString& error) {
-    const DriveSamples samples = decode_drive(recording);
-    const DriveFindings findings = analyse_drive(samples);
-    const DriveReportDocument doc = make_drive_report(samples, findings, fields, language);
-    return write_report_file(path, drive_report_bytes(doc, format), error);
 }
 
 }  // namespace tarvex
