@@ -14,10 +14,16 @@ ControllerImage SettingsSpan::image() const {
     return m;
 }
 
+std::optional<double> SettingsSpan::switching_point_v() const {
+    if (!has_block1())
+        return std::nullopt;
+    return block1[block1::LambdaPoint] * 0.02;
+}
+
 const SettingsSpan* DriveSamples::settings_at(std::size_t row) const {
-    const auto after = std::upper_bound(
-        settings.begin(), settings.end(), row,
-        [](std::size_t r, const SettingsSpan& s) { return r < s.first_row; });
+    const auto after =
+        std::upper_bound(settings.begin(), settings.end(), row,
+                         [](std::size_t r, const SettingsSpan& s) { return r < s.first_row; });
     return after == settings.begin() ? nullptr : &*(after - 1);
 }
 
@@ -57,9 +63,9 @@ DriveSamples decode_drive(const Recording& recording) {
         }
         if (r.link != LinkReading::Connected)
             continue;
-        const std::int32_t values[kChannelCount] = {
-            r.engine_speed_rpm, m.LambdaVoltage(),     m.TpsVoltage(),
-            r.actuator_step,    r.start_position, r.reducer_temperature_c};
+        const std::int32_t values[kChannelCount] = {r.engine_speed_rpm, m.LambdaVoltage(),
+                                                    m.TpsVoltage(),     r.actuator_step,
+                                                    r.start_position,   r.reducer_temperature_c};
         for (std::size_t c = 0; c < kChannelCount; ++c)
             d.channels[c][i] = values[c];
         std::uint8_t b = row_bit::Readings;

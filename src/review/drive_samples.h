@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,9 @@ struct SettingsSpan {
     std::array<std::uint8_t, kSettings2Len> block2{};
     bool has_block1() const { return block1[0] == kFrameMark; }
     bool has_block2() const { return block2[0] == kFrameMark; }
+    // The lambda sensor's switching point (LambdaPoint) in volts; none
+    // without block 1.
+    std::optional<double> switching_point_v() const;
     // The image holding these blocks, for the settings table and the views'
     // labels (setting_value, list entries).
     ControllerImage image() const;

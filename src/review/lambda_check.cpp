@@ -72,10 +72,10 @@ Tally tally_of(const DriveSamples& d, bool gas, const ReviewThresholds& limits) 
     std::vector<double> crossings;
     for (const Stretch& s : steady_stretches(d, gas, limits.lambda_min_rpm, limits)) {
         const SettingsSpan* settings = d.settings_at(s.first);
-        if (!settings || !settings->has_block1())
+        const std::optional<double> point = settings ? settings->switching_point_v() : std::nullopt;
+        if (!point)
             continue;  // the switching point is not known
-        const double point = settings->block1[block1::LambdaPoint] * 0.02;
-        walk(d, s, point, limits.hysteresis_v, tally, crossings);
+        walk(d, s, *point, limits.hysteresis_v, tally, crossings);
     }
     return tally;
 }
@@ -85,9 +85,8 @@ Tally tally_of(const DriveSamples& d, bool gas, const ReviewThresholds& limits) 
 LambdaFinding check_lambda(const DriveSamples& d, const ReviewThresholds& limits) {
     LambdaFinding f;
     if (!d.settings.empty() && d.settings.back().has_block1()) {
-        const auto& block = d.settings.back().block1;
-        f.switching_point_v = block[block1::LambdaPoint] * 0.02;
-        f.sensor_type = block[block1::LambdaType] >> 4;
+        f.switching_point_v = d.settings.back().switching_point_v();
+        f.sensor_type = d.settings.back().block1[block1::LambdaType] >> 4;
     }
     const Tally gas = tally_of(d, true, limits);
     const Tally petrol = tally_of(d, false, limits);

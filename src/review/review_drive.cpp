@@ -19,9 +19,8 @@ std::unique_ptr<ReviewDrive> open_review_drive(const std::string& path, std::str
     drive->marks = event_marks(drive->events);
     for (std::size_t c = 0; c < kChannelCount; ++c)
         drive->whole[c] = drive->envelope->range(static_cast<Channel>(c), 0, drive->samples.size());
-    const auto& spans = drive->samples.settings;
-    if (!spans.empty() && spans.back().has_block1())
-        drive->switching_point_v = spans.back().block1[block1::LambdaPoint] * 0.02;
+    if (!drive->samples.settings.empty())
+        drive->switching_point_v = drive->samples.settings.back().switching_point_v();
     if (!load_markers(markers_path(path), drive->markers, drive->markers_error))
         drive->markers.clear();
     return drive;

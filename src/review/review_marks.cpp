@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "files/file_access.h"
+#include "ui/format.h"
 
 namespace tarvex {
 
@@ -74,10 +74,8 @@ std::string format_markers(std::vector<Marker> markers) {
                      [](const Marker& a, const Marker& b) { return a.t < b.t; });
     std::string s(kFirstLine);
     s += '\n';
-    char seconds[32];
     for (const Marker& m : markers) {
-        std::snprintf(seconds, sizeof seconds, "%.3f", m.t);
-        s += seconds;
+        s += format("%.3f", m.t);  // a point whatever the user's locale: read back with from_chars
         s += '\t';
         s += escaped(m.note);
         s += '\n';

@@ -344,7 +344,7 @@ void ReviewWindow::load(const std::string& path, Target target) {
             emit loaded();
             return;
         }
-        finished(target, result->first, result->second);
+        finished(target, result->first);
     });
     loading_ = thread;
     setCursor(Qt::BusyCursor);
@@ -353,7 +353,7 @@ void ReviewWindow::load(const std::string& path, Target target) {
     thread->start();
 }
 
-void ReviewWindow::finished(Target target, std::shared_ptr<ReviewDrive> drive, const std::string&) {
+void ReviewWindow::finished(Target target, std::shared_ptr<ReviewDrive> drive) {
     ChartScene& s = chart_->scene();
     const QString name = shown_file_name(drive->path);
     if (target == Target::Drive) {

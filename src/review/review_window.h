@@ -92,7 +92,7 @@ class ReviewWindow final : public QMainWindow {
     enum class Target { Drive, Overlay };
     void choose_file(Target target);
     void load(const std::string& path, Target target);
-    void finished(Target target, std::shared_ptr<ReviewDrive> drive, const std::string& error);
+    void finished(Target target, std::shared_ptr<ReviewDrive> drive);
     void align_overlay();
     void update_readout();
     void update_title();

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <vector>
 
+#include "link/conversions.h"
+
 namespace tarvex {
 
 namespace {
@@ -69,7 +71,7 @@ std::pair<double, double> strip_range(const ChartScene& s, const StripLayout& st
         r.add(s.overlay->whole[static_cast<std::size_t>(strip.channel)]);
     double lo = r.empty() ? 0 : r.min, hi = r.empty() ? 1 : r.max;
     if (strip.channel == Channel::LambdaVoltage && s.drive->switching_point_v) {
-        const double point = *s.drive->switching_point_v / strip.per_count;
+        const double point = *s.drive->switching_point_v / channel_per_count(strip.channel);
         lo = std::min(lo, point);
         hi = std::max(hi, point);
     }
@@ -190,7 +192,7 @@ QString channel_unit(Channel c) {
 }
 
 double channel_per_count(Channel c) {
-    return c == Channel::LambdaVoltage || c == Channel::Tps ? 0.0196 : 1.0;
+    return c == Channel::LambdaVoltage || c == Channel::Tps ? sensor_voltage(1) : 1.0;
 }
 
 int channel_decimals(Channel c) {
@@ -284,7 +286,7 @@ void paint_charts(QPainter& p, QSize size, qreal dpr, const ChartScene& s) {
         p.scale(1 / dpr, 1 / dpr);
         if (strip.channel == Channel::LambdaVoltage && s.drive->switching_point_v) {
             p.setPen(QPen(QColor(120, 120, 120), dpr, Qt::DashLine));
-            const int y = m.y(*s.drive->switching_point_v / strip.per_count);
+            const int y = m.y(*s.drive->switching_point_v / channel_per_count(strip.channel));
             p.drawLine(x0, y, x0 + static_cast<int>(columns), y);
         }
         if (strip.under) {
@@ -310,7 +312,8 @@ void paint_charts(QPainter& p, QSize size, qreal dpr, const ChartScene& s) {
         p.drawText(label, Qt::AlignCenter, name);
         p.setPen(Qt::black);
         const auto number = [&](double count) {
-            return QString::number(count * strip.per_count, 'f', strip.decimals);
+            return QString::number(count * channel_per_count(strip.channel), 'f',
+                                   channel_decimals(strip.channel));
         };
         const QRect scale(0, r.top(), kLeft - 4, r.height());
         p.drawText(scale, Qt::AlignRight | Qt::AlignTop, number(hi));

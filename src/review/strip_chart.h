@@ -16,26 +16,24 @@ class QPainter;
 namespace tarvex {
 
 // The five strip charts and what each shows: a channel, with a second one
-// drawn under it in grey (the actuator's start position), and how a count
-// becomes the unit shown.
+// drawn under it in grey (the actuator's start position).
 struct StripLayout {
     Channel channel;
     std::optional<Channel> under;
-    double per_count;  // display units per count
-    int decimals;
 };
 inline constexpr std::array<StripLayout, 5> kStrips = {{
-    {Channel::EngineSpeed, std::nullopt, 1.0, 0},
-    {Channel::LambdaVoltage, std::nullopt, 0.0196, 2},
-    {Channel::Tps, std::nullopt, 0.0196, 2},
-    {Channel::Actuator, Channel::StartPosition, 1.0, 0},
-    {Channel::ReducerTemperature, std::nullopt, 1.0, 0},
+    {Channel::EngineSpeed, std::nullopt},
+    {Channel::LambdaVoltage, std::nullopt},
+    {Channel::Tps, std::nullopt},
+    {Channel::Actuator, Channel::StartPosition},
+    {Channel::ReducerTemperature, std::nullopt},
 }};
 inline constexpr int kBandCount = 5;  // fuel, LPG off, cut-off, learning, link
 
 // A channel's name and unit in the interface language.
 QString channel_name(Channel c);
 QString channel_unit(Channel c);
+// How a count becomes the unit shown: units per count, decimals shown.
 double channel_per_count(Channel c);
 int channel_decimals(Channel c);
 // Seconds from the first row as the time axis and the readout show them:

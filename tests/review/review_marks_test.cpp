@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "review/review_marks.h"
+#include "support/decimal_comma_locale.h"
 #include "support/file_text.h"
 
 using namespace tarvex;
@@ -33,6 +34,16 @@ TEST(Markers, NotesOfAnyTextSurviveTheFileAndComeBackSorted) {
     ASSERT_TRUE(load_markers(path, read, error)) << error;
     EXPECT_EQ(read, (std::vector<Marker>{markers[1], markers[2], markers[0]}));
     fs::remove_all(dir);
+}
+
+TEST(Markers, TimesAreWrittenWithAPointUnderADecimalCommaLocale) {
+    tarvex::testing::DecimalCommaLocale comma;
+    if (!comma.available())
+        GTEST_SKIP() << "no locale with a decimal comma could be set";
+    std::vector<Marker> read;
+    std::string error;
+    ASSERT_TRUE(parse_markers(format_markers({{3.5, "x"}}), read, error)) << comma.name() << error;
+    EXPECT_EQ(read, (std::vector<Marker>{{3.5, "x"}}));
 }
 
 TEST(Markers, AnythingElseIsRefusedNamingTheLine) {

@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli_report.h"
 
-#include <cstdio>
 #include <ostream>
 
 #include "cli/report_files.h"
 #include "cli/report_json.h"
 #include "recording/playback_port.h"
 #include "recording/recording_reader.h"
+#include "ui/format.h"
 
 namespace tarvex::cli {
 
 namespace {
 
 std::string fixed(double v, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    return buf;
+    return format("%.*f", decimals, v);
 }
 
 std::string optional_fixed(const std::optional<double>& v, int decimals, const char* unit) {

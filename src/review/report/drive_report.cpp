@@ -11,8 +11,6 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include <cmath>
-
 #include "config/controller_commands.h"
 #include "config/settings_compare.h"
 #include "config/settings_file.h"
@@ -61,10 +59,7 @@ QString esc(const QString& s) {
 
 // Minutes and seconds, or hours too, as the time axis of the charts writes them.
 QString clock(double seconds) {
-    const long s = std::lround(seconds);
-    return QString::fromStdString(s >= 3600
-                                      ? format("%ld:%02ld:%02ld", s / 3600, s / 60 % 60, s % 60)
-                                      : format("%ld:%02ld", s / 60, s % 60));
+    return QString::fromStdString(time_label(seconds));
 }
 
 QString verdict_cell(Verdict v) {
@@ -469,15 +464,6 @@ bool write_report_file(const QString& path, const QByteArray& bytes, QString& er
         return true;
     error = QString::fromStdString(why);
     return false;
-}
-
-bool write_drive_report(const Recording& recording, const ReportFields& fields,
-                        const ReportLanguage& language, const QString& path, ReportFormat format,
-                        QString& error) {
-    const DriveSamples samples = decode_drive(recording);
-    const DriveFindings findings = analyse_drive(samples);
-    const DriveReportDocument doc = make_drive_report(samples, findings, fields, language);
-    return write_report_file(path, drive_report_bytes(doc, format), error);
 }
 
 }  // namespace tarvex

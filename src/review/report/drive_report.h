@@ -9,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "recording/recording.h"
 #include "review/drive_samples.h"
 #include "review/findings.h"
 #include "ui/ui_texts.h"
@@ -21,14 +20,12 @@ namespace tarvex {
 // Options views label them, the findings with their verdicts and small
 // charts, on at most two A4 pages for a half-hour drive.
 //
-// The review window's "Save report...":
-//     QString error;
-//     if (!write_drive_report(recording, fields, {texts, language_code}, path,
-//                             ReportFormat::Pdf, error))
-//         show error;
-// It needs a QGuiApplication (fonts). Its own texts are translated in the
-// "Report" context by the translator installed (install_qt_translation);
-// the settings' labels come from the language file's texts.
+// The review window's "Save report..." and tarvex-cli make it from a drive
+// decoded and analysed (make_drive_report), then write its bytes
+// (drive_report_bytes, write_report_file). It needs a QGuiApplication
+// (fonts). Its own texts are translated in the "Report" context by the
+// translator installed (install_qt_translation); the settings' labels come
+// from the language file's texts.
 
 enum class ReportFormat { Html, Pdf };
 
@@ -43,13 +40,6 @@ struct ReportLanguage {
     const UiTexts& texts;
     std::string code;
 };
-
-// Writes the report of a recording to path, replacing a file there only
-// once the new one is whole (as settings files are written). False, with
-// the reason in error, when it cannot be written.
-bool write_drive_report(const Recording& recording, const ReportFields& fields,
-                        const ReportLanguage& language, const QString& path, ReportFormat format,
-                        QString& error);
 
 // The report made, before it is written: its HTML naming each chart by a
 // name of charts, and the chart images.
@@ -70,7 +60,8 @@ QByteArray drive_report_bytes(const DriveReportDocument& document, ReportFormat 
 // A page of the PDF (counted from 0) as a picture at dpi dots per inch.
 QImage drive_report_page(const DriveReportDocument& document, int page, int dpi);
 
-// Writes the bytes of a report file; false with error set when it cannot.
+// Writes the bytes of a report file, replacing a file there only once the
+// new one is whole; false with error set when it cannot.
 bool write_report_file(const QString& path, const QByteArray& bytes, QString& error);
 
 }  // namespace tarvex

@@ -38,13 +38,13 @@ double time_step(double duration_s) {
     return 14400.0;
 }
 
+}  // namespace
+
 std::string time_label(double seconds) {
     const long s = std::lround(seconds);
     return s >= 3600 ? format("%ld:%02ld:%02ld", s / 3600, s / 60 % 60, s % 60)
                      : format("%ld:%02ld", s / 60, s % 60);
 }
-
-}  // namespace
 
 Rect report_plot_area(int width, int height) {
     return {36, 4, width - 6, height - 16};

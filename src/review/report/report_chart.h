@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "gfx/canvas.h"
@@ -25,6 +26,9 @@ struct ReportChart {
     std::optional<double> marker;  // a level drawn across (shown units)
     Rgb color{0, 70, 160};
 };
+
+// Seconds as minutes and seconds, or hours too: "2:05", "1:02:03".
+std::string time_label(double seconds);
 
 // Where the plot lies inside the chart: the columns to ask the envelope for
 // are its width.
