@@ -72,8 +72,6 @@ class CompareDialog final : public QDialog {
     const std::vector<CompareRow>& rows() const { return rows_; }
     QTableWidget* table() const { return table_; }
     QPushButton* send_button() const { return send_; }
-    // The button that sends the chosen row; null without one.
-    QPushButton* send_row_button() const { return send_row_; }
     QCheckBox* differences_only() const { return differences_only_; }
     QLabel* status() const { return status_; }
     // While the controller's settings have not been read: tries again.

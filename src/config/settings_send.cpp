@@ -1,23 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "config/settings_send.h"
 
-#include <algorithm>
-
 #include "link/settings_read.h"
 
 namespace tarvex {
-
-namespace {
-
-std::optional<std::size_t> index_of_code(int code) {
-    const auto it = std::find_if(kSettings.begin(), kSettings.end(),
-                                 [code](const SettingDef& d) { return d.code == code; });
-    if (it == kSettings.end())
-        return std::nullopt;
-    return static_cast<std::size_t>(it - kSettings.begin());
-}
-
-}  // namespace
 
 SendOutcome send_writes_and_confirm(LinkState& link, ControllerImage& image,
                                     std::span<const Write> writes) {
@@ -27,7 +13,7 @@ SendOutcome send_writes_and_confirm(LinkState& link, ControllerImage& image,
         settle_line(link);
     for (const Write& w : writes) {
         if (write_setting(link, image, w.code, w.value) != 3) {
-            out.stopped_at = index_of_code(w.code);
+            out.stopped_at = setting_index(w.code);
             break;
         }
         ++out.sent;

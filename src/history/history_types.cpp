@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "history/history_types.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace tarvex::history {
 
@@ -106,14 +106,6 @@ SettingValues snapshot_values(const Snapshot& snapshot) {
     image.SettingsBlock2 = snapshot.settings2;
     image.LiveFrame[live::AttInit] = snapshot.att_init;
     return image_values(image);
-}
-
-std::optional<std::size_t> setting_index(std::uint8_t code) {
-    const auto it = std::find_if(kSettings.begin(), kSettings.end(),
-                                 [code](const SettingDef& d) { return d.code == code; });
-    if (it == kSettings.end())
-        return std::nullopt;
-    return static_cast<std::size_t>(it - kSettings.begin());
 }
 
 }  // namespace tarvex::history

@@ -115,7 +115,5 @@ Snapshot snapshot_of(const ControllerImage& image);
 // The 28 settings a snapshot holds, and those the image shows.
 SettingValues snapshot_values(const Snapshot& snapshot);
 SettingValues image_values(const ControllerImage& image);
-// Index of a write code in SettingValues, or none when it is no setting.
-std::optional<std::size_t> setting_index(std::uint8_t code);
 
 }  // namespace tarvex::history

@@ -44,7 +44,6 @@ class AwaitedReads {
     void await(std::int64_t entry_id, std::uint8_t code, std::uint8_t sent);
     // The entries that a read of frame settles; they are awaited no more.
     std::vector<Resolution> settle(Frame frame, const ControllerImage& image);
-    bool empty() const { return awaited_.empty(); }
     void clear() { awaited_.clear(); }
 
   private:

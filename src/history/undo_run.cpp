@@ -17,6 +17,12 @@ UndoCheck check_undo(ProgramHistory& history, LinkState& link, ControllerImage& 
     check.answer = poll_and_read_settings(link, image);
     if (check.answer != SettingsAnswer::Read)
         return check;
+    return plan_undo_now(history, image);
+}
+
+UndoCheck plan_undo_now(ProgramHistory& history, const ControllerImage& image) {
+    UndoCheck check;
+    check.answer = SettingsAnswer::Read;
     HistoryStore& store = history.store();
     const SettingValues now = image_values(image);
     for (int limit = kFirstChanges;; limit *= 8) {

@@ -23,6 +23,9 @@ struct UndoCheck {
 // change of the visit (of every visit while it bears no label) that is not
 // undone yet, against what the controller shows now.
 UndoCheck check_undo(ProgramHistory& history, LinkState& link, ControllerImage& image);
+// The same plan against settings the image holds already, read afresh just
+// before by the caller.
+UndoCheck plan_undo_now(ProgramHistory& history, const ControllerImage& image);
 
 // Sends the plan's writes as the undo of its change, once the settings
 // before it are kept, and confirms them by reading the settings back.

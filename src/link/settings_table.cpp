@@ -53,4 +53,10 @@ const SettingDef* find_setting_by_code(int code) {
     return nullptr;
 }
 
+std::optional<std::size_t> setting_index(int code) {
+    if (const SettingDef* def = find_setting_by_code(code))
+        return static_cast<std::size_t>(def - kSettings.data());
+    return std::nullopt;
+}
+
 }  // namespace tarvex

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "link/controller_image.h"
@@ -32,5 +34,8 @@ constexpr int kCommandFactoryReset = 51;
 std::uint8_t setting_value(const ControllerImage& image, const SettingDef& def);
 // The setting a write code changes; null for a code that is no setting.
 const SettingDef* find_setting_by_code(int code);
+// Index in kSettings (file order) of the setting a write code changes; none
+// for a code that is no setting.
+std::optional<std::size_t> setting_index(int code);
 
 }  // namespace tarvex

@@ -230,12 +230,8 @@ std::string keys(const std::vector<std::uint8_t>& codes) {
 int undo(Session& s, const CliOptions& o, ProgramHistory& kept, std::ostream& out) {
     if (const int rc = reach_and_attach(s, o, kept))
         return rc;
-    const UndoCheck c = check_undo(kept, s.link, s.image);
-    if (c.answer != SettingsAnswer::Read) {
-        s.err << "tarvex-cli: the controller on " << s.device
-              << " did not send its settings; nothing was sent\n";
-        return kExitNoAnswer;
-    }
+    // The settings were read afresh on reaching the controller.
+    const UndoCheck c = plan_undo_now(kept, s.image);
     const UndoPlan& plan = c.plan;
     switch (plan.outcome) {
         case UndoPlan::Outcome::Nothing:
