@@ -73,6 +73,9 @@ HistoryWindow::HistoryWindow(const HistoryContext& context, QWidget* parent)
         QCoreApplication::translate("History", "registration, VIN or customer"));
     note_->setMaxLength(kMaxNote);
     fill_filter(store_.vehicle());
+    // The list shows what the filter shows: this visit's vehicle, once it has one.
+    if (const QString shown = filter_->currentData().toString(); !shown.isEmpty())
+        model_->show_vehicle(shown.toStdString());
 
     table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
